@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "platform/com_types.hpp"
+
+namespace pelcon::platform {
+
+// Creates an object of an in-process component class. The library is found through its
+// registration (InprocServer32 of the class) or, when the class is not registered, as
+// defaultLibraryName beside the running program. The library stays loaded for the process.
+// On failure returns the failure code and describes the cause in error.
+HRESULT CreateInProcessInstance(const char* clsidText, const CLSID& clsid, REFIID iid,
+                                const std::string& defaultLibraryName, void** object,
+                                std::string& error);
+
+// The directory of the running program, without a trailing separator.
+std::string ExecutableDirectory();
+
+}  // namespace pelcon::platform
