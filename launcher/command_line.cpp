@@ -50,11 +50,15 @@ LauncherRequest ParseCommandLine(const std::vector<std::string>& arguments) {
       return request;
     }
   }
-  for (const std::string& argument : arguments) {
-    if (argument == "--version") {
-      request.action = LauncherAction::kVersion;
-      return request;
-    }
+  if (arguments[0] == "--version") {
+    request.action = LauncherAction::kVersion;
+    return request;
+  }
+  if (arguments[0] == "--register" || arguments[0] == "--unregister") {
+    request.action =
+        arguments[0] == "--register" ? LauncherAction::kRegister : LauncherAction::kUnregister;
+    if (arguments.size() > 1) request.library = arguments[1];
+    return request;
   }
 
   bool logFileGiven = false;

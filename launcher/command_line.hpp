@@ -11,6 +11,8 @@ enum class LauncherAction {
   kBatchDialog,   // no argument
   kUsage,         // "?" anywhere, -h or --help
   kVersion,       // --version
+  kRegister,      // --register [library]: what regsvr32 does on Windows
+  kUnregister,    // --unregister [library]
   kConvert,       // -f given
   kEditTemplate,  // the first plain argument, when it may name a template
   kNothing,       // none of the above
@@ -26,6 +28,7 @@ struct LauncherRequest {
   LauncherAction action = LauncherAction::kNothing;
   ConversionArguments conversion;  // for kConvert
   std::string templateToEdit;      // for kEditTemplate: the first argument not starting with "-"
+  std::string library;             // for kRegister and kUnregister; empty: the one beside pelcon
 };
 
 // A switch's value is the rest of its own argument followed by the arguments up to the next

@@ -21,6 +21,7 @@ namespace pelcon::launcher {
 namespace {
 
 constexpr const char* kCaption = "pelcon";
+constexpr const char* kLibraryName = "libTarvelPelcon.so";
 
 void ShowError(const std::string& text) {
   platform::ShowNotice(text, platform::NoticeIcon::kStop, kCaption);
@@ -109,6 +110,24 @@ int Dispatch(IPelcon& component, const LauncherRequest& request) {
   }
 }
 
+int Register(const LauncherRequest& request) {
+  const std::string library = request.library.empty()
+                                  ? platform::ExecutableDirectory() + "/" + kLibraryName
+                                  : request.library;
+  const bool registering = request.action == LauncherAction::kRegister;
+  std::string error;
+  const HRESULT result = platform::CallLibraryFunction(
+      library, registering ? "DllRegisterServer" : "DllUnregisterServer", error);
+  if (result < 0) {
+    char code[16];
+    std::snprintf(code, sizeof code, "%08X", static_cast<unsigned>(result));
+    ShowError(std::string(registering ? "Registration" : "Unregistration") + " of " + library +
+              " failed: " + (error.empty() ? code : error));
+    return kExitComponentMissing;
+  }
+  return kExitSuccess;
+}
+
 int Run(const std::vector<std::string>& arguments) {
   const LauncherRequest request = ParseCommandLine(arguments);
   if (request.action == LauncherAction::kUsage) {
@@ -120,6 +139,11 @@ int Run(const std::vector<std::string>& arguments) {
     return kExitSuccess;
   }
 
+  if (request.action == LauncherAction::kRegister ||
+      request.action == LauncherAction::kUnregister) {
+    return Register(request);
+  }
+
   platform::SingleInstanceGuard guard;
   if (!guard.Acquire("Tarvel Pelcon")) {
     std::fputs("pelcon: another copy of Tarvel Pelcon is running\n", stderr);
@@ -129,7 +153,7 @@ int Run(const std::vector<std::string>& arguments) {
   IPelcon* component = nullptr;
   std::string error;
   if (platform::CreateInProcessInstance(kClsidCoPelconText, kClsidCoPelcon, kIidIPelcon,
-                                        "libTarvelPelcon.so", reinterpret_cast<void**>(&component),
+                                        kLibraryName, reinterpret_cast<void**>(&component),
                                         error) < 0) {
     platform::ShowNotice("Unable to load DLL", platform::NoticeIcon::kNone, kCaption);
     std::fprintf(stderr, "pelcon: %s\n", error.c_str());

@@ -14,6 +14,10 @@ HRESULT CreateInProcessInstance(const char* clsidText, const CLSID& clsid, REFII
                                 const std::string& defaultLibraryName, void** object,
                                 std::string& error);
 
+// Loads the library and calls its exported function of that name, which takes no argument
+// and returns a result (the registration entry points). The library stays loaded.
+HRESULT CallLibraryFunction(const std::string& library, const char* name, std::string& error);
+
 // The directory of the running program, without a trailing separator.
 std::string ExecutableDirectory();
 

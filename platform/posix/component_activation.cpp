@@ -10,6 +10,18 @@ namespace pelcon::platform {
 namespace {
 
 using GetClassObjectFunction = HRESULT (*)(REFCLSID clsid, REFIID iid, void** object);
+using PlainEntryPoint = HRESULT (*)();
+
+void* FindFunction(const std::string& library, const char* name, std::string& error) {
+  void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr) {
+    error = ::dlerror();
+    return nullptr;
+  }
+  void* function = ::dlsym(handle, name);
+  if (function == nullptr) error = library + " has no " + name;
+  return function;
+}
 
 }  // namespace
 
@@ -31,17 +43,9 @@ HRESULT CreateInProcessInstance(const char* clsidText, const CLSID& clsid, REFII
   std::string library = ReadRegistryString(serverKey, "").value_or("");
   if (library.empty()) library = ExecutableDirectory() + "/" + defaultLibraryName;
 
-  void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (handle == nullptr) {
-    error = ::dlerror();
-    return REGDB_E_CLASSNOTREG;
-  }
   auto getClassObject =
-      reinterpret_cast<GetClassObjectFunction>(::dlsym(handle, "DllGetClassObject"));
-  if (getClassObject == nullptr) {
-    error = library + " has no DllGetClassObject";
-    return CLASS_E_CLASSNOTAVAILABLE;
-  }
+      reinterpret_cast<GetClassObjectFunction>(FindFunction(library, "DllGetClassObject", error));
+  if (getClassObject == nullptr) return REGDB_E_CLASSNOTREG;
   IClassFactory* factory = nullptr;
   HRESULT result = getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
   if (result < 0) {
@@ -52,6 +56,12 @@ HRESULT CreateInProcessInstance(const char* clsidText, const CLSID& clsid, REFII
   factory->Release();
   if (result < 0) error = "the class factory refused to create the object";
   return result;
+}
+
+HRESULT CallLibraryFunction(const std::string& library, const char* name, std::string& error) {
+  auto function = reinterpret_cast<PlainEntryPoint>(FindFunction(library, name, error));
+  if (function == nullptr) return E_FAIL;
+  return function();
 }
 
 }  // namespace pelcon::platform
