@@ -1,0 +1,198 @@
+#include "logfile/log_file.hpp"
+
+#include <limits>
+
+namespace pelcon {
+namespace {
+
+template <typename T>
+std::span<std::uint8_t> BytesOf(T& block) {
+  return {reinterpret_cast<std::uint8_t*>(&block), sizeof(T)};
+}
+
+constexpr int kTimestampCode = 99;
+
+// A value the formulas could not compute is no reading.
+double ValueOrNaN(const std::optional<double>& value) {
+  return value ? *value : std::numeric_limits<double>::quiet_NaN();
+}
+
+// One value per slot: 0 for a value the file lacks, the row time for the timestamp slot.
+template <std::size_t N, typename Formula>
+void FillStage(const StageNameTable& table, std::array<double, N>& values, double timestamp,
+               Formula formula) {
+  for (int slot = 0; slot < table.Size() && static_cast<std::size_t>(slot) < N; ++slot) {
+    const int code = table.CodeOf(slot);
+    double value = 0.0;
+    if (table.PresenceOf(slot) != 0) {
+      value = code == kTimestampCode ? timestamp : ValueOrNaN(formula(code));
+    }
+    values[static_cast<std::size_t>(slot)] = value;
+  }
+}
+
+}  // namespace
+
+LogFile::LogFile(const StageFormulas& formulas) : formulas_(&formulas) {}
+
+void LogFile::Reset() {
+  rows_.clear();
+  rows_.shrink_to_fit();
+  blocks_ = LogBlocks{};
+  blockTypes_.clear();
+  testType_ = kEventTestBlock;
+  vorta_ = false;
+  lodax_ = false;
+  channelCodes_.clear();
+  recordSize_ = 0;
+  dataStart_ = 0;
+  dataEnd_ = 0;
+  startTime_ = 0.0;
+  hasStartOfTestReference_ = false;
+  startOfTestReference_ = 0.0;
+  tables_.Reset();
+  headerComplete_ = false;
+}
+
+std::span<std::uint8_t> LogFile::MutableBlock(int type) {
+  switch (type) {
+    case kLinearTestBlock:
+      return BytesOf(blocks_.linearTest);
+    case kLogarithmicTestBlock:
+      return BytesOf(blocks_.logarithmicTest);
+    case kEventTestBlock:
+      return BytesOf(blocks_.eventTest);
+    case kLinearAverageTestBlock:
+      return BytesOf(blocks_.linearAverageTest);
+    case kLodaxBlock30:
+      return BytesOf(blocks_.block30);
+    case kLodaxCalibrationBlock:
+      return BytesOf(blocks_.block31);
+    case kLodaxBlock32:
+      return BytesOf(blocks_.block32);
+    case kSiteBlock:
+      return BytesOf(blocks_.block35);
+    case kDeviceBlock:
+      return BytesOf(blocks_.block57);
+    case kBlock58:
+      return BytesOf(blocks_.block58);
+    case kFactoryCalibrationBlock:
+      return BytesOf(blocks_.block72);
+    case kPressureCalibrationBlock:
+      return BytesOf(blocks_.block73);
+    case kBlock74:
+      return BytesOf(blocks_.block74);
+    case kSensorPortBlock:
+      return BytesOf(blocks_.block76);
+    case kUserTurbidityBlock:
+      return BytesOf(blocks_.block83);
+    case kBlock85:
+      return BytesOf(blocks_.block85);
+    case kTurbidityBlock:
+      return BytesOf(blocks_.block86);
+    case kBlock89:
+      return BytesOf(blocks_.block89);
+    case kBlock91:
+      return BytesOf(blocks_.block91);
+    case kBlock92:
+      return BytesOf(blocks_.block92);
+    case kBlock93:
+      return BytesOf(blocks_.block93);
+    case kLodaxFirstBlock:
+      return BytesOf(blocks_.block100);
+    case kLodaxTrailerBlock:
+      return BytesOf(blocks_.block101);
+    case kVortaFirstBlock:
+      return BytesOf(blocks_.block102);
+    case kVortaTrailerBlock:
+      return BytesOf(blocks_.block103);
+    default:
+      return {};
+  }
+}
+
+std::span<const std::uint8_t> LogFile::Block(int type) const {
+  return const_cast<LogFile*>(this)->MutableBlock(type);
+}
+
+bool LogFile::HasBlock(int type) const {
+  const std::span<const std::uint8_t> block = Block(type);
+  // Trailers carry their type in their last byte.
+  if (type == kLodaxTrailerBlock || type == kVortaTrailerBlock) {
+    return !block.empty() && block.back() != 0;
+  }
+  return !block.empty() && block.front() != 0;
+}
+
+int LogFile::MissingBlock() const {
+  static constexpr int kVortaBlocks[] = {kDeviceBlock,
+                                         kPressureCalibrationBlock,
+                                         kVortaFirstBlock,
+                                         kFactoryCalibrationBlock,
+                                         kBlock74,
+                                         kSensorPortBlock,
+                                         kBlock85,
+                                         kTurbidityBlock,
+                                         kUserTurbidityBlock,
+                                         kBlock58,
+                                         kBlock89,
+                                         kBlock91,
+                                         kBlock92,
+                                         kBlock93};
+  static constexpr int kLodaxBlocks[] = {kLodaxFirstBlock, kLodaxBlock30, kLodaxCalibrationBlock,
+                                         kLodaxBlock32};
+  if (!HasBlock(kEventTestBlock) && !HasBlock(kLinearTestBlock) &&
+      !HasBlock(kLogarithmicTestBlock) && !HasBlock(kLinearAverageTestBlock)) {
+    return kLinearTestBlock;
+  }
+  if (!HasBlock(kSiteBlock)) return kSiteBlock;
+  const std::span<const int> needed = vorta_   ? std::span<const int>(kVortaBlocks)
+                                      : lodax_ ? std::span<const int>(kLodaxBlocks)
+                                               : std::span<const int>();
+  for (const int type : needed) {
+    if (!HasBlock(type)) return type;
+  }
+  return 0;
+}
+
+const DataRow* LogFile::FetchRow(std::size_t index) {
+  if (index >= rows_.size()) return nullptr;
+  DataRow& row = rows_[index];
+  if (row.IsComputed()) return nullptr;
+  std::unique_ptr<DataRowStages> stages =
+      spareStages_ ? std::move(spareStages_) : std::make_unique<DataRowStages>();
+  row.AttachStages(std::move(stages));
+  ComputeStages(row, *row.Stages());
+  return &row;
+}
+
+void LogFile::ReleaseRow(std::size_t index) {
+  if (index >= rows_.size() || !rows_[index].IsComputed()) return;
+  spareStages_ = rows_[index].DetachStages();
+}
+
+void LogFile::ComputeStages(DataRow& row, DataRowStages& stages) const {
+  double timestamp = 0.0;
+  row.GetTimestamp(timestamp);
+  // Stages run in this order because USER reads BASE.
+  FillStage(tables_.Table(ValueStage::kCooked), stages.cooked, timestamp,
+            [&](int code) { return formulas_->Cooked(*this, row, code); });
+  FillStage(tables_.Table(ValueStage::kBase), stages.base, timestamp,
+            [&](int code) { return formulas_->Base(*this, row, code); });
+  FillStage(tables_.Table(ValueStage::kUser), stages.user, timestamp,
+            [&](int code) { return formulas_->User(*this, row, code); });
+}
+
+int LogFile::StageSlotOf(ValueStage stage, std::string_view name) const {
+  return tables_.Table(stage).SlotOfName(name);
+}
+
+int LogFile::StagePresence(ValueStage stage, int slot) const {
+  return tables_.Table(stage).PresenceOf(slot);
+}
+
+void LogFile::SetStagePresence(ValueStage stage, int slot, int presence) {
+  tables_.Table(stage).SetPresence(slot, presence);
+}
+
+}  // namespace pelcon

@@ -1,0 +1,455 @@
+#include "logfile/log_loader.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <vector>
+
+#include "logfile/layout_decoder.hpp"
+#include "logfile/record_clock.hpp"
+#include "platform/clock.hpp"
+
+namespace pelcon {
+namespace {
+
+// Every read of the file goes through here; a read past the end delivers what there is.
+class ByteCursor {
+ public:
+  explicit ByteCursor(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+  std::size_t position() const { return position_; }
+  void Seek(std::size_t position) { position_ = std::min(position, bytes_.size()); }
+
+  // Fills the front of destination; the rest keeps what it held.
+  void Read(std::span<std::uint8_t> destination) {
+    const std::size_t count = std::min(destination.size(), bytes_.size() - position_);
+    std::memcpy(destination.data(), bytes_.data() + position_, count);
+    position_ += count;
+  }
+
+  std::optional<std::uint8_t> ReadByte() {
+    if (position_ >= bytes_.size()) return std::nullopt;
+    return bytes_[position_++];
+  }
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+  std::size_t position_ = 0;
+};
+
+LoadResult Failure(LoadError error, const char* format, int value) {
+  char text[160];
+  std::snprintf(text, sizeof text, format, value);
+  return {error, text};
+}
+
+bool IsOptionalVortaBlock(int type) {
+  switch (type) {
+    case kBlock58:
+    case kUserTurbidityBlock:
+    case kBlock85:
+    case kTurbidityBlock:
+    case kBlock89:
+    case kBlock91:
+    case kBlock92:
+    case kBlock93:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsTestDefinition(int type) {
+  return type >= kLinearTestBlock && type <= kLinearAverageTestBlock;
+}
+
+// The channel count of a test definition buffer sits 3 bytes before its layout's end.
+int StoredChannelCount(std::span<const std::uint8_t> definition, int type) {
+  return definition[BlockSizeOf(type) - 3u];
+}
+
+constexpr Stamp kDefaultStamp{1999, 9, 9, 9, 9, 9, 9};
+
+constexpr CalibrationGroup kDefaultGroup{45, 0.0f, 0.0f, 25.0f};
+constexpr CalibrationPair kDefaultPair{1.0f, 0.0f};
+
+template <typename Record>
+void FillDefaultCalibration(Record& record, std::uint8_t tag) {
+  record.tag = tag;
+  record.parameterType = 22;
+  record.stamp = kDefaultStamp;
+  record.e = 45;
+  record.pointCount = 1;
+  std::fill(std::begin(record.groups), std::end(record.groups), kDefaultGroup);
+  std::fill(std::begin(record.pairs), std::end(record.pairs), kDefaultPair);
+}
+
+// The content an instrument assumes for the optional blocks a Vorta file left out.
+void FillOptionalVortaDefaults(LogBlocks& blocks) {
+  if (blocks.block85.type == 0) {
+    blocks.block85 = Block85{};
+    blocks.block85.type = kBlock85;
+    const std::uint16_t settings[10] = {250, 500, 0, 125, 125, 13, 3, 30, 90, 0};
+    std::copy(std::begin(settings), std::end(settings), std::begin(blocks.block85.settings));
+  }
+  if (blocks.block86.type == 0) {
+    blocks.block86 = Block86{};
+    blocks.block86.type = kTurbidityBlock;
+    blocks.block86.byte1 = 9;
+    blocks.block86.text2[0] = 'T';
+    blocks.block86.text2[1] = 'B';
+    blocks.block86.word8 = 1;
+    blocks.block86.stamp10 = kDefaultStamp;
+    FillDefaultCalibration(blocks.block86.high, 82);
+    FillDefaultCalibration(blocks.block86.low, 82);
+  }
+  if (blocks.block83.type == 0) {
+    blocks.block83 = Block83{};
+    blocks.block83.type = kUserTurbidityBlock;
+    FillDefaultCalibration(blocks.block83.user, 75);
+  }
+  if (blocks.block58.type == 0) {
+    blocks.block58 = Block58{};
+    blocks.block58.type = kBlock58;
+    blocks.block58.word1 = 12345;
+    blocks.block58.word3 = 41;
+    blocks.block58.word5 = 18;
+    blocks.block58.float7 = 19.0f;
+    blocks.block58.word11 = 65431;
+    blocks.block58.word13 = 35;
+    blocks.block58.float15 = 0.0f;
+    blocks.block58.float19 = 2200.0f;
+    blocks.block58.fixedBarometer = 14.0f;
+  }
+  if (blocks.block89.type == 0) {
+    blocks.block89 = Block89{};
+    blocks.block89.type = kBlock89;
+    blocks.block89.stamp5 = kDefaultStamp;
+    blocks.block89.word167 = 1;
+  }
+  if (blocks.block91.type == 0) blocks.block91.type = kBlock91;
+  if (blocks.block92.type == 0) blocks.block92.type = kBlock92;
+  if (blocks.block93.type == 0) blocks.block93.type = kBlock93;
+}
+
+}  // namespace
+
+// One load: the steps share the cursor and the file being filled.
+class LogLoaderRun {
+ public:
+  LogLoaderRun(std::span<const std::uint8_t> bytes, LogFile& log)
+      : bytes_(bytes), cursor_(bytes), log_(log) {}
+
+  LoadResult Run() {
+    if (LoadResult header = ReadHeader(); !header) return header;
+    ReadTrailer();
+    if (LoadResult converted = ConvertHeader(); !converted) return converted;
+    if (LoadResult processed = PostProcess(); !processed) return processed;
+    if (!log_.IsValid()) return Invalid();
+    ReadRecords();
+    return {};
+  }
+
+ private:
+  bool Acceptable(int type, int first) const {
+    const std::vector<std::uint8_t>& read = log_.blockTypes_;
+    if (BlockSizeOf(type) == 0) return false;
+    if (std::find(read.begin(), read.end(), type) != read.end()) return false;
+    if (first == kLodaxFirstBlock) return read.size() < 7;
+    if (read.size() >= 16) return false;
+    return read.size() < 8 || IsOptionalVortaBlock(type) ||
+           std::any_of(read.begin(), read.end(), IsOptionalVortaBlock);
+  }
+
+  LoadResult ReadHeader() {
+    std::optional<std::uint8_t> type = cursor_.ReadByte();
+    if (!type || (*type != kLodaxFirstBlock && *type != kVortaFirstBlock)) {
+      return Failure(LoadError::kFirstBlock, "first block type %d is neither 100 nor 102",
+                     type ? *type : -1);
+    }
+    const int first = *type;
+    while (type && Acceptable(*type, first)) {
+      const int current = *type;
+      const std::span<std::uint8_t> buffer = log_.MutableBlock(current);
+      const std::uint16_t size = BlockSizeOf(current);
+      buffer[0] = static_cast<std::uint8_t>(current);
+      cursor_.Read(buffer.subspan(1, size - 1u));
+      log_.blockTypes_.push_back(static_cast<std::uint8_t>(current));
+      if (IsTestDefinition(current)) {
+        const int count = std::max(StoredChannelCount(buffer, current), 2);
+        if (count > kMaxChannelCount) {
+          return Failure(LoadError::kChannelCount, "test definition has %d channels; at most 42",
+                         count);
+        }
+        cursor_.Read(buffer.subspan(size, static_cast<std::size_t>(count - 2)));
+        cursor_.Read(
+            std::span(reinterpret_cast<std::uint8_t*>(&log_.blocks_.testStart), sizeof(Stamp)));
+      }
+      type = cursor_.ReadByte();
+      if (current == kTurbidityBlock && type == 0) {
+        // The short form of block 86 ends 16 bytes earlier: the byte that follows the long form
+        // lies inside the next block.
+        cursor_.Seek(cursor_.position() - 17);
+        type = cursor_.ReadByte();
+      }
+    }
+    const int count = static_cast<int>(log_.blockTypes_.size());
+    const bool countFits = first == kLodaxFirstBlock
+                               ? count == 7
+                               : count == 8 || (count >= 11 && count <= 13) || count == 16;
+    if (!countFits) {
+      return Failure(LoadError::kBlockCount,
+                     first == kLodaxFirstBlock
+                         ? "%d header blocks; a Lodax file has 7"
+                         : "%d header blocks; a Vorta file has 8, 11, 12, 13 or 16",
+                     count);
+    }
+    // The byte that ended the header is the first byte of the data.
+    log_.dataStart_ = type ? cursor_.position() - 1 : cursor_.position();
+    log_.dataEnd_ = bytes_.size();
+    return {};
+  }
+
+  void ReadTrailer() {
+    if (bytes_.empty()) return;
+    const int type = bytes_.back();
+    if (type != kLodaxTrailerBlock && type != kVortaTrailerBlock) return;
+    const std::size_t size = BlockSizeOf(type);
+    if (bytes_.size() - log_.dataStart_ < size) return;  // it would overlap the header
+    const std::size_t start = bytes_.size() - size;
+    const std::uint16_t marker = static_cast<std::uint16_t>(bytes_[start] << 8 | bytes_[start + 1]);
+    if (std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) ==
+        std::end(kTrailerMarkers)) {
+      return;  // not a trailer: its bytes are data
+    }
+    cursor_.Seek(start);
+    cursor_.Read(log_.MutableBlock(type));
+    log_.dataEnd_ = start;
+  }
+
+  LoadResult Convert(std::span<std::uint8_t> area, const RecordLayout& layout) {
+    const LayoutOutcome outcome =
+        decodeLayout(area.first(layout.size), area.first(layout.size), layout.text, true);
+    if (!outcome || outcome.size != layout.size) {
+      return Failure(LoadError::kInvalid, "layout of %d bytes does not convert", layout.size);
+    }
+    return {};
+  }
+
+  LoadResult ConvertHeader() {
+    LogBlocks& blocks = log_.blocks_;
+    auto bytes = [](auto& block) {
+      return std::span(reinterpret_cast<std::uint8_t*>(&block), sizeof block);
+    };
+    std::vector<std::pair<std::span<std::uint8_t>, RecordLayout>> order{
+        {bytes(blocks.eventTest), layouts::kEventTest},
+        {bytes(blocks.linearTest), layouts::kLinearTest},
+        {bytes(blocks.logarithmicTest), layouts::kLogarithmicTest},
+        {bytes(blocks.linearAverageTest), layouts::kLinearAverageTest},
+        {bytes(blocks.testStart), layouts::kTestStartStamp},
+        {bytes(blocks.block35), layouts::kBlock35},
+        {bytes(blocks.block57), layouts::kBlock57},
+        {bytes(blocks.block73), layouts::kBlock73},
+        {bytes(blocks.block102), layouts::kBlock102},
+        {bytes(blocks.block72), layouts::kBlock72}};
+    for (int k = 0; k < 4; ++k) {
+      order.emplace_back(bytes(blocks.block74.entries[k]), layouts::kBlock74Entry);
+      order.emplace_back(bytes(blocks.block76.ports[k]), layouts::kBlock76Entry);
+    }
+    order.insert(order.end(), {{bytes(blocks.block103), layouts::kBlock103},
+                               {bytes(blocks.block85), layouts::kBlock85},
+                               {bytes(blocks.block86), layouts::kBlock86},
+                               {bytes(blocks.block83), layouts::kBlock83},
+                               {bytes(blocks.block58), layouts::kBlock58},
+                               {bytes(blocks.block89), layouts::kBlock89},
+                               {bytes(blocks.block91), layouts::kBlock91},
+                               {bytes(blocks.block92), layouts::kBlock92},
+                               {bytes(blocks.block93), layouts::kBlock93},
+                               {bytes(blocks.block30), layouts::kBlock30},
+                               {bytes(blocks.block31), layouts::kBlock31},
+                               {bytes(blocks.block32), layouts::kBlock32},
+                               {bytes(blocks.block101), layouts::kBlock101}});
+    for (const auto& [area, layout] : order) {
+      if (LoadResult converted = Convert(area, layout); !converted) return converted;
+    }
+    return {};
+  }
+
+  LoadResult PostProcess() {
+    LogBlocks& blocks = log_.blocks_;
+    const int device = blocks.block57.deviceCode;
+    log_.vorta_ = device >= 30 && device <= 40;
+    log_.lodax_ = device >= 20 && device <= 28;
+    if (log_.vorta_) FillOptionalVortaDefaults(blocks);
+
+    log_.testType_ = kEventTestBlock;
+    for (const int type :
+         {kEventTestBlock, kLinearTestBlock, kLogarithmicTestBlock, kLinearAverageTestBlock}) {
+      if (log_.Block(type)[0] == type) {
+        log_.testType_ = type;
+        break;
+      }
+    }
+    if (LoadResult built = BuildChannelCodeList(); !built) return built;
+    log_.recordSize_ = 2 * static_cast<int>(log_.channelCodes_.size()) +
+                       (log_.testType_ == kEventTestBlock ? 4 : 0);
+    log_.tables_.MarkProvided(log_.channelCodes_, log_.lodax_, blocks.block76);
+    log_.headerComplete_ = true;
+    return {};
+  }
+
+  LoadResult BuildChannelCodeList() {
+    std::vector<std::uint8_t>& list = log_.channelCodes_;
+    list = {100};
+    if (log_.lodax_) {
+      list.push_back(log_.DeviceCode() == 28 ? 3 : 2);
+      return {};
+    }
+    const std::span<const std::uint8_t> definition = log_.Block(log_.testType_);
+    const int count = std::max(StoredChannelCount(definition, log_.testType_), 2);
+    const std::span<const std::uint8_t> codes =
+        definition.subspan(BlockSizeOf(log_.testType_) - 2u, static_cast<std::size_t>(count));
+    for (const std::uint8_t code : codes) {
+      switch (code) {
+        case 4:
+          list.insert(list.end(), {151, 150});
+          break;
+        case 45:
+          list.insert(list.end(), {146, 147, 148});
+          break;
+        case 16:
+        case 36:
+          list.insert(list.end(), {160, 161, 162, 163});
+          break;
+        case 17:
+        case 37:
+          list.push_back(170);
+          break;
+        case 2:
+          list.insert(list.end(), {101, 2});
+          break;
+        default:
+          list.push_back(code);
+          break;
+      }
+    }
+    if (list.size() > kMaxRecordValues) {
+      return Failure(LoadError::kTooManyValues, "channel codes expand to %d values; at most 40",
+                     static_cast<int>(list.size()));
+    }
+    return {};
+  }
+
+  LoadResult Invalid() const {
+    if (!log_.vorta_ && !log_.lodax_) {
+      return Failure(LoadError::kInvalid, "device code %d belongs to no family", log_.DeviceCode());
+    }
+    const int missing = log_.MissingBlock();
+    if (missing == kLinearTestBlock) {
+      return Failure(LoadError::kInvalid, "no test definition (%d blocks read)",
+                     static_cast<int>(log_.blockTypes_.size()));
+    }
+    return Failure(LoadError::kInvalid, "block %d is missing", missing);
+  }
+
+  void ComputeStartTime() {
+    Stamp& stamp = log_.blocks_.testStart;
+    if (stamp.year != 0) {
+      log_.startTime_ = StampToJulian(stamp);
+      return;
+    }
+    const DateTimeRecord now = platform::LocalNow();
+    stamp = {now.year,
+             static_cast<std::uint8_t>(now.month),
+             static_cast<std::uint8_t>(now.day),
+             static_cast<std::uint8_t>(now.hour),
+             static_cast<std::uint8_t>(now.minute),
+             static_cast<std::uint8_t>(now.second),
+             static_cast<std::uint8_t>(now.millisecond / 10)};
+    log_.startTime_ = StampToJulian(stamp);
+  }
+
+  void ReadRecords() {
+    ComputeStartTime();
+    const std::size_t valueCount = log_.channelCodes_.size();
+    const bool event = log_.testType_ == kEventTestBlock;
+    const auto recordSize = static_cast<std::size_t>(log_.recordSize_);
+
+    // Every record stores its readings in the same slots; a code without a RAW name drops them
+    // all.
+    const StageNameTable& raw = log_.StageTable(ValueStage::kRaw);
+    std::array<int, kMaxRecordValues> slots{};
+    for (std::size_t j = 0; j < valueCount; ++j) {
+      slots[j] = raw.SlotOfName(raw.NameOf(raw.SlotOfCode(log_.channelCodes_[j])));
+      if (slots[j] < 0) return;
+    }
+    for (std::size_t j = 0; j < valueCount; ++j) {
+      log_.SetStagePresence(ValueStage::kRaw, slots[j], 1);
+    }
+
+    char layout[layouts::kRecordLayoutBuffer];
+    std::snprintf(layout, sizeof layout,
+                  event ? layouts::kEventRecordFormat : layouts::kRecordFormat,
+                  static_cast<int>(valueCount));
+    RecordClock clock(log_.blocks_, log_.testType_, log_.startTime_);
+    const std::size_t available = log_.dataEnd_ - std::min(log_.dataStart_, log_.dataEnd_);
+    log_.rows_.reserve(available / recordSize);
+
+    std::array<std::uint8_t, 4 + 2 * kMaxRecordValues> record{};
+    const std::span<std::uint8_t> area(record.data(), recordSize);
+    for (std::size_t at = log_.dataStart_; at < log_.dataEnd_ && log_.dataEnd_ - at >= recordSize;
+         at += recordSize) {
+      std::memcpy(record.data(), bytes_.data() + at, recordSize);
+      decodeLayout(area, area, layout, true);
+      std::uint32_t seconds = 0;
+      if (event) std::memcpy(&seconds, record.data(), sizeof seconds);
+      const std::uint8_t* values = record.data() + (event ? 4 : 0);
+
+      DataRow& row = log_.rows_.emplace_back(log_);
+      row.SetTimestamp(clock.TimeOf(log_.rows_.size() - 1, seconds));
+      for (std::size_t j = 0; j < valueCount; ++j) {
+        std::uint16_t value;
+        std::memcpy(&value, values + 2 * j, sizeof value);
+        row.SetRawAt(slots[j], value);
+      }
+      if (log_.rows_.size() == 1) StoreStartOfTestReference(row);
+    }
+  }
+
+  void StoreStartOfTestReference(const DataRow& first) {
+    const std::optional<double> pressure = log_.formulas_->Base(log_, first, 2);
+    log_.hasStartOfTestReference_ = pressure.has_value();
+    if (pressure) {
+      log_.startOfTestReference_ = *pressure - log_.blocks_.block72.pressureReference;
+    }
+  }
+
+  std::span<const std::uint8_t> bytes_;
+  ByteCursor cursor_;
+  LogFile& log_;
+};
+
+LoadResult LogLoader::Load(std::span<const std::uint8_t> bytes, LogFile& log) {
+  log.Reset();
+  LoadResult result = LogLoaderRun(bytes, log).Run();
+  if (!result) log.Reset();
+  return result;
+}
+
+LoadResult LogLoader::LoadFile(const std::string& path, LogFile& log) {
+  log.Reset();
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  if (!file) return {LoadError::kUnreadable, "cannot open " + path};
+  const std::streamoff length = file.tellg();
+  if (length < 0) return {LoadError::kUnreadable, "cannot read " + path};
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+  file.seekg(0);
+  if (!file.read(reinterpret_cast<char*>(bytes.data()), length)) {
+    return {LoadError::kUnreadable, "cannot read " + path};
+  }
+  return Load(bytes, log);
+}
+
+}  // namespace pelcon
