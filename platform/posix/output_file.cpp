@@ -1,0 +1,200 @@
+#include "platform/output_file.hpp"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <utility>
+
+namespace pelcon::platform {
+namespace {
+
+constexpr size_t kBufferSize = 64 * 1024;
+
+int Descriptor(std::intptr_t handle) {
+  return static_cast<int>(handle);
+}
+
+// The file a replacement must take the place of: the target of a symbolic link rather than the
+// link, so that a linked template stays linked.
+std::string ReplacedPath(const std::string& path) {
+  struct stat link {};
+  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+      std::string target = resolved;
+      std::free(resolved);
+      return target;
+    }
+  }
+  return path;
+}
+
+// A name beside target that no other writer in this or another process uses at the same time.
+std::string TemporaryName(const std::string& target, unsigned attempt) {
+  static std::atomic<unsigned> counter{0};
+  std::string::size_type slash = target.rfind('/');
+  std::string directory = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  return directory + "." + base + ".tmp" + std::to_string(::getpid()) + "-" +
+         std::to_string(counter.fetch_add(1)) + "-" + std::to_string(attempt);
+}
+
+}  // namespace
+
+std::optional<OutputFile> OutputFile::OpenExclusive(const std::string& path, int& error) {
+  // Truncating only after the lock is held keeps the first writer's data when a second one fails.
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error = errno;
+    return std::nullopt;
+  }
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ftruncate(fd, 0) != 0) {
+    error = errno;
+    ::close(fd);
+    return std::nullopt;
+  }
+  return OutputFile(fd, {}, {});
+}
+
+std::optional<OutputFile> OutputFile::CreateReplacement(const std::string& path, int& error) {
+  std::string target = ReplacedPath(path);
+  struct stat existing {};
+  bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (exists && S_ISDIR(existing.st_mode)) {
+    error = EISDIR;
+    return std::nullopt;
+  }
+  for (unsigned attempt = 0;; ++attempt) {
+    std::string temporary = TemporaryName(target, attempt);
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST && attempt < 100) continue;
+      error = errno;
+      return std::nullopt;
+    }
+    // The replacement keeps the permissions of the file it replaces.
+    if (exists) (void)::fchmod(fd, existing.st_mode & 07777);
+    return OutputFile(fd, std::move(target), std::move(temporary));
+  }
+}
+
+OutputFile::OutputFile(std::intptr_t handle, std::string replacementTarget,
+                       std::string temporaryPath)
+    : handle_(handle),
+      replacementTarget_(std::move(replacementTarget)),
+      temporaryPath_(std::move(temporaryPath)) {
+  buffer_.reserve(kBufferSize);
+}
+
+OutputFile::OutputFile(OutputFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, -1)),
+      buffer_(std::move(other.buffer_)),
+      replacementTarget_(std::move(other.replacementTarget_)),
+      temporaryPath_(std::move(other.temporaryPath_)),
+      error_(other.error_) {}
+
+OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
+  if (this != &other) {
+    Discard();
+    handle_ = std::exchange(other.handle_, -1);
+    buffer_ = std::move(other.buffer_);
+    replacementTarget_ = std::move(other.replacementTarget_);
+    temporaryPath_ = std::move(other.temporaryPath_);
+    error_ = other.error_;
+  }
+  return *this;
+}
+
+OutputFile::~OutputFile() {
+  Discard();
+}
+
+// An exclusive file keeps what was written so far; an unfinished replacement is thrown away.
+void OutputFile::Discard() {
+  if (handle_ < 0) return;
+  if (replacementTarget_.empty()) {
+    Flush();
+    ::close(Descriptor(handle_));
+  } else {
+    ::close(Descriptor(handle_));
+    ::unlink(temporaryPath_.c_str());
+  }
+  handle_ = -1;
+}
+
+bool OutputFile::Write(std::string_view bytes) {
+  if (error_ != 0) return false;
+  if (handle_ < 0) {
+    error_ = EBADF;
+    return false;
+  }
+  if (buffer_.size() + bytes.size() > kBufferSize) {
+    if (!Flush()) return false;
+    if (bytes.size() >= kBufferSize) return WriteThrough(bytes);
+  }
+  buffer_.append(bytes);
+  return true;
+}
+
+bool OutputFile::Flush() {
+  if (error_ != 0) return false;
+  if (handle_ < 0) {
+    error_ = EBADF;
+    return false;
+  }
+  bool written = WriteThrough(buffer_);
+  buffer_.clear();
+  return written;
+}
+
+bool OutputFile::WriteThrough(std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t written = ::write(Descriptor(handle_), bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      error_ = written < 0 ? errno : EIO;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+bool OutputFile::Close() {
+  if (handle_ < 0) {
+    if (error_ == 0) error_ = EBADF;
+    return false;
+  }
+  bool good = Flush();
+  int fd = Descriptor(std::exchange(handle_, -1));
+  if (replacementTarget_.empty()) {
+    if (::close(fd) != 0 && good) {
+      error_ = errno;
+      good = false;
+    }
+    return good;
+  }
+  // The data must be on disk before the rename makes it the file, or a crash could leave an
+  // empty file in place of the old one.
+  if (good && ::fsync(fd) != 0) {
+    error_ = errno;
+    good = false;
+  }
+  if (::close(fd) != 0 && good) {
+    error_ = errno;
+    good = false;
+  }
+  if (good && ::rename(temporaryPath_.c_str(), replacementTarget_.c_str()) != 0) {
+    error_ = errno;
+    good = false;
+  }
+  if (!good) ::unlink(temporaryPath_.c_str());
+  return good;
+}
+
+}  // namespace pelcon::platform

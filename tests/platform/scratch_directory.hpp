@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace pelcon::testing {
+
+// A fresh, empty directory under the system's temporary folder, removed with everything in it at
+// the end of the test.
+class ScratchDirectory {
+ public:
+  ScratchDirectory() {
+    std::random_device random;
+    for (;;) {
+      path_ = std::filesystem::temp_directory_path() /
+              ("pelcon-test-" + std::to_string(random()) + std::to_string(random()));
+      if (std::filesystem::create_directory(path_)) break;
+    }
+  }
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+  ~ScratchDirectory() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+
+  std::string File(std::string_view name) const { return (path_ / name).string(); }
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::string& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+inline std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace pelcon::testing
