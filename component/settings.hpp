@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/files.hpp"
+
+namespace pelcon {
+
+// The settings the component keeps in the registry. Reads give empty text when a value is not
+// set; writes report whether the value could be stored.
+std::string ReadDefaultTemplatePath();
+bool WriteDefaultTemplatePath(std::string_view path);
+std::string ReadDataPath();
+bool WriteDataPath(std::string_view path);
+
+// Starting folders of the file dialogs, below the installation root of the sibling desktop
+// application; empty when that application is not installed.
+std::string TemplatesFolder();
+std::string DataFolder();
+
+// The library's file version, "1.3.0.2".
+std::string VersionText();
+
+using platform::FileExists;
+
+}  // namespace pelcon
