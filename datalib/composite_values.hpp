@@ -13,9 +13,15 @@ constexpr RgbColor MakeRgb(std::uint8_t red, std::uint8_t green, std::uint8_t bl
   return static_cast<RgbColor>(red) | (static_cast<RgbColor>(green) << 8) |
          (static_cast<RgbColor>(blue) << 16);
 }
-constexpr std::uint8_t RedOf(RgbColor c) { return static_cast<std::uint8_t>(c & 0xFF); }
-constexpr std::uint8_t GreenOf(RgbColor c) { return static_cast<std::uint8_t>((c >> 8) & 0xFF); }
-constexpr std::uint8_t BlueOf(RgbColor c) { return static_cast<std::uint8_t>((c >> 16) & 0xFF); }
+constexpr std::uint8_t RedOf(RgbColor c) {
+  return static_cast<std::uint8_t>(c & 0xFF);
+}
+constexpr std::uint8_t GreenOf(RgbColor c) {
+  return static_cast<std::uint8_t>((c >> 8) & 0xFF);
+}
+constexpr std::uint8_t BlueOf(RgbColor c) {
+  return static_cast<std::uint8_t>((c >> 16) & 0xFF);
+}
 
 struct Rect {
   std::int32_t left = 0;

@@ -6,8 +6,12 @@
 namespace pelcon {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 }  // namespace
 
@@ -27,8 +31,8 @@ std::string FormatCurrencyText(const CurrencyValue& value) {
       fraction /= 10;
       --decimals;
     }
-    std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), ".%0*u",
-                  decimals, fraction);
+    std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), ".%0*u", decimals,
+                  fraction);
   }
   return text;
 }
@@ -50,7 +54,8 @@ bool ParseCurrencyText(std::string_view text, CurrencyValue& value) {
   if (i < n && text[i] == '$') ++i;
 
   // Accumulate the magnitude in ten-thousandths, unsigned, with an overflow check.
-  constexpr std::uint64_t kLimit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + 1;
+  constexpr std::uint64_t kLimit =
+      static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + 1;
   std::uint64_t whole = 0;
   int digits = 0;
   while (i < n && (IsDigit(text[i]) || text[i] == ',')) {
@@ -73,7 +78,7 @@ bool ParseCurrencyText(std::string_view text, CurrencyValue& value) {
   }
   std::uint64_t fraction = 0;  // the first four decimals
   int decimals = 0;
-  int roundDigit = -1;   // the fifth decimal
+  int roundDigit = -1;      // the fifth decimal
   bool stickyRest = false;  // any nonzero decimal after the fifth
   if (i < n && text[i] == '.') {
     ++i;
@@ -103,8 +108,8 @@ bool ParseCurrencyText(std::string_view text, CurrencyValue& value) {
     value = invalid;
     return false;
   }
-  value.units = negative ? static_cast<std::int64_t>(0 - magnitude)
-                         : static_cast<std::int64_t>(magnitude);
+  value.units =
+      negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
   value.status = ValueStatus::kValid;
   return true;
 }

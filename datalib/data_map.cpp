@@ -37,7 +37,9 @@ int CDataMap::GetTypedValue(std::string_view key, int code, void* value) const {
   return TextToValue(code, entry->text, separator_, value);
 }
 
-int CDataMap::Exists(std::string_view key) const { return entries_.contains(key) ? 1 : 0; }
+int CDataMap::Exists(std::string_view key) const {
+  return entries_.contains(key) ? 1 : 0;
+}
 
 int CDataMap::GetType(std::string_view key) const {
   const auto found = entries_.find(key);

@@ -40,7 +40,7 @@ class CDataMap {
   int GetTypedValue(std::string_view key, int code, void* value) const;
 
   int Exists(std::string_view key) const;
-  int GetType(std::string_view key) const;               // 0 for an absent key
+  int GetType(std::string_view key) const;                      // 0 for an absent key
   void GetText(std::string_view key, std::string& text) const;  // unchanged if absent
   // The stored text, or nullptr for an absent key; valid until the entry changes.
   const std::string* FindText(std::string_view key) const;

@@ -109,18 +109,27 @@ Comparable FromCellText(int code, std::string_view text) {
   switch (code) {
     case kTypeInt:
     case kTypeBOOL:
-    case kTypeLong: return ReadAs<std::int32_t>(code, text);
-    case kTypeShort: return ReadAs<std::int16_t>(code, text);
+    case kTypeLong:
+      return ReadAs<std::int32_t>(code, text);
+    case kTypeShort:
+      return ReadAs<std::int16_t>(code, text);
     case kTypeDWORD:
-    case kTypeUINT: return ReadAs<std::uint32_t>(code, text);
-    case kTypeBYTE: return ReadAs<std::uint8_t>(code, text);
-    case kTypeWORD: return ReadAs<std::uint16_t>(code, text);
-    case kTypeDouble: return ReadAs<double>(code, text);
-    case kTypeFloat: return ReadAs<float>(code, text);
+    case kTypeUINT:
+      return ReadAs<std::uint32_t>(code, text);
+    case kTypeBYTE:
+      return ReadAs<std::uint8_t>(code, text);
+    case kTypeWORD:
+      return ReadAs<std::uint16_t>(code, text);
+    case kTypeDouble:
+      return ReadAs<double>(code, text);
+    case kTypeFloat:
+      return ReadAs<float>(code, text);
     case kTypeCOleDate:
     case kTypeCOleTime:
-    case kTypeCOleDateTime: return ReadAs<DateTimeValue>(code, text);
-    case kTypeCOleCurrency: return ReadAs<CurrencyValue>(code, text);
+    case kTypeCOleDateTime:
+      return ReadAs<DateTimeValue>(code, text);
+    case kTypeCOleCurrency:
+      return ReadAs<CurrencyValue>(code, text);
     default: {
       Comparable c;
       c.kind = Comparable::kText;
@@ -133,13 +142,20 @@ Comparable FromCellText(int code, std::string_view text) {
 template <typename T>
 bool Test(int op, const T& cell, const T& value) {
   switch (op) {
-    case CDataTable::kEqual: return cell == value;
-    case CDataTable::kNotEqual: return !(cell == value);
-    case CDataTable::kGreater: return cell > value;
-    case CDataTable::kLess: return cell < value;
-    case CDataTable::kGreaterOrEqual: return cell >= value;
-    case CDataTable::kLessOrEqual: return cell <= value;
-    default: return false;
+    case CDataTable::kEqual:
+      return cell == value;
+    case CDataTable::kNotEqual:
+      return !(cell == value);
+    case CDataTable::kGreater:
+      return cell > value;
+    case CDataTable::kLess:
+      return cell < value;
+    case CDataTable::kGreaterOrEqual:
+      return cell >= value;
+    case CDataTable::kLessOrEqual:
+      return cell <= value;
+    default:
+      return false;
   }
 }
 
@@ -239,14 +255,18 @@ int CDataTable::AddRow(std::string_view rowText) {
   return LastRow();
 }
 
-int CDataTable::FirstRow() const { return rows_.empty() ? -1 : 0; }
+int CDataTable::FirstRow() const {
+  return rows_.empty() ? -1 : 0;
+}
 
 int CDataTable::NextRow(int row) const {
   if (row < -1 || row + 1 >= RowCount()) return -1;
   return row + 1;
 }
 
-int CDataTable::LastRow() const { return RowCount() - 1; }
+int CDataTable::LastRow() const {
+  return RowCount() - 1;
+}
 
 int CDataTable::FindRow(std::string_view key) const {
   for (std::size_t i = 0; i < rowKeys_.size(); ++i) {
@@ -300,7 +320,8 @@ void CDataTable::SetCellText(int column, int row, std::string_view text) {
   std::string& rowText = rows_[static_cast<std::size_t>(row)];
   std::vector<std::string_view> parts = SplitParts(rowText, kCellSeparator);
   // A row made short by SetRowText gets empty cells up to the one being set.
-  if (parts.size() <= static_cast<std::size_t>(column)) parts.resize(static_cast<std::size_t>(column) + 1);
+  if (parts.size() <= static_cast<std::size_t>(column))
+    parts.resize(static_cast<std::size_t>(column) + 1);
   parts[static_cast<std::size_t>(column)] = text;
   std::string rewritten;
   for (std::string_view part : parts) {
@@ -325,8 +346,8 @@ void CDataTable::SetCell(int column, int row, const void* value) {
   if (!ValidCell(column, row)) return;
   const int code = ColumnType(column);
   if (code >= 16 || code < 0) return;
-  const std::string text = (code >= 2) ? ValueToText(code, value, ";")
-                                       : *static_cast<const std::string*>(value);
+  const std::string text =
+      (code >= 2) ? ValueToText(code, value, ";") : *static_cast<const std::string*>(value);
   if (!text.empty()) SetCellText(column, row, text);
 }
 

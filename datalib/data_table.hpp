@@ -93,7 +93,7 @@ class CDataTable {
   std::vector<std::string> columnNames_;
   std::vector<std::string> columnTypes_;  // type names, parallel to columnNames_
   std::vector<std::string> rows_;
-  std::vector<std::string> rowKeys_;      // parallel to rows_
+  std::vector<std::string> rowKeys_;  // parallel to rows_
 };
 
 }  // namespace pelcon

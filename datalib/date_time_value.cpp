@@ -37,7 +37,9 @@ void CivilFromDays(long days, long& year, long& month, long& day) {
 
 const long kDayZero = DaysFromCivil(1899, 12, 30);
 
-DateTimeValue Invalid() { return DateTimeValue{0.0, ValueStatus::kInvalid}; }
+DateTimeValue Invalid() {
+  return DateTimeValue{0.0, ValueStatus::kInvalid};
+}
 
 // Day number and second of the day of a valid value, rounded to the nearest second.
 bool SplitDays(double value, long& dayNumber, long& secondOfDay) {
@@ -79,7 +81,9 @@ struct Cursor {
   }
 };
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Upper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool ParseDate(Cursor& in, long& year, long& month, long& day) {
   long first = 0;
@@ -243,9 +247,9 @@ bool ParseDateTimeText(std::string_view text, DateTimeValue& value) {
     second = 0;
     ++minute;
   }
-  const DateTimeValue parsed = MakeDateTimeValue(static_cast<int>(year), static_cast<int>(month),
-                                                 static_cast<int>(day), static_cast<int>(hour),
-                                                 static_cast<int>(minute), static_cast<int>(second));
+  const DateTimeValue parsed =
+      MakeDateTimeValue(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day),
+                        static_cast<int>(hour), static_cast<int>(minute), static_cast<int>(second));
   value = parsed;
   return parsed.status == ValueStatus::kValid;
 }

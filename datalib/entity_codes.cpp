@@ -10,6 +10,8 @@ int EntityCodeTextId(int entityCode) {
   return kEntityUnknownTextId;
 }
 
-std::string EntityCodeText(int entityCode) { return LoadResourceString(EntityCodeTextId(entityCode)); }
+std::string EntityCodeText(int entityCode) {
+  return LoadResourceString(EntityCodeTextId(entityCode));
+}
 
 }  // namespace pelcon

@@ -53,7 +53,11 @@ std::string LoadResourceString(int id) {
   return found == texts.end() ? std::string() : std::string(found->second);
 }
 
-const StringResource* StringResourcesBegin() { return std::begin(kStringResources); }
-const StringResource* StringResourcesEnd() { return std::end(kStringResources); }
+const StringResource* StringResourcesBegin() {
+  return std::begin(kStringResources);
+}
+const StringResource* StringResourcesEnd() {
+  return std::end(kStringResources);
+}
 
 }  // namespace pelcon

@@ -5,7 +5,9 @@
 namespace pelcon {
 namespace {
 
-char Fold(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Fold(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 template <typename T, typename Equal>
 int FindFrom(const std::vector<T>& array, int start, Equal&& equal) {

@@ -27,8 +27,7 @@ void ForEachPart(std::string_view text, std::string_view separator, Visit&& visi
   }
 }
 
-inline std::vector<std::string_view> SplitParts(std::string_view text,
-                                                std::string_view separator) {
+inline std::vector<std::string_view> SplitParts(std::string_view text, std::string_view separator) {
   std::vector<std::string_view> parts;
   ForEachPart(text, separator, [&parts](std::string_view part) { parts.push_back(part); });
   return parts;

@@ -80,11 +80,15 @@ std::string_view DataTypeName(int code);
 int DataTypeCode(std::string_view name);
 
 // Scalar types are 1..15, array types 16..30 and 34..36, composite types 31..33.
-inline constexpr bool IsScalarType(int code) { return code >= 1 && code <= 15; }
+inline constexpr bool IsScalarType(int code) {
+  return code >= 1 && code <= 15;
+}
 inline constexpr bool IsArrayType(int code) {
   return (code >= 16 && code <= 30) || (code >= 34 && code <= 36);
 }
-inline constexpr bool IsCompositeType(int code) { return code >= 31 && code <= 33; }
+inline constexpr bool IsCompositeType(int code) {
+  return code >= 31 && code <= 33;
+}
 
 // The scalar or composite code of an array type's elements (17 IntArray -> 2 int); 0 otherwise.
 inline constexpr int ArrayElementType(int code) {

@@ -162,24 +162,37 @@ int ReadArray(int elementCode, std::string_view text, std::string_view separator
 template <typename F>
 auto WithArrayElement(int code, F&& f) {
   switch (code) {
-    case kTypeCStringArray: return f.template operator()<std::string>();
+    case kTypeCStringArray:
+      return f.template operator()<std::string>();
     case kTypeIntArray:
     case kTypeBOOLArray:
-    case kTypeLongArray: return f.template operator()<std::int32_t>();
-    case kTypeDoubleArray: return f.template operator()<double>();
+    case kTypeLongArray:
+      return f.template operator()<std::int32_t>();
+    case kTypeDoubleArray:
+      return f.template operator()<double>();
     case kTypeDWORDArray:
-    case kTypeUINTArray: return f.template operator()<std::uint32_t>();
-    case kTypeFloatArray: return f.template operator()<float>();
-    case kTypeShortArray: return f.template operator()<std::int16_t>();
-    case kTypeBYTEArray: return f.template operator()<std::uint8_t>();
+    case kTypeUINTArray:
+      return f.template operator()<std::uint32_t>();
+    case kTypeFloatArray:
+      return f.template operator()<float>();
+    case kTypeShortArray:
+      return f.template operator()<std::int16_t>();
+    case kTypeBYTEArray:
+      return f.template operator()<std::uint8_t>();
     case kTypeCOleDateArray:
     case kTypeCOleTimeArray:
-    case kTypeCOleDateTimeArray: return f.template operator()<DateTimeValue>();
-    case kTypeCOleCurrencyArray: return f.template operator()<CurrencyValue>();
-    case kTypeWORDArray: return f.template operator()<std::uint16_t>();
-    case kTypeRGBArray: return f.template operator()<RgbColor>();
-    case kTypeCRectArray: return f.template operator()<Rect>();
-    default: return f.template operator()<Point>();  // kTypeCPointArray
+    case kTypeCOleDateTimeArray:
+      return f.template operator()<DateTimeValue>();
+    case kTypeCOleCurrencyArray:
+      return f.template operator()<CurrencyValue>();
+    case kTypeWORDArray:
+      return f.template operator()<std::uint16_t>();
+    case kTypeRGBArray:
+      return f.template operator()<RgbColor>();
+    case kTypeCRectArray:
+      return f.template operator()<Rect>();
+    default:
+      return f.template operator()<Point>();  // kTypeCPointArray
   }
 }
 

@@ -304,7 +304,8 @@ TEST(CDataTableUpdate, NoMatchingKeysChangeNothing) {
   CDataTable target = Channels();
   const CDataTable before = target;
   CDataTable source = Channels();  // fresh keys
-  for (int row = 0; row < source.RowCount(); ++row) source.SetRowKey(row, "other" + std::to_string(row));
+  for (int row = 0; row < source.RowCount(); ++row)
+    source.SetRowKey(row, "other" + std::to_string(row));
   source.SetCellText(0, 0, "CHANGED");
   target.Update(source);
   for (int row = 0; row < target.RowCount(); ++row) {

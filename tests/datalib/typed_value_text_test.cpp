@@ -69,7 +69,8 @@ TEST(NumberText, ReadingFloatingPoint) {
   EXPECT_EQ(Read<float>(kTypeFloat, "0.1"), 0.1f);
   EXPECT_EQ(Read<float>(kTypeFloat, "1.500000e+000"), 1.5f);
   // Every double written reads back to the same bits at 15 digits' worth.
-  EXPECT_DOUBLE_EQ(Read<double>(kTypeDouble, Text(kTypeDouble, 2.718281828459045)), 2.71828182845905);
+  EXPECT_DOUBLE_EQ(Read<double>(kTypeDouble, Text(kTypeDouble, 2.718281828459045)),
+                   2.71828182845905);
 }
 
 TEST(NumberText, DoubleTextIgnoresTheCLocale) {
@@ -107,8 +108,8 @@ TEST(IntegerText, UnsignedTypesWrap) {
 }
 
 TEST(BoolText, TruthWords) {
-  for (const char* word : {"yes", "YES", "Pass", "t", "T", "success", "SuCcEsS", "true", "1", "y",
-                           "p"}) {
+  for (const char* word :
+       {"yes", "YES", "Pass", "t", "T", "success", "SuCcEsS", "true", "1", "y", "p"}) {
     EXPECT_EQ(Read<std::int32_t>(kTypeBOOL, word), 1) << word;
   }
   for (const char* word : {"no", "false", "2", "", "0", " yes", "yes ", "truthy"}) {
@@ -215,9 +216,9 @@ TEST(CurrencyText, WritesAndReadsBack) {
   EXPECT_EQ(Text(kTypeCOleCurrency, CurrencyValue{-1, ValueStatus::kValid}), "-0.0001");
   EXPECT_EQ(Text(kTypeCOleCurrency, CurrencyValue{120000, ValueStatus::kValid}), "12");
   EXPECT_EQ(Text(kTypeCOleCurrency, CurrencyValue{0, ValueStatus::kValid}), "0");
-  for (std::int64_t units : {std::int64_t{0}, std::int64_t{1}, std::int64_t{-99999},
-                             std::numeric_limits<std::int64_t>::max(),
-                             std::numeric_limits<std::int64_t>::min()}) {
+  for (std::int64_t units :
+       {std::int64_t{0}, std::int64_t{1}, std::int64_t{-99999},
+        std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min()}) {
     const CurrencyValue value{units, ValueStatus::kValid};
     EXPECT_EQ(Read<CurrencyValue>(kTypeCOleCurrency, Text(kTypeCOleCurrency, value)), value)
         << units;
@@ -227,7 +228,7 @@ TEST(CurrencyText, WritesAndReadsBack) {
 TEST(CurrencyText, OtherFormsAndFailures) {
   EXPECT_EQ(Read<CurrencyValue>(kTypeCOleCurrency, " $1,234.56 ").units, 12345600);
   EXPECT_EQ(Read<CurrencyValue>(kTypeCOleCurrency, "-$0.5").units, -5000);
-  EXPECT_EQ(Read<CurrencyValue>(kTypeCOleCurrency, "0.00005").units, 0);   // half to even
+  EXPECT_EQ(Read<CurrencyValue>(kTypeCOleCurrency, "0.00005").units, 0);  // half to even
   EXPECT_EQ(Read<CurrencyValue>(kTypeCOleCurrency, "0.00015").units, 2);
   EXPECT_EQ(Read<CurrencyValue>(kTypeCOleCurrency, "0.000051").units, 1);
   EXPECT_EQ(Read<CurrencyValue>(kTypeCOleCurrency, "12abc", 0).status, ValueStatus::kInvalid);
