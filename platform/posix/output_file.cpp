@@ -62,6 +62,10 @@ std::optional<OutputFile> OutputFile::OpenExclusive(const std::string& path, int
 }
 
 std::optional<OutputFile> OutputFile::CreateReplacement(const std::string& path, int& error) {
+  if (path.empty()) {
+    error = ENOENT;
+    return std::nullopt;
+  }
   std::string target = ReplacedPath(path);
   struct stat existing {};
   bool exists = ::stat(target.c_str(), &existing) == 0;

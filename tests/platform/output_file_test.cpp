@@ -126,7 +126,8 @@ TEST(ReplacementFile, KeepsPermissionsAndSymbolicLinks) {
 TEST(OutputFile, BothKindsFailOnAFolderOrInAMissingFolder) {
   ScratchDirectory scratch;
   for (auto factory : {&OutputFile::OpenExclusive, &OutputFile::CreateReplacement}) {
-    for (const std::string& path : {scratch.Path().string(), scratch.File("none/out.csv")}) {
+    for (const std::string& path :
+         {scratch.Path().string(), scratch.File("none/out.csv"), std::string()}) {
       int error = 0;
       EXPECT_FALSE(factory(path, error)) << path;
       EXPECT_NE(error, 0) << path;
