@@ -9,7 +9,7 @@ namespace {
 constexpr double kMillisecondsPerDay = 86400000.0;
 
 // NormalizeDateTime calls DayOfWeek, which converts with DateTimeToJulian, which normalises
-// again; the flag stops that after one pass. The specification makes it process-wide; one per
+// again; the flag stops that after one pass. A process-wide flag would do; one per
 // thread keeps the same single-thread behaviour and is safe should two conversions ever overlap.
 thread_local bool normalizeOn = true;
 

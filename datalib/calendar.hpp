@@ -2,7 +2,7 @@
 
 #include "datalib/date_time_record.hpp"
 
-// Calendar helpers (specification Part 5.4): astronomical Julian days <-> calendar date-times.
+// Calendar helpers: astronomical Julian days <-> calendar date-times.
 // A Julian day starts at noon; midnight of 1 January 2000 is 2451544.5.
 
 namespace pelcon {

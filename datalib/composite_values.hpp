@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// The composite value types of the typed data library (specification Part 5.1, codes 31 to 33).
+// The composite value types of the typed data library (codes 31 to 33).
 
 namespace pelcon {
 

@@ -6,7 +6,7 @@
 
 #include "datalib/date_time_value.hpp"  // ValueStatus
 
-// The currency value of the typed data library (specification Part 5.1, type code 14) and its
+// The currency value of the typed data library (type code 14) and its
 // one fixed text form, the same on every platform (no locale calls):
 //   the amount in decimal with a point and at most four decimals, trailing zeros dropped, no
 //   currency sign and no digit grouping: "1234.5", "-0.0001", "12"

@@ -7,11 +7,11 @@
 
 #include "datalib/date_time_value.hpp"
 
-// CDataMap (specification Part 5.2): named values stored as text with their type code; the
+// CDataMap: named values stored as text with their type code; the
 // result holder of every value query. Keys are compared exactly (letter case significant, no
 // trimming). A value can be fetched only under the type code it was stored with.
 //
-// Differences from the specification's member layout, none visible through the interface:
+// Differences from the classic two-map layout, none visible through the interface:
 // - One hash map from key to {text, code} instead of two parallel maps: a store is one insertion
 //   and a fetch one lookup, and "a key is in values exactly when it is in types" holds by
 //   construction. The code is kept as an integer, not as decimal text.

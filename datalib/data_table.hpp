@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-// CDataTable (specification Part 5.3): a small table of named, typed columns whose rows are
+// CDataTable: a small table of named, typed columns whose rows are
 // stored as comma-separated text, with typed cell access, selection into a second table and
 // merging of cells by row key. Index errors are silent: getters give the empty text, -1 or
 // leave the output untouched; setters do nothing.

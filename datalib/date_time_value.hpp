@@ -5,7 +5,7 @@
 
 #include "datalib/date_time_record.hpp"
 
-// The date-time value of the typed data library (specification Part 5.1, type codes 11 to 13)
+// The date-time value of the typed data library (type codes 11 to 13)
 // and its one fixed text form.
 //
 // Text form (the same on every platform, no locale calls; design.md "Locale date-time and

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Device entity codes (specification Part 5.4): the string resource that names a device.
+// Device entity codes: the string resource that names a device.
 
 namespace pelcon {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-// Number <-> text rules of the typed data library (specification Part 5.1), shared by the typed
+// Number <-> text rules of the typed data library, shared by the typed
 // value conversions, CDataMap and CDataTable. Locale-independent (std::to_chars/from_chars), so
 // a program that switches the C locale (Qt does) still writes and reads "1.5".
 

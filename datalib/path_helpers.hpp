@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// Path splitting of the data library (specification Part 5.4). The separator is the platform's
+// Path splitting of the data library. The separator is the platform's
 // (platform::kPathSeparator: "/" on Linux, "\" on Windows, where "/" is accepted too).
 
 namespace pelcon {

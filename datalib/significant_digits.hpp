@@ -2,12 +2,12 @@
 
 #include <string>
 
-// Rounding to significant digits and printing such a number (specification Part 5.4).
+// Rounding to significant digits and printing such a number.
 
 namespace pelcon {
 
 // Rounds x to n significant digits by printing it in exponent form and reading it back. Below
-// 10^-n (every negative x included) half of 10^-n is added first, as the specification fixes:
+// 10^-n (every negative x included) half of 10^-n is added first, as the format fixes:
 // RoundToSignificant(0.0004, 3) is 0.0009. n < 1 gives 0.
 double RoundToSignificant(double x, int n);
 

@@ -8,8 +8,8 @@ namespace {
 
 // clang-format off
 constexpr StringResource kStringResources[] = {
-    // Device entity codes (Part 5.4 EntityCodeTextId; names from the device type table of the
-    // header report, Part 2.3). 23000 is every code without a name, 29 included.
+    // Device entity codes (EntityCodeTextId; names from the device type table of the
+    // header report). 23000 is every code without a name, 29 included.
     {23000, "Unknown"},
     {23001, "Lodax Model 1"},
     {23002, "Lodax Model 2"},
@@ -32,7 +32,7 @@ constexpr StringResource kStringResources[] = {
     {23019, "Vorta Model 10"},
     {23020, "Vorta Model 11"},
 
-    // Alias and unit texts of value attributes (Part 3.5): add rows here.
+    // Alias and unit texts of value attributes: add rows here.
 };
 // clang-format on
 

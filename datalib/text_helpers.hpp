@@ -9,7 +9,7 @@
 #include "datalib/currency_value.hpp"
 #include "datalib/date_time_value.hpp"
 
-// Text and search helpers of the data library (specification Part 5.4).
+// Text and search helpers of the data library.
 
 namespace pelcon {
 

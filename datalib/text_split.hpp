@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-// Splitting of typed-value texts (specification Part 5.1): from position 0, while the position
+// Splitting of typed-value texts: from position 0, while the position
 // is before the end, find the separator; the part runs to it (or to the end of the text) and
 // reading resumes one character after it. So a trailing separator adds no empty part, an empty
 // text gives no parts, and two adjacent separators give an empty part.

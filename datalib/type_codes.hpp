@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-// The 37 type codes of the typed data library (specification Part 5.1) and their names.
+// The 37 type codes of the typed data library and their names.
 //
 // The C++ value that goes with each code, wherever the library takes or fills a value through a
 // pointer (TextToValue, ValueToText, CDataMap::SetTypedValue/GetTypedValue, CDataTable cells):
@@ -26,7 +26,7 @@
 //  32 CRect        Rect                   35 CRectArray         std::vector<Rect>
 //  33 CPoint       Point                  36 CPointArray        std::vector<Point>
 //
-// The growable arrays of the specification are std::vector: elements in index order, new
+// Growable arrays are std::vector: elements in index order, new
 // elements zero; the grow-step rule of the original only tunes allocation and is not kept.
 
 namespace pelcon {

@@ -9,7 +9,7 @@
 #include "datalib/date_time_value.hpp"
 #include "datalib/type_codes.hpp"
 
-// The text form of every typed value (specification Part 5.1). The C++ type behind each code's
+// The text form of every typed value. The C++ type behind each code's
 // pointer is listed in type_codes.hpp.
 
 namespace pelcon {
