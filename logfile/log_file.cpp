@@ -40,6 +40,7 @@ void LogFile::Reset() {
   rows_.shrink_to_fit();
   blocks_ = LogBlocks{};
   blockTypes_.clear();
+  shortBlock86_ = false;
   testType_ = kEventTestBlock;
   vorta_ = false;
   lodax_ = false;

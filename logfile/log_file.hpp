@@ -34,6 +34,9 @@ class LogFile final : public DataRowOwner {
   std::span<const std::uint8_t> Block(int type) const;
   // A block counts as present when its first byte is nonzero.
   bool HasBlock(int type) const;
+  // Whether block 86 had its 236-byte form: its last 16 bytes then hold the start of the next
+  // block, not the four temperature coefficients.
+  bool IsTurbidityBlockShort() const { return shortBlock86_; }
   // Header block types in file order.
   std::span<const std::uint8_t> BlockTypesRead() const { return blockTypes_; }
 
@@ -91,6 +94,7 @@ class LogFile final : public DataRowOwner {
   const StageFormulas* formulas_;
   LogBlocks blocks_{};
   std::vector<std::uint8_t> blockTypes_;
+  bool shortBlock86_ = false;
   int testType_ = 3;
   bool vorta_ = false;
   bool lodax_ = false;

@@ -192,6 +192,7 @@ class LogLoaderRun {
         // The short form of block 86 ends 16 bytes earlier: the byte that follows the long form
         // lies inside the next block.
         cursor_.Seek(cursor_.position() - 17);
+        log_.shortBlock86_ = true;
         type = cursor_.ReadByte();
       }
     }
