@@ -92,7 +92,8 @@ void FillOptionalVortaDefaults(LogBlocks& blocks) {
     blocks.block85 = Block85{};
     blocks.block85.type = kBlock85;
     const std::uint16_t settings[10] = {250, 500, 0, 125, 125, 13, 3, 30, 90, 0};
-    std::copy(std::begin(settings), std::end(settings), std::begin(blocks.block85.settings));
+    // Element by element: a pointer into a packed block would be misaligned.
+    for (std::size_t k = 0; k < std::size(settings); ++k) blocks.block85.settings[k] = settings[k];
   }
   if (blocks.block86.type == 0) {
     blocks.block86 = Block86{};

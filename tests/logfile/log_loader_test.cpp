@@ -79,22 +79,22 @@ TEST_F(LogLoaderTest, HeaderBlocksAreInHostOrder) {
   const LogBlocks& blocks = log.Blocks();
   EXPECT_EQ(log.DeviceCode(), 21);
   EXPECT_EQ(log.SerialNumber(), 4711);
-  EXPECT_EQ(blocks.block57.firmwareVersion, 213);
+  EXPECT_EQ(+blocks.block57.firmwareVersion, 213);
   EXPECT_STREQ(blocks.block57.unitName, "WELL 7");
   EXPECT_STREQ(blocks.linearTest.head.name, "PUMP TEST");
-  EXPECT_EQ(blocks.linearTest.channelCount, 2);
-  EXPECT_EQ(blocks.block35.latitude, 45);
-  EXPECT_EQ(blocks.block35.elevation, 100.0f);
-  EXPECT_EQ(blocks.block35.specificGravity, 1.0f);
-  EXPECT_EQ(blocks.block31.pressure[4], 0.001f);
-  EXPECT_EQ(blocks.block31.temperature[1], 0.01f);
-  EXPECT_EQ(blocks.testStart.year, 2009);
-  EXPECT_EQ(blocks.testStart.minute, 30);
+  EXPECT_EQ(+blocks.linearTest.channelCount, 2);
+  EXPECT_EQ(+blocks.block35.latitude, 45);
+  EXPECT_EQ(+blocks.block35.elevation, 100.0f);
+  EXPECT_EQ(+blocks.block35.specificGravity, 1.0f);
+  EXPECT_EQ(+blocks.block31.pressure[4], 0.001f);
+  EXPECT_EQ(+blocks.block31.temperature[1], 0.01f);
+  EXPECT_EQ(+blocks.testStart.year, 2009);
+  EXPECT_EQ(+blocks.testStart.minute, 30);
   // Block 100 has no layout: its stamp keeps the file's byte order (2009 = 0x07D9).
   EXPECT_EQ(log.Block(kLodaxFirstBlock)[1], 0x07);
   EXPECT_EQ(log.Block(kLodaxFirstBlock)[2], 0xD9);
-  EXPECT_EQ(blocks.block101.marker, 0x8001);
-  EXPECT_EQ(blocks.block101.stoppedOn.day, 16);
+  EXPECT_EQ(+blocks.block101.marker, 0x8001);
+  EXPECT_EQ(+blocks.block101.stoppedOn.day, 16);
   EXPECT_EQ(std::vector<std::uint8_t>(log.BlockTypesRead().begin(), log.BlockTypesRead().end()),
             (std::vector<std::uint8_t>{100, 57, 35, 1, 30, 31, 32}));
 }
@@ -134,7 +134,7 @@ TEST_F(LogLoaderTest, VortaWithEightBlocksGetsTheDefaultsOfTheOptionalBlocks) {
   EXPECT_EQ(b85[2], 0x00);
   EXPECT_EQ(b85[3], 0xF4);  // 500 = 0x01F4
   EXPECT_EQ(b85[4], 0x01);
-  EXPECT_EQ(log.Blocks().block85.settings[7], 30);
+  EXPECT_EQ(+log.Blocks().block85.settings[7], 30);
 
   const auto b86 = log.Block(86);
   EXPECT_EQ(b86[1], 9);
@@ -156,15 +156,15 @@ TEST_F(LogLoaderTest, VortaWithEightBlocksGetsTheDefaultsOfTheOptionalBlocks) {
     EXPECT_EQ(b86[record + 24], 0x41);
     EXPECT_EQ(b86[record + 77 + 3], 0x3F);  // first pair's slope, 1.0 = 0x3F800000
   }
-  EXPECT_EQ(log.Blocks().block86.low.pairs[3].slope, 1.0f);
-  EXPECT_EQ(log.Blocks().block86.low.groups[4].f3, 25.0f);
-  EXPECT_EQ(log.Blocks().block86.highTemperature[0], 0.0f);
+  EXPECT_EQ(+log.Blocks().block86.low.pairs[3].slope, 1.0f);
+  EXPECT_EQ(+log.Blocks().block86.low.groups[4].f3, 25.0f);
+  EXPECT_EQ(+log.Blocks().block86.highTemperature[0], 0.0f);
 
   const auto b83 = log.Block(83);
   EXPECT_EQ(b83[1], 75);
   EXPECT_EQ(b83[2], 22);
-  EXPECT_EQ(log.Blocks().block83.user.groups[5].f3, 25.0f);
-  EXPECT_EQ(log.Blocks().block83.user.pairs[2].slope, 1.0f);
+  EXPECT_EQ(+log.Blocks().block83.user.groups[5].f3, 25.0f);
+  EXPECT_EQ(+log.Blocks().block83.user.pairs[2].slope, 1.0f);
 
   const auto b58 = log.Block(58);
   EXPECT_EQ(b58[1], 0x39);  // 12345 = 0x3039
@@ -175,7 +175,7 @@ TEST_F(LogLoaderTest, VortaWithEightBlocksGetsTheDefaultsOfTheOptionalBlocks) {
   EXPECT_EQ(b58[26], 0x41);  // 14.0 = 0x41600000
   EXPECT_EQ(b58[25], 0x60);
   EXPECT_EQ(b58[27], 0);
-  EXPECT_EQ(log.Blocks().block58.float7, 19.0f);
+  EXPECT_EQ(+log.Blocks().block58.float7, 19.0f);
 
   const auto b89 = log.Block(89);
   EXPECT_EQ(b89[5], 0xCF);
@@ -196,10 +196,10 @@ TEST_F(LogLoaderTest, OptionalBlocksReadFromTheFileAreNotReplaced) {
   d.block58.fixedBarometerSwitch = 1;
   d.block58.fixedBarometer = 13.5f;
   ASSERT_TRUE(Load(d));
-  EXPECT_EQ(log.Blocks().block85.settings[0], 777);
-  EXPECT_EQ(log.Blocks().block58.fixedBarometerSwitch, 1);
-  EXPECT_EQ(log.Blocks().block58.fixedBarometer, 13.5f);
-  EXPECT_EQ(log.Blocks().block83.user.tag, 75);  // absent, so defaulted
+  EXPECT_EQ(+log.Blocks().block85.settings[0], 777);
+  EXPECT_EQ(+log.Blocks().block58.fixedBarometerSwitch, 1);
+  EXPECT_EQ(+log.Blocks().block58.fixedBarometer, 13.5f);
+  EXPECT_EQ(+log.Blocks().block83.user.tag, 75);  // absent, so defaulted
 }
 
 TEST_F(LogLoaderTest, VortaHeaderBlockCounts) {
@@ -231,8 +231,8 @@ TEST_F(LogLoaderTest, ShortBlock86EndsSixteenBytesEarlier) {
   ASSERT_TRUE(Load(d)) << Load(d).detail;
   EXPECT_EQ(log.BlockTypesRead().size(), 11u);
   EXPECT_TRUE(log.IsTurbidityBlockShort());
-  EXPECT_EQ(log.Blocks().block83.user.tag, 75);
-  EXPECT_EQ(log.Blocks().block83.user.stamp.year, 2009);
+  EXPECT_EQ(+log.Blocks().block83.user.tag, 75);
+  EXPECT_EQ(+log.Blocks().block83.user.stamp.year, 2009);
   // The last 16 bytes of block 86 hold the first 16 of block 83, reversed as floats:
   // 83, 75, 22, 0x07 (the high byte of 2009) becomes 0x07, 22, 75, 83.
   const auto b86 = log.Block(86);
@@ -344,7 +344,7 @@ TEST_F(LogLoaderTest, LinearAverageSpacesRecordsByItsOwnInterval) {
   d.interval = {0, 1, 0, 30, 50};  // 1 h 0 min 30.5 s
   ASSERT_TRUE(Load(d));
   EXPECT_EQ(log.TestType(), kLinearAverageTestBlock);
-  EXPECT_EQ(log.Blocks().linearAverageTest.measurementCount, 12);
+  EXPECT_EQ(+log.Blocks().linearAverageTest.measurementCount, 12);
   EXPECT_NEAR(TimeOf(log, 2), kDefaultStart + 2 * 3630.5 * kSecond, kTimeTolerance);
 }
 
@@ -369,11 +369,11 @@ TEST_F(LogLoaderTest, ZeroStartStampTakesNowAndIsOverwritten) {
   EXPECT_NEAR(log.StartTime(), kFixedNow, kTimeTolerance);
   EXPECT_NEAR(TimeOf(log, 1), kFixedNow + 60 * kSecond, kTimeTolerance);
   const Stamp& stamp = log.Blocks().testStart;
-  EXPECT_EQ(stamp.year, 2010);
-  EXPECT_EQ(stamp.month, 6);
-  EXPECT_EQ(stamp.day, 1);
-  EXPECT_EQ(stamp.hour, 12);
-  EXPECT_EQ(stamp.minute, 0);
+  EXPECT_EQ(+stamp.year, 2010);
+  EXPECT_EQ(+stamp.month, 6);
+  EXPECT_EQ(+stamp.day, 1);
+  EXPECT_EQ(+stamp.hour, 12);
+  EXPECT_EQ(+stamp.minute, 0);
 }
 
 TEST_F(LogLoaderTest, FileWithoutRecordsStillHasItsStartTime) {
@@ -396,8 +396,8 @@ TEST_F(LogLoaderTest, TrailerWithABadMarkerIsReadAsData) {
   const std::vector<std::uint8_t> bytes = Build(d);
   ASSERT_TRUE(Load(bytes));
   EXPECT_EQ(log.DataEnd(), bytes.size());
-  EXPECT_EQ(log.Blocks().block101.marker, 0);
-  EXPECT_EQ(log.Blocks().block101.type, 0);
+  EXPECT_EQ(+log.Blocks().block101.marker, 0);
+  EXPECT_EQ(+log.Blocks().block101.type, 0);
   // 12 bytes of records and the 17 trailer bytes make 7 records of 4 bytes and one spare byte.
   ASSERT_EQ(log.RowCount(), 7u);
   EXPECT_EQ(Raw(log, 3, "RAW_TPCB"), 0x1234);
@@ -411,8 +411,8 @@ TEST_F(LogLoaderTest, BothTrailerMarkersAreAccepted) {
   const std::vector<std::uint8_t> bytes = Build(d);
   ASSERT_TRUE(Load(bytes));
   EXPECT_EQ(log.DataEnd(), bytes.size() - 25);
-  EXPECT_EQ(log.Blocks().block103.marker, 0x8003);
-  EXPECT_EQ(log.Blocks().block103.stoppedOn.hour, 8);
+  EXPECT_EQ(+log.Blocks().block103.marker, 0x8003);
+  EXPECT_EQ(+log.Blocks().block103.stoppedOn.hour, 8);
   EXPECT_EQ(log.RowCount(), 2u);
 }
 
@@ -425,7 +425,7 @@ TEST_F(LogLoaderTest, PartialRecordBeforeAValidTrailerIsIgnored) {
   EXPECT_EQ(log.DataEnd() - log.DataStart(), 14u);
   ASSERT_EQ(log.RowCount(), 3u);
   EXPECT_EQ(Raw(log, 2, "RAW_PXD"), 10200);
-  EXPECT_EQ(log.Blocks().block101.marker, 0x8001);
+  EXPECT_EQ(+log.Blocks().block101.marker, 0x8001);
 }
 
 TEST_F(LogLoaderTest, WrongFirstBlockDoesNotOpen) {
@@ -481,8 +481,8 @@ TEST_F(LogLoaderTest, SecondLoadForgetsTheFirstFile) {
   EXPECT_EQ(raw.PresenceOf(raw.SlotOfName("RAW_CONDLO")), 1);
   ASSERT_TRUE(Load(LodaxDescription()));
   EXPECT_EQ(raw.PresenceOf(raw.SlotOfName("RAW_CONDLO")), 0);
-  EXPECT_EQ(log.Blocks().block72.pressureReference, 0.0f);
-  EXPECT_EQ(log.Blocks().block85.type, 0);
+  EXPECT_EQ(+log.Blocks().block72.pressureReference, 0.0f);
+  EXPECT_EQ(+log.Blocks().block85.type, 0);
   EXPECT_EQ(log.RowCount(), 3u);
 }
 

@@ -186,7 +186,8 @@ void WriteBlock76(ByteWriter& out, const LogFileDescription& d) {
 
 void WriteBlock85(ByteWriter& out, const Block85& block) {
   out.U8(kBlock85);
-  for (std::uint16_t setting : block.settings) out.U16(setting);
+  // Indexes, not references: the fields of a packed block are not aligned.
+  for (std::size_t k = 0; k < 10; ++k) out.U16(block.settings[k]);
   out.U8(block.byte21);
   out.U8(block.byte22);
 }
@@ -200,8 +201,8 @@ void WriteBlock86(ByteWriter& out, const Block86& block, bool shortForm) {
   out.Calibration(block.high);
   out.Calibration(block.low);
   if (shortForm) return;
-  out.Floats(block.highTemperature);
-  out.Floats(block.lowTemperature);
+  for (std::size_t k = 0; k < 2; ++k) out.F32(block.highTemperature[k]);
+  for (std::size_t k = 0; k < 2; ++k) out.F32(block.lowTemperature[k]);
 }
 
 void WriteBlock58(ByteWriter& out, const Block58& block) {
