@@ -1,0 +1,63 @@
+#pragma once
+
+// Log files for the value dictionary tests, built by the test support builder and loaded from
+// memory, with stage values the test chooses instead of the instruments' calibration.
+
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "logfile/log_file.hpp"
+#include "logfile/log_loader.hpp"
+#include "tests/support/echo_formulas.hpp"
+#include "tests/support/log_file_builder.hpp"
+
+namespace pelcon::test_support {
+
+// Every COOKED, BASE and USER value is the raw reading it comes from (EchoFormulas), except the
+// codes listed in base or user, which take the listed value (nullopt: cannot be computed).
+class ChosenFormulas final : public StageFormulas {
+ public:
+  std::map<int, std::optional<double>> base;
+  std::map<int, std::optional<double>> user;
+
+  std::optional<double> Cooked(const LogFile& log, const DataRow& row, int code) const override {
+    return echo_.Cooked(log, row, code);
+  }
+  std::optional<double> Base(const LogFile& log, const DataRow& row, int code) const override {
+    const auto chosen = base.find(code);
+    return chosen != base.end() ? chosen->second : echo_.Base(log, row, code);
+  }
+  std::optional<double> User(const LogFile& log, const DataRow& row, int code) const override {
+    const auto chosen = user.find(code);
+    return chosen != user.end() ? chosen->second : echo_.User(log, row, code);
+  }
+
+ private:
+  EchoFormulas echo_;
+};
+
+// A loaded log file with its formulas; the formulas outlive the file.
+struct LoadedLog {
+  ChosenFormulas formulas;
+  LogFile log{formulas};
+
+  explicit LoadedLog(const LogFileDescription& description,
+                     const ChosenFormulas& chosen = ChosenFormulas()) {
+    formulas = chosen;
+    loaded = static_cast<bool>(LogLoader::Load(Build(description), log));
+  }
+  bool loaded = false;
+};
+
+// A Vorta sonde whose records carry the board temperature and then the given codes' readings
+// (code 2 expands to the transducer temperature 101 and the pressure 2).
+inline LogFileDescription VortaWith(std::vector<std::uint8_t> codes,
+                                    std::vector<std::vector<std::uint16_t>> records) {
+  LogFileDescription d = VortaDescription();
+  d.channelCodes = std::move(codes);
+  d.records = std::move(records);
+  return d;
+}
+
+}  // namespace pelcon::test_support
