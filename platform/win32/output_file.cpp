@@ -1,0 +1,195 @@
+#include "platform/output_file.hpp"
+
+#include <windows.h>
+
+#include <atomic>
+#include <climits>
+#include <utility>
+
+namespace pelcon::platform {
+namespace {
+
+constexpr size_t kBufferSize = 64 * 1024;
+
+HANDLE Handle(std::intptr_t handle) {
+  return reinterpret_cast<HANDLE>(handle);
+}
+
+bool Open(std::intptr_t handle) {
+  return Handle(handle) != INVALID_HANDLE_VALUE;
+}
+
+int LastError() {
+  return static_cast<int>(::GetLastError());
+}
+
+// A name beside target that no other writer in this or another process uses at the same time.
+std::string TemporaryName(const std::string& target, unsigned attempt) {
+  static std::atomic<unsigned> counter{0};
+  const std::string::size_type slash = target.find_last_of("\\/");
+  const std::string directory =
+      slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  return directory + "." + base + ".tmp" + std::to_string(::GetCurrentProcessId()) + "-" +
+         std::to_string(counter.fetch_add(1)) + "-" + std::to_string(attempt);
+}
+
+}  // namespace
+
+std::optional<OutputFile> OutputFile::OpenExclusive(const std::string& path, int& error) {
+  // No sharing at all: while the file is open nobody else can open it, and a second writer's
+  // attempt fails before it could truncate what the first one wrote.
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    error = LastError();
+    return std::nullopt;
+  }
+  return OutputFile(reinterpret_cast<std::intptr_t>(file), {}, {});
+}
+
+std::optional<OutputFile> OutputFile::CreateReplacement(const std::string& path, int& error) {
+  if (path.empty()) {
+    error = ERROR_PATH_NOT_FOUND;
+    return std::nullopt;
+  }
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    error = ERROR_ACCESS_DENIED;
+    return std::nullopt;
+  }
+  for (unsigned attempt = 0;; ++attempt) {
+    std::string temporary = TemporaryName(path, attempt);
+    HANDLE file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      const int failure = LastError();
+      if ((failure == ERROR_FILE_EXISTS || failure == ERROR_ALREADY_EXISTS) && attempt < 100)
+        continue;
+      error = failure;
+      return std::nullopt;
+    }
+    return OutputFile(reinterpret_cast<std::intptr_t>(file), path, std::move(temporary));
+  }
+}
+
+OutputFile::OutputFile(std::intptr_t handle, std::string replacementTarget,
+                       std::string temporaryPath)
+    : handle_(handle),
+      replacementTarget_(std::move(replacementTarget)),
+      temporaryPath_(std::move(temporaryPath)) {
+  buffer_.reserve(kBufferSize);
+}
+
+OutputFile::OutputFile(OutputFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, -1)),
+      buffer_(std::move(other.buffer_)),
+      replacementTarget_(std::move(other.replacementTarget_)),
+      temporaryPath_(std::move(other.temporaryPath_)),
+      error_(other.error_) {}
+
+OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
+  if (this != &other) {
+    Discard();
+    handle_ = std::exchange(other.handle_, -1);
+    buffer_ = std::move(other.buffer_);
+    replacementTarget_ = std::move(other.replacementTarget_);
+    temporaryPath_ = std::move(other.temporaryPath_);
+    error_ = other.error_;
+  }
+  return *this;
+}
+
+OutputFile::~OutputFile() {
+  Discard();
+}
+
+// An exclusive file keeps what was written so far; an unfinished replacement is thrown away.
+void OutputFile::Discard() {
+  if (!Open(handle_)) return;
+  if (replacementTarget_.empty()) {
+    Flush();
+    ::CloseHandle(Handle(handle_));
+  } else {
+    ::CloseHandle(Handle(handle_));
+    ::DeleteFileA(temporaryPath_.c_str());
+  }
+  handle_ = -1;
+}
+
+bool OutputFile::Write(std::string_view bytes) {
+  if (error_ != 0) return false;
+  if (!Open(handle_)) {
+    error_ = ERROR_INVALID_HANDLE;
+    return false;
+  }
+  if (buffer_.size() + bytes.size() > kBufferSize) {
+    if (!Flush()) return false;
+    if (bytes.size() >= kBufferSize) return WriteThrough(bytes);
+  }
+  buffer_.append(bytes);
+  return true;
+}
+
+bool OutputFile::Flush() {
+  if (error_ != 0) return false;
+  if (!Open(handle_)) {
+    error_ = ERROR_INVALID_HANDLE;
+    return false;
+  }
+  const bool written = WriteThrough(buffer_);
+  buffer_.clear();
+  return written;
+}
+
+bool OutputFile::WriteThrough(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > INT_MAX ? INT_MAX : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!::WriteFile(Handle(handle_), bytes.data(), chunk, &written, nullptr)) {
+      error_ = LastError();
+      return false;
+    }
+    if (written == 0) {
+      error_ = ERROR_WRITE_FAULT;
+      return false;
+    }
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+bool OutputFile::Close() {
+  if (!Open(handle_)) {
+    if (error_ == 0) error_ = ERROR_INVALID_HANDLE;
+    return false;
+  }
+  bool good = Flush();
+  HANDLE file = Handle(std::exchange(handle_, -1));
+  if (replacementTarget_.empty()) {
+    if (!::CloseHandle(file) && good) {
+      error_ = LastError();
+      good = false;
+    }
+    return good;
+  }
+  // The data must be on disk before the move makes it the file, or a crash could leave an empty
+  // file in place of the old one.
+  if (good && !::FlushFileBuffers(file)) {
+    error_ = LastError();
+    good = false;
+  }
+  if (!::CloseHandle(file) && good) {
+    error_ = LastError();
+    good = false;
+  }
+  if (good && !::MoveFileExA(temporaryPath_.c_str(), replacementTarget_.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error_ = LastError();
+    good = false;
+  }
+  if (!good) ::DeleteFileA(temporaryPath_.c_str());
+  return good;
+}
+
+}  // namespace pelcon::platform
