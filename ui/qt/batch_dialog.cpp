@@ -1,0 +1,229 @@
+#include "ui/qt/batch_dialog.hpp"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QThread>
+
+#include "component/settings.hpp"
+#include "platform/notifier.hpp"
+#include "ui/qt/about_dialog.hpp"
+#include "ui/qt/application_icon.hpp"
+#include "ui/qt/file_dialogs.hpp"
+#include "ui/qt/gui_thread.hpp"
+#include "ui/qt/qt_text.hpp"
+#include "ui/qt/widget_helpers.hpp"
+
+namespace pelcon::ui {
+namespace {
+
+constexpr int kTimerMilliseconds = 1000;
+
+QProgressBar* MakeProgressBar(QWidget& dialog, const DialogUnits& units, const char* name, int y,
+                              int height) {
+  auto* bar = MakeControl<QProgressBar>(dialog, units, name, {}, 7, y, 236, height);
+  bar->setRange(0, 100);
+  bar->setValue(0);
+  bar->setTextVisible(false);
+  return bar;
+}
+
+}  // namespace
+
+BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
+    : QDialog(parent), run_(std::move(converter)) {
+  const DialogUnits units = SetUpDialog(*this, 250, 266);
+  setWindowTitle(QStringLiteral("Tarvel Pelcon"));
+  setWindowIcon(ApplicationIcon());
+  setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+
+  MakeControl<QLabel>(*this, units, "templateLabel", QStringLiteral("Template"), 7, 8, 75, 8);
+  template_ = MakeControl<QLineEdit>(*this, units, "templateEdit", {}, 7, 17, 236, 12);
+  template_->setReadOnly(true);
+  new_ = MakeControl<QPushButton>(*this, units, "newButton", QStringLiteral("New"), 7, 32, 50, 14);
+  edit_ =
+      MakeControl<QPushButton>(*this, units, "editButton", QStringLiteral("Edit"), 64, 32, 50, 14);
+  open_ =
+      MakeControl<QPushButton>(*this, units, "openButton", QStringLiteral("Open"), 193, 32, 50, 14);
+  MakeControl<QLabel>(*this, units, "filesLabel", QStringLiteral("Files To Convert"), 7, 57, 88, 8);
+  files_ = MakeControl<QListWidget>(*this, units, "filesList", {}, 7, 68, 236, 117);
+  files_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  add_ = MakeControl<QPushButton>(*this, units, "addButton", QStringLiteral("Add"), 7, 188, 50, 14);
+  remove_ = MakeControl<QPushButton>(*this, units, "removeButton", QStringLiteral("Remove"), 61,
+                                     188, 50, 14);
+  convert_ = MakeControl<QPushButton>(*this, units, "convertButton", QStringLiteral("Convert"), 190,
+                                      188, 50, 14);
+  status_ = MakeControl<QLineEdit>(*this, units, "statusEdit", {}, 7, 207, 236, 12);
+  status_->setReadOnly(true);
+  fileProgress_ = MakeProgressBar(*this, units, "fileProgress", 223, 6);
+  fileProgressSink_.emplace(*fileProgress_);
+  overallProgress_ = MakeProgressBar(*this, units, "overallProgress", 228, 14);
+  // The two bars overlap by a unit; the thin one stays in front.
+  fileProgress_->raise();
+  MakeControl<QLabel>(*this, units, "versionCaption", QStringLiteral("Version:"), 7, 250, 27, 8);
+  MakeControl<QLabel>(*this, units, "versionLabel", FromMessageText(VersionText()), 40, 250, 35, 8);
+  // Window managers here give a dialog no system menu to carry "About Pelcon"; this button (and
+  // the dialog's context menu) stand in for it.
+  auto* about = MakeControl<QPushButton>(*this, units, "aboutButton", QStringLiteral("About"), 136,
+                                         244, 50, 14);
+  close_ = MakeControl<QPushButton>(*this, units, "closeButton", QStringLiteral("Close"), 193, 244,
+                                    50, 14);
+  close_->setDefault(true);
+
+  model_.LoadSettings();
+  ShowTemplate();
+  convert_->setFocus();
+
+  connect(new_, &QPushButton::clicked, this, &BatchDialog::OnNew);
+  connect(edit_, &QPushButton::clicked, this, &BatchDialog::OnEdit);
+  connect(open_, &QPushButton::clicked, this, &BatchDialog::OnOpen);
+  connect(add_, &QPushButton::clicked, this, &BatchDialog::OnAdd);
+  connect(remove_, &QPushButton::clicked, this, &BatchDialog::OnRemove);
+  connect(convert_, &QPushButton::clicked, this, &BatchDialog::OnConvert);
+  connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(about, &QPushButton::clicked, this, &BatchDialog::ShowAbout);
+  connect(&timer_, &QTimer::timeout, this, &BatchDialog::OnTimer);
+}
+
+BatchDialog::~BatchDialog() {
+  if (run_.IsRunning()) {
+    // The worker may be waiting for this thread; keep serving it until it has ended.
+    run_.RequestCancel();
+    while (!run_.WorkerFinished()) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+      QThread::msleep(5);
+    }
+    run_.Collect();
+  }
+  model_.StoreSettings();
+}
+
+void BatchDialog::AddFiles(std::span<const std::string> paths) {
+  model_.AddFiles(paths);
+  ShowFiles();
+}
+
+void BatchDialog::reject() {
+  if (run_.IsRunning()) return;
+  QDialog::reject();
+}
+
+void BatchDialog::closeEvent(QCloseEvent* event) {
+  if (run_.IsRunning()) {
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+void BatchDialog::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  connect(menu.addAction(QStringLiteral("About Pelcon")), &QAction::triggered, this,
+          &BatchDialog::ShowAbout);
+  menu.exec(event->globalPos());
+}
+
+void BatchDialog::ResetProgress() {
+  fileProgress_->setValue(0);
+  overallProgress_->setValue(0);
+  status_->clear();
+}
+
+void BatchDialog::ShowTemplate() {
+  template_->setText(FromPath(model_.TemplateDisplay()));
+}
+
+void BatchDialog::ShowFiles() {
+  files_->clear();
+  for (const FileEntry& file : model_.Files()) files_->addItem(FromPath(file.fileName));
+}
+
+void BatchDialog::SetRunning(bool running) {
+  for (QWidget* control :
+       {static_cast<QWidget*>(files_), static_cast<QWidget*>(new_), static_cast<QWidget*>(edit_),
+        static_cast<QWidget*>(open_), static_cast<QWidget*>(add_), static_cast<QWidget*>(remove_),
+        static_cast<QWidget*>(close_)}) {
+    control->setEnabled(!running);
+  }
+  convert_->setText(running ? QStringLiteral("Cancel") : QStringLiteral("Convert"));
+}
+
+void BatchDialog::OnNew() {
+  ResetProgress();
+  model_.NewTemplate();
+  ShowTemplate();
+}
+
+void BatchDialog::OnEdit() {
+  ResetProgress();
+  model_.EditTemplate();
+}
+
+void BatchDialog::OnOpen() {
+  ResetProgress();
+  model_.OpenTemplate();
+  ShowTemplate();
+}
+
+void BatchDialog::OnAdd() {
+  ResetProgress();
+  AddFiles(RunFileDialog(this, model_.AddFilesRequest(), FileDialogMode::kOpenMany));
+}
+
+void BatchDialog::OnRemove() {
+  ResetProgress();
+  model_.RemoveFiles(SelectedRows(*files_));
+  ShowFiles();
+}
+
+void BatchDialog::OnConvert() {
+  if (run_.IsRunning()) {
+    run_.RequestCancel();
+    return;
+  }
+  ResetProgress();
+  if (!model_.ReadyToConvert()) return;
+  SetRunning(true);
+  run_.Start(model_.Files(), model_.TemplatePath(), &*fileProgressSink_, this);
+  timer_.start(kTimerMilliseconds);
+}
+
+void BatchDialog::OnTimer() {
+  if (!run_.WorkerFinished()) return;
+  timer_.stop();
+  const BatchOutcome outcome = run_.Collect();
+  SetRunning(false);
+  ResetProgress();
+  QMetaObject::invokeMethod(
+      this,
+      [outcome] {
+        platform::ShowNotice(CompletionMessage(outcome), platform::NoticeIcon::kInformation);
+      },
+      Qt::QueuedConnection);
+}
+
+void BatchDialog::ShowAbout() {
+  AboutDialog(this).exec();
+}
+
+void BatchDialog::RunStarted(int fileCount) {
+  RunOnGuiThread(*this, [&] { overallProgress_->setRange(0, fileCount); });
+}
+
+void BatchDialog::FileStarted(const FileEntry& file) {
+  RunOnGuiThread(*this, [&] {
+    status_->setText(FromPath(file.fileName));
+    status_->repaint();
+  });
+}
+
+void BatchDialog::FileFinished(int filesDone) {
+  RunOnGuiThread(*this, [&] {
+    overallProgress_->setValue(filesDone);
+    update();
+  });
+}
+
+}  // namespace pelcon::ui

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "ui/batch_dialog_model.hpp"
+#include "ui/batch_run.hpp"
+#include "ui/qt/progress_bar_sink.hpp"
+
+namespace pelcon::ui {
+
+// The main window: choose a template, collect log files and convert them on a worker thread with
+// progress and cancel. Reads the settings when made and writes them when destroyed.
+class BatchDialog final : public QDialog, private BatchRunObserver {
+ public:
+  explicit BatchDialog(LogFileConverter converter, QWidget* parent = nullptr);
+  ~BatchDialog() override;
+
+  // Adds log files as if chosen in the "Add" dialog.
+  void AddFiles(std::span<const std::string> paths);
+  bool Running() const { return run_.IsRunning(); }
+
+  // Closing is refused while a run is in progress (the frame's close and Escape).
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  // Every command but Cancel starts from an empty status and both bars at 0.
+  void ResetProgress();
+  void ShowTemplate();
+  void ShowFiles();
+  void SetRunning(bool running);
+
+  void OnNew();
+  void OnEdit();
+  void OnOpen();
+  void OnAdd();
+  void OnRemove();
+  void OnConvert();
+  void OnTimer();
+  void ShowAbout();
+
+  // From the worker thread.
+  void RunStarted(int fileCount) override;
+  void FileStarted(const FileEntry& file) override;
+  void FileFinished(int filesDone) override;
+
+  BatchDialogModel model_;
+  BatchRun run_;
+  QTimer timer_;
+  QLineEdit* template_;
+  QPushButton* new_;
+  QPushButton* edit_;
+  QPushButton* open_;
+  QListWidget* files_;
+  QPushButton* add_;
+  QPushButton* remove_;
+  QPushButton* convert_;
+  QLineEdit* status_;
+  QProgressBar* fileProgress_;
+  QProgressBar* overallProgress_;
+  QPushButton* close_;
+  std::optional<ProgressBarSink> fileProgressSink_;
+};
+
+}  // namespace pelcon::ui

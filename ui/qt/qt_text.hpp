@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace pelcon::ui {
+
+// Template contents and display names: Windows-1252 bytes.
+QString FromTemplateText(std::string_view bytes);
+// Characters the code page lacks become "?".
+std::string ToTemplateText(const QString& text);
+
+// Paths: the file system's own encoding.
+QString FromPath(std::string_view path);
+std::string ToPath(const QString& path);
+
+// Messages may carry both (a display name, a path): UTF-8 when the bytes are valid UTF-8, else
+// Windows-1252.
+QString FromMessageText(std::string_view bytes);
+
+}  // namespace pelcon::ui
