@@ -31,6 +31,9 @@ TEST(ComponentStrings, AbsentStringsAreEmpty) {
 }
 
 TEST(ComponentStrings, WideTextRoundTripsThroughTheLocaleEncoding) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Linux only: Windows converts with the ANSI code page, not the C locale";
+#endif
   std::setlocale(LC_ALL, "C.UTF-8");
   const std::wstring wide = L"/data/m\u00fcnster/well.bin";
   const std::string narrow = WideToNarrow(wide.c_str());

@@ -30,7 +30,10 @@ TEST(ExclusiveOutputFile, SecondWriterFailsAndLeavesTheFirstWritersData) {
   int secondError = 0;
   EXPECT_FALSE(OutputFile::OpenExclusive(path, secondError));
   EXPECT_NE(secondError, 0);
+#ifndef _WIN32
+  // Windows holds the file against readers too, so this can be looked at only after Close.
   EXPECT_EQ(ReadBytes(path), "first line\r\n");  // not truncated by the failed attempt
+#endif
 
   ASSERT_TRUE(first->Write("second line\r\n"));
   ASSERT_TRUE(first->Close());
@@ -103,6 +106,9 @@ TEST(ReplacementFile, AbandonedReplacementLeavesTargetAndNoTrace) {
 }
 
 TEST(ReplacementFile, KeepsPermissionsAndSymbolicLinks) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Linux only: POSIX permission bits and symbolic links";
+#endif
   ScratchDirectory scratch;
   const std::string real = scratch.File("real.bft");
   const std::string link = scratch.File("link.bft");
