@@ -221,6 +221,34 @@ TEST_F(LogLoaderTest, VortaHeaderBlockCounts) {
   }
 }
 
+// The header ends at the first type byte that is not acceptable, so a first data byte that names
+// a block can extend the header. Instruments avoid it; the rule is kept as they apply it.
+TEST_F(LogLoaderTest, FirstDataByteNamingAnOptionalBlockExtendsTheHeader) {
+  LogFileDescription d = VortaDescription();
+  d.records = {{0x3A00, 1, 2, 3}, {0x3A00, 1, 2, 3}, {0x3A00, 1, 2, 3}, {0x3A00, 1, 2, 3}};
+  // Eight blocks read: 58 is itself optional, so it is taken as a ninth block.
+  const LoadResult nine = Load(d);
+  EXPECT_EQ(nine.error, LoadError::kBlockCount);
+  EXPECT_EQ(nine.detail, "9 header blocks; a Vorta file has 8, 11, 12, 13 or 16");
+
+  // Eleven blocks read: 58 becomes the twelfth, its 28 bytes taken from the records.
+  d.optionalBlocks = {85, 86, 83};
+  ASSERT_TRUE(Load(d));
+  EXPECT_EQ(log.BlockTypesRead().size(), 12u);
+  EXPECT_EQ(log.BlockTypesRead().back(), 58);
+  EXPECT_EQ(log.RowCount(), 0u);  // 32 bytes of records less 28 leave half a record
+}
+
+TEST_F(LogLoaderTest, FirstDataByteNamingABlockAlreadyReadEndsTheHeader) {
+  LogFileDescription d = VortaDescription();
+  d.optionalBlocks = {85, 86, 83};
+  d.records = {{0x4800, 1, 2, 3}};  // 72, block 72 was read
+  ASSERT_TRUE(Load(d));
+  EXPECT_EQ(log.BlockTypesRead().size(), 11u);
+  ASSERT_EQ(log.RowCount(), 1u);
+  EXPECT_EQ(Raw(log, 0, "RAW_TPCB"), 0x4800);
+}
+
 TEST_F(LogLoaderTest, ShortBlock86EndsSixteenBytesEarlier) {
   LogFileDescription d = VortaDescription();
   d.optionalBlocks = {85, 86, 83};
