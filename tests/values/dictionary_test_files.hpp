@@ -51,7 +51,8 @@ struct LoadedLog {
 };
 
 // A Vorta sonde whose records carry the board temperature and then the given codes' readings
-// (code 2 expands to the transducer temperature 101 and the pressure 2).
+// (code 2 expands to the transducer temperature 101 and the pressure 2). A test definition
+// always holds two codes or more.
 inline LogFileDescription VortaWith(std::vector<std::uint8_t> codes,
                                     std::vector<std::vector<std::uint16_t>> records) {
   LogFileDescription d = VortaDescription();
