@@ -100,6 +100,11 @@ LogFileDescription Sonde(int records) {
   oxygen.stamp = {2009, 6, 1, 8, 0, 0, 0};
   oxygen.pointCount = 1;
   oxygen.pairs[0] = {1.0f, 0.0f};
+  oxygen.e = 7;  // compensated from 25 degrees C ...
+  oxygen.groups[0] = {0, 0.0f, 0.0f, 25.0f};
+  oxygen.groups[5] = {70, 0.0f, 0.0f, 0.0f};  // ... with a coefficient of 0: as measured
+  // Conductivity's user calibration (port 4, first channel): the cell constant.
+  d.sensorPorts[3].first.pairs[1] = {0.2916f, 0.0f};
   d.records.clear();
   for (int i = 0; i < records; ++i) {
     const double day = (i % 96) / 96.0;
