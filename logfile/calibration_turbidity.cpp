@@ -17,25 +17,28 @@ int PointCount(const TurbidityRangeRecord& record) {
 }
 
 // A range value compensated to 25 degrees, kept at single precision as the instrument does.
-float Compensated(float value, double temperature, float k1, float k2) {
+float Compensated(double value, double temperature, float k1, float k2) {
   return static_cast<float>(RoundToSingle(
       value / ((temperature - 25.0) * k1 + (temperature * temperature - 625.0) * k2 + 1.0)));
 }
 
-double Apply(const TurbidityRangeRecord& record, int count, float value) {
-  const CalibrationPair& pair = record.pairs[TurbidityPairFor(record, count, value)];
-  return static_cast<double>(value) * pair.slope + pair.offset;
-}
-
-}  // namespace
-
-int TurbidityPairFor(const TurbidityRangeRecord& record, int count, float value) {
+// The pair of a range record that serves `value`: pair i for the first calibration point i + 1
+// at or above it, the last pair in use above all points. `count` is the number of points in use,
+// already limited to the record's groups.
+int PairFor(const TurbidityRangeRecord& record, int count, float value) {
   if (count < 2) return 0;
   for (int i = 0; i <= count - 2; ++i) {
     if (value <= record.groups[i + 1].f2) return i;
   }
   return count - 2;
 }
+
+double Apply(const TurbidityRangeRecord& record, int count, float value) {
+  const CalibrationPair& pair = record.pairs[PairFor(record, count, value)];
+  return static_cast<double>(value) * pair.slope + pair.offset;
+}
+
+}  // namespace
 
 double Turbidity(const Block86& block, bool temperatureCoefficients,
                  const TurbidityReadings& readings, double temperature) {

@@ -7,8 +7,8 @@
 namespace pelcon {
 
 struct TurbidityReadings {
-  float low;       // P[S_3] of the low-range reading and the board temperature
-  float high;      // P[S_4] of the high-range reading and the board temperature
+  double low;      // P[S_3] of the low-range reading and the board temperature
+  double high;     // P[S_4] of the high-range reading and the board temperature
   bool lowIsZero;  // the low-range reading itself is 0: no low-range measurement
 };
 
@@ -18,10 +18,5 @@ struct TurbidityReadings {
 // then count as 0.
 double Turbidity(const Block86& block, bool temperatureCoefficients,
                  const TurbidityReadings& readings, double temperature);
-
-// The pair of a range record that serves `value`: pair i for the first calibration point i + 1
-// at or above it, the last pair in use above all points. `count` is the number of points in use,
-// already limited to the record's groups.
-int TurbidityPairFor(const TurbidityRangeRecord& record, int count, float value);
 
 }  // namespace pelcon

@@ -1,6 +1,7 @@
 #include "logfile/calibration_user.hpp"
 
 #include <cmath>
+#include <cstdint>
 
 #include "logfile/log_file.hpp"
 

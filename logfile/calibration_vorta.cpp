@@ -1,6 +1,6 @@
 #include "logfile/calibration_vorta.hpp"
 
-#include <cstdint>
+#include <array>
 
 #include "logfile/calibration_coefficients.hpp"
 #include "logfile/calibration_polynomials.hpp"
@@ -10,7 +10,7 @@
 namespace pelcon {
 namespace {
 
-// Optical oxygen scales to mg/L from its percent-saturation reading.
+// The molar mass of oxygen, 31.9988 g/mol, in milligrams per micromole.
 constexpr double kOxygenSaturationScale = 0.0319988;
 constexpr double kPhaseCenter = 32767.5;
 constexpr double kPhaseScale = 0.005493248;
@@ -117,10 +117,9 @@ std::optional<double> VortaTurbidity(const CalibrationInputs& in) {
   const std::optional<float> high = in.Reading(151);
   if (!in.Reading(1) || !low || !high) return std::nullopt;
   const Block72& factory = in.log().Blocks().block72;
-  const TurbidityReadings readings{
-      static_cast<float>(Bicubic(*FactorySetOfCode(factory, 150), *low, in.Board())),
-      static_cast<float>(Bicubic(*FactorySetOfCode(factory, 151), *high, in.Board())),
-      *low == 0.0f};
+  const TurbidityReadings readings{Bicubic(*FactorySetOfCode(factory, 150), *low, in.Board()),
+                                   Bicubic(*FactorySetOfCode(factory, 151), *high, in.Board()),
+                                   *low == 0.0f};
   return Turbidity(in.log().Blocks().block86, !in.log().IsTurbidityBlockShort(), readings,
                    VortaTemperature(in));
 }

@@ -70,12 +70,5 @@ TEST(CalibrationPolynomials, CallendarVanDusenWithoutConstantsIsNotFinite) {
   EXPECT_FALSE(std::isfinite(CallendarVanDusenTemperature(0.0, 0.0f, 0.0f, 0.0f)));
 }
 
-TEST(CalibrationPolynomials, RoundToSingle) {
-  EXPECT_EQ(RoundToSingle(0.1), static_cast<double>(0.1f));
-  EXPECT_EQ(RoundToSingle(1e39), std::numeric_limits<double>::infinity());
-  EXPECT_EQ(RoundToSingle(-1e39), -std::numeric_limits<double>::infinity());
-  EXPECT_TRUE(std::isnan(RoundToSingle(std::nan(""))));
-}
-
 }  // namespace
 }  // namespace pelcon

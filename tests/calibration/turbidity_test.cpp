@@ -1,7 +1,5 @@
 // Turbidity: range choice, calibration points and temperature coefficients of block 86.
 
-#include "logfile/calibration_turbidity.hpp"
-
 #include <gtest/gtest.h>
 
 #include "tests/calibration/calibrated_log.hpp"
@@ -117,17 +115,6 @@ TEST(Turbidity, MissingTemperatureFailsTheValue) {
   d.channelCodes = {4, 5};
   CalibratedLog file(d);
   EXPECT_TRUE(std::isnan(Base(file.Fetch(0), "BASE_TURB")));
-}
-
-TEST(Turbidity, PairChoice) {
-  TurbidityRangeRecord r{};
-  r.groups[1].f2 = 10.0f;
-  r.groups[2].f2 = 20.0f;
-  EXPECT_EQ(TurbidityPairFor(r, 0, 99.0f), 0);
-  EXPECT_EQ(TurbidityPairFor(r, 1, 99.0f), 0);
-  EXPECT_EQ(TurbidityPairFor(r, 3, 10.0f), 0);
-  EXPECT_EQ(TurbidityPairFor(r, 3, 10.5f), 1);
-  EXPECT_EQ(TurbidityPairFor(r, 3, 21.0f), 1);
 }
 
 }  // namespace

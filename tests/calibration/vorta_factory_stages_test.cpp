@@ -149,14 +149,6 @@ TEST(VortaFactoryStages, ConductivityRangeSelection) {
   EXPECT_DOUBLE_EQ(Base(file.Fetch(3), "BASE_COND"), 16.0 * 65534);
 }
 
-TEST(VortaFactoryStages, ConductivityCookedPerRange) {
-  CalibratedLog file(ConductivityFile({{0, 1000, 2000, 3000, 0}}));
-  const DataRow* row = file.Fetch(0);
-  EXPECT_EQ(Cooked(row, "COOKED_CONDLO"), 1000.0);
-  EXPECT_EQ(Cooked(row, "COOKED_CONDME"), 4000.0);
-  EXPECT_EQ(Cooked(row, "COOKED_CONDHI"), 12000.0);
-}
-
 TEST(VortaFactoryStages, ZeroConductivityIsNotFinite) {
   // A zero reading divides by zero; the cell prints empty instead of the run stopping.
   CalibratedLog file(ConductivityFile({{0, 0, 0, 0, 0}}));
