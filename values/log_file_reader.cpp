@@ -26,13 +26,15 @@ int LogFileReader::Open(const std::string& path) {
   Close();
   const int loaded = LogLoader::LoadFile(path, log_) ? 1 : 0;
   if (loaded == 0) Close();
+  // The file changes only here and in Close, so its validation holds until then.
+  valid_ = log_.IsValid();
   opened_ = true;
   title_ = PathTitle(path);
   return loaded;
 }
 
 bool LogFileReader::IsLoaded() {
-  if (!log_.IsValid()) return false;
+  if (!valid_) return false;
   if (!dictionary_.IsAttached()) dictionary_.AttachLogFile(log_);
   return dictionary_.IsAttached();
 }
@@ -63,6 +65,7 @@ int LogFileReader::GetValueAttribute(std::string_view name, std::string_view att
 void LogFileReader::Close() {
   dictionary_.DetachLogFile();
   log_.Reset();
+  valid_ = false;
   opened_ = false;
   title_.clear();
 }

@@ -57,6 +57,7 @@ class LogFileReader {
 
   LogFile log_;
   ValueDictionary dictionary_;
+  bool valid_ = false;  // the loaded file passed its validation
   bool opened_ = false;
   std::string title_;
   std::mutex stateLock_;

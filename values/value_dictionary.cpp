@@ -113,10 +113,11 @@ int ValueDictionary::SelectRow(int index) {
   return 1;
 }
 
+// The row values are read only while a row is selected, and every selection overwrites all of
+// them; keeping the entries spares freeing and allocating them again for every record.
 void ValueDictionary::ClearRow() {
   MakeCurrent();
   rowSelected_ = false;
-  rowValues_.Clear();
 }
 
 int ValueDictionary::ResolveValue(std::string_view name, CDataMap& result) {
@@ -308,7 +309,10 @@ void ValueDictionary::LoadRootValues() {
   store("ENTITY_IS_LODAX", log_->IsLodax() ? 1 : 0, true);
 }
 
+// Presence describes the file, so the validity flags are stored at attach (without a record)
+// and stay as they are for every record.
 void ValueDictionary::LoadRowValues(const DataRow* row) {
+  const bool storeValidity = row == nullptr;
   for (const ValueStage stage : kStages) {
     const StageNameTable& names = log_->StageTable(stage);
     for (int slot = 0; names.IsValid(slot); ++slot) {
@@ -320,7 +324,7 @@ void ValueDictionary::LoadRowValues(const DataRow* row) {
       } else {
         rowValues_.SetDouble(name, row != nullptr ? StageValue(*row, stage, slot) : 0.0);
       }
-      rowValidity_.SetBool(name, presence);
+      if (storeValidity) rowValidity_.SetBool(name, presence);
     }
   }
   rootValues_.SetDouble(kStartOfTestReference, log_->StartOfTestReference());
@@ -328,10 +332,12 @@ void ValueDictionary::LoadRowValues(const DataRow* row) {
 
   double time = 0.0;
   if (row != nullptr) row->GetTimestamp(time);
-  std::int32_t timeValid = 0;
-  rowValidity_.GetBool(kUserTimestamp, &timeValid);
   rowValues_.SetDouble(kTimestamp, time);
-  rowValidity_.SetBool(kTimestamp, timeValid);
+  if (storeValidity) {
+    std::int32_t timeValid = 0;
+    rowValidity_.GetBool(kUserTimestamp, &timeValid);
+    rowValidity_.SetBool(kTimestamp, timeValid);
+  }
 }
 
 }  // namespace pelcon

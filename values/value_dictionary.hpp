@@ -68,7 +68,6 @@ class ValueDictionary {
   bool IsRowSelected() const { return rowSelected_; }
   const CDataMap& RootValues() const { return rootValues_; }
   const CDataMap& RootValidity() const { return rootValidity_; }
-  const CDataMap& RowValues() const { return rowValues_; }
   const CDataMap& RowValidity() const { return rowValidity_; }
   const AppliedValueTable& AppliedValues() const { return applied_; }
   const DerivedValueTable& DerivedValues() const { return derived_; }
@@ -77,7 +76,7 @@ class ValueDictionary {
  private:
   void MakeCurrent();
   void LoadRootValues();
-  // The stage values of the record, or zeros without one; their validity either way.
+  // The stage values of the record, or zeros and their validity without one.
   void LoadRowValues(const DataRow* row);
   // Copies the value stored in source under `from` into result under `to`, with its type.
   static int CopyValue(const CDataMap& source, std::string_view from, std::string_view to,
