@@ -22,6 +22,9 @@ bool WriteRegistryString(std::string_view key, std::string_view name, std::strin
 bool DeleteRegistryValue(std::string_view key, std::string_view name);
 bool DeleteRegistryKey(std::string_view key);
 
+// Creates the key, without values, unless it exists; false when it could not be stored.
+bool CreateRegistryKey(std::string_view key);
+
 bool RegistryKeyExists(std::string_view key);
 
 // The names of the keys directly below key, in stored order.

@@ -125,6 +125,12 @@ bool DeleteRegistryKey(std::string_view key) {
   });
 }
 
+bool CreateRegistryKey(std::string_view key) {
+  return ChangeRegistry([&](RegistryDocument& document) {
+    return document.CreateKey(key) ? Change::kMade : Change::kFailed;
+  });
+}
+
 bool RegistryKeyExists(std::string_view key) {
   std::optional<RegistryDocument> document = CurrentDocument();
   return document && document->KeyExists(key);

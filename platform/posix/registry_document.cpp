@@ -230,6 +230,12 @@ bool RegistryDocument::SetString(std::string_view key, std::string_view name,
   return true;
 }
 
+bool RegistryDocument::CreateKey(std::string_view key) {
+  if (!ValidKey(key)) return false;
+  if (FindSection(key) == nullptr) sections_.push_back(Section{std::string(key), {}});
+  return true;
+}
+
 bool RegistryDocument::DeleteValue(std::string_view key, std::string_view name) {
   Section* section = FindSection(key);
   if (section == nullptr) return false;

@@ -23,6 +23,8 @@ class RegistryDocument {
 
   // False when the key path, name or text cannot be stored (empty key component, line break).
   bool SetString(std::string_view key, std::string_view name, std::string_view text);
+  // False when the key path cannot be stored; an existing key is left as it is.
+  bool CreateKey(std::string_view key);
   // Each returns whether anything was removed.
   bool DeleteValue(std::string_view key, std::string_view name);
   bool DeleteKey(std::string_view key);

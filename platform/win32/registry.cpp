@@ -110,6 +110,18 @@ bool WriteRegistryString(std::string_view key, std::string_view name, std::strin
   return status == ERROR_SUCCESS;
 }
 
+bool CreateRegistryKey(std::string_view key) {
+  std::optional<KeyPath> path = SplitKey(key);
+  if (!path || path->below.empty()) return false;
+  HKEY opened = nullptr;
+  if (::RegCreateKeyExA(path->root, path->below.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_READ, nullptr, &opened, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  ::RegCloseKey(opened);
+  return true;
+}
+
 bool DeleteRegistryValue(std::string_view key, std::string_view name) {
   OpenKey opened(key, KEY_SET_VALUE);
   if (opened.Missing()) return true;

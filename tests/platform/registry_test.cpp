@@ -166,6 +166,18 @@ TEST_F(RegistryTest, DeletingAKeyRemovesItsSubkeysButNotItsNamesakes) {
   EXPECT_TRUE(RegistryKeyExists(top + "\\{A}X"));  // deleting a value keeps its key
 }
 
+TEST_F(RegistryTest, ACreatedKeyOutlivesItsLastSubkey) {
+  const std::string top = "HKEY_CLASSES_ROOT\\CLSID";
+  ASSERT_TRUE(CreateRegistryKey(top));
+  ASSERT_TRUE(WriteRegistryString(top + "\\{A}", "", "class"));
+  ASSERT_TRUE(CreateRegistryKey(top));  // an existing key stays as it is
+  EXPECT_EQ(ReadRegistryString(top + "\\{A}", ""), "class");
+  ASSERT_TRUE(DeleteRegistryKey(top + "\\{A}"));
+  EXPECT_TRUE(RegistryKeyExists(top));
+  EXPECT_TRUE(RegistrySubkeys(top).empty());
+  EXPECT_FALSE(CreateRegistryKey("HKEY_CLASSES_ROOT\\\\empty part"));
+}
+
 TEST_F(RegistryTest, ConcurrentWritersLoseNoChange) {
   constexpr int kThreads = 4;
   constexpr int kWrites = 25;
