@@ -255,6 +255,39 @@ TEST(ValueDictionaryTest, ANewAttachForgetsTheFormerFile) {
   EXPECT_EQ(dictionary.SelectRow(0), 0);
 }
 
+// Whether each origin of a derived value is there for the attached file, in table order.
+std::vector<bool> Origins(const ValueDictionary& dictionary, std::string_view value) {
+  std::vector<bool> present;
+  for (const auto& origin : *dictionary.DerivedValues().OriginsOf(value)) {
+    present.push_back(origin.colValid);
+  }
+  return present;
+}
+
+TEST(ValueDictionaryTest, DecidesDerivedAvailabilityOncePerAttachedFile) {
+  LoadedLog level(LodaxDescription());
+  auto barometer = LodaxDescription();
+  barometer.deviceCode = 28;
+  barometer.site.latitude = 91;
+  LoadedLog baro(barometer);
+  ASSERT_TRUE(level.loaded && baro.loaded);
+
+  ValueDictionary dictionary;
+  dictionary.AttachLogFile(level.log);
+  EXPECT_TRUE(dictionary.DerivedValues().Prepared());
+  EXPECT_EQ(Origins(dictionary, "KPASCALS"), std::vector<bool>{true});
+  EXPECT_EQ(Origins(dictionary, "BARO_BARS"), std::vector<bool>{false});
+  EXPECT_EQ(Origins(dictionary, "GRAVITY"), (std::vector<bool>{true, true, true}));
+  // Selecting records changes nothing of it.
+  ASSERT_EQ(dictionary.SelectRow(2), 1);
+  EXPECT_EQ(Origins(dictionary, "KPASCALS"), std::vector<bool>{true});
+
+  dictionary.AttachLogFile(baro.log);
+  EXPECT_EQ(Origins(dictionary, "KPASCALS"), std::vector<bool>{false});
+  EXPECT_EQ(Origins(dictionary, "BARO_BARS"), std::vector<bool>{true});
+  EXPECT_EQ(Origins(dictionary, "GRAVITY"), (std::vector<bool>{true, false, true}));
+}
+
 TEST(ValueDictionaryTest, TheLastDictionaryUsedIsTheCurrentOne) {
   LoadedLog file(LodaxDescription());
   ASSERT_TRUE(file.loaded);
