@@ -15,18 +15,7 @@ namespace {
 using test_support::LoadedLog;
 using test_support::LodaxDescription;
 using test_support::VortaWith;
-
-std::int32_t ErrCode(const CDataMap& result) {
-  std::int32_t code = -1;
-  result.GetInt(kErrCodeKey, &code);
-  return code;
-}
-
-double Double(const CDataMap& result, std::string_view key) {
-  double value = NAN;
-  EXPECT_EQ(result.GetDouble(key, &value), 1) << key;
-  return value;
-}
+using namespace test_support::result_keys;
 
 // A dictionary attached to a file, current for the frame functions.
 struct Attached {

@@ -1,16 +1,26 @@
 #pragma once
 
 // Log files for the value dictionary tests, built by the test support builder and loaded from
-// memory, with stage values the test chooses instead of the instruments' calibration.
+// memory, with stage values the test chooses instead of the instruments' calibration; and
+// readers of what a value query leaves in its result map.
 
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
+
+#include "datalib/data_map.hpp"
 
 #include "logfile/log_file.hpp"
 #include "logfile/log_loader.hpp"
 #include "tests/support/echo_formulas.hpp"
 #include "tests/support/log_file_builder.hpp"
+#include "values/result_codes.hpp"
 
 namespace pelcon::test_support {
 
@@ -60,5 +70,34 @@ inline LogFileDescription VortaWith(std::vector<std::uint8_t> codes,
   d.records = std::move(records);
   return d;
 }
+
+// What a value query left in its result map.
+namespace result_keys {
+
+inline std::int32_t ErrCode(const CDataMap& result) {
+  std::int32_t code = -1;
+  result.GetInt(kErrCodeKey, &code);
+  return code;
+}
+
+inline std::string ErrStr(const CDataMap& result) {
+  std::string text;
+  result.GetString(kErrStrKey, &text);
+  return text;
+}
+
+inline double Double(const CDataMap& result, std::string_view key) {
+  double value = NAN;
+  EXPECT_EQ(result.GetDouble(key, &value), 1) << key;
+  return value;
+}
+
+inline std::int32_t Int(const CDataMap& result, std::string_view key) {
+  std::int32_t value = -1;
+  EXPECT_EQ(result.GetInt(key, &value), 1) << key;
+  return value;
+}
+
+}  // namespace result_keys
 
 }  // namespace pelcon::test_support

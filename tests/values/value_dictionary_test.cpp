@@ -15,30 +15,7 @@ namespace {
 using test_support::LoadedLog;
 using test_support::LodaxDescription;
 using test_support::VortaWith;
-
-std::int32_t ErrCode(const CDataMap& result) {
-  std::int32_t code = -1;
-  result.GetInt(kErrCodeKey, &code);
-  return code;
-}
-
-std::string ErrStr(const CDataMap& result) {
-  std::string text;
-  result.GetString(kErrStrKey, &text);
-  return text;
-}
-
-double Double(const CDataMap& result, std::string_view key) {
-  double value = NAN;
-  EXPECT_EQ(result.GetDouble(key, &value), 1) << key;
-  return value;
-}
-
-std::int32_t Int(const CDataMap& result, std::string_view key) {
-  std::int32_t value = -1;
-  EXPECT_EQ(result.GetInt(key, &value), 1) << key;
-  return value;
-}
+using namespace test_support::result_keys;
 
 // 15 March 2009, 14:30:00: 2009-01-01 is 3288 days after 2000-01-01 (Julian 2451544.5 at
 // midnight), 15 March 73 days later, and 14:30 is 0.6041666... of a day.
@@ -148,28 +125,30 @@ TEST_F(LodaxDictionaryTest, SelectsTheLastRecordForMinusOneAndNothingPastTheEnd)
 }
 
 TEST_F(LodaxDictionaryTest, RootValuesComeFromTheHeader) {
-  EXPECT_EQ(dictionary_.ResolveValue("DEVICE_SERIAL_NO", result_), 1);
-  EXPECT_EQ(Int(result_, "DEVICE_SERIAL_NO"), 4711);
-  EXPECT_EQ(dictionary_.ResolveValue("ENTITY_IS_LODAX", result_), 1);
-  EXPECT_EQ(Int(result_, "ENTITY_IS_LODAX"), 1);
-  EXPECT_EQ(dictionary_.ResolveValue("ENTITY_IS_VORTA", result_), 1);
-  EXPECT_EQ(Int(result_, "ENTITY_IS_VORTA"), 0);
-  EXPECT_EQ(dictionary_.ResolveValue("LATITUDE", result_), 1);
-  EXPECT_EQ(Double(result_, "LATITUDE"), 45.0);
-  EXPECT_EQ(dictionary_.ResolveValue("ELEVATION", result_), 1);
-  EXPECT_EQ(Double(result_, "ELEVATION"), 100.0);
-  EXPECT_EQ(dictionary_.ResolveValue("SPECIFIC_GRAVITY", result_), 1);
-  EXPECT_EQ(Double(result_, "SPECIFIC_GRAVITY"), 1.0);
-  EXPECT_EQ(dictionary_.ResolveValue("WHENTOREAD_REF", result_), 1);
-  EXPECT_EQ(Int(result_, "WHENTOREAD_REF"), 0);
-  EXPECT_EQ(dictionary_.ResolveValue("STARTTIME", result_), 1);
-  EXPECT_NEAR(Double(result_, "STARTTIME"), kTestStart, 1e-8);
+  // The builder's defaults; root values keep the type they are stored with.
+  const std::pair<const char*, std::int32_t> integers[] = {{"DEVICE_SERIAL_NO", 4711},
+                                                           {"ENTITY_IS_LODAX", 1},
+                                                           {"ENTITY_IS_VORTA", 0},
+                                                           {"WHENTOREAD_REF", 0},
+                                                           {"DISPLAY_MODE", 0}};
+  for (const auto& [name, value] : integers) {
+    EXPECT_EQ(dictionary_.ResolveValue(name, result_), 1) << name;
+    EXPECT_EQ(Int(result_, name), value) << name;
+  }
+  // The start-of-test reference of a Lodax file: the first record's BASE pressure less the
+  // factory reference, which a Lodax file lacks.
+  const std::pair<const char*, double> doubles[] = {{"LATITUDE", 45.0},
+                                                    {"ELEVATION", 100.0},
+                                                    {"SPECIFIC_GRAVITY", 1.0},
+                                                    {"STARTTIME", kTestStart},
+                                                    {"START_OF_TEST_REF", 10000.0}};
+  for (const auto& [name, value] : doubles) {
+    EXPECT_EQ(dictionary_.ResolveValue(name, result_), 1) << name;
+    EXPECT_NEAR(Double(result_, name), value, 1e-8) << name;
+  }
   std::string entity;
   EXPECT_EQ(dictionary_.ResolveValue("ENTITY_CODE_STR", result_), 1);
   EXPECT_EQ(result_.GetString("ENTITY_CODE_STR", &entity), 1);
-  // Lodax pressure: the first record's BASE pressure less the factory reference (none here).
-  EXPECT_EQ(dictionary_.ResolveValue("START_OF_TEST_REF", result_), 1);
-  EXPECT_EQ(Double(result_, "START_OF_TEST_REF"), 10000.0);
   // Root values need no record.
   EXPECT_FALSE(dictionary_.IsRowSelected());
 
