@@ -2,7 +2,8 @@
 
 #include <cmath>
 #include <initializer_list>
-#include <limits>
+#include <optional>
+#include <utility>
 
 #include "tests/derived/sonde_test_files.hpp"
 #include "tests/platform/scoped_environment.hpp"
@@ -32,19 +33,19 @@ ChosenFormulas Chosen(std::initializer_list<std::pair<const int, std::optional<d
 }
 
 TEST(GravityTest, FollowsLatitudeAndElevation) {
-  LogFileDescription equator = LodaxDescription();
-  equator.site.latitude = 45;
-  equator.site.elevation = 0.0f;
-  AttachedFile mid(equator);
+  LogFileDescription site = LodaxDescription();
+  site.site.latitude = 45;
+  site.site.elevation = 0.0f;
+  AttachedFile mid(site);
   ASSERT_TRUE(mid.ready());
   // 9.780356 x (1 + 0.0052885 x 0.5 - 0.0000059 x 1) = 9.8061600
   ASSERT_EQ(mid.Resolve("GRAVITY"), 1);
   EXPECT_NEAR(mid.Stored("GRAVITY"), 9.80616, 1e-6);
   EXPECT_EQ(mid.ErrCode(), kResultSuccess);
 
-  equator.site.latitude = 0;
-  equator.site.elevation = 10000.0f;
-  AttachedFile high(equator);
+  site.site.latitude = 0;
+  site.site.elevation = 10000.0f;
+  AttachedFile high(site);
   ASSERT_TRUE(high.ready());
   // 9.780356 - 0.003086 x 10 = 9.749496, still above 9.74.
   ASSERT_EQ(high.Resolve("GRAVITY"), 1);

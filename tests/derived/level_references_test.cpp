@@ -70,14 +70,5 @@ TEST(LevelReferencesTest, TheStartOfTestReferenceIsTakenAsItIs) {
   EXPECT_NEAR(DepthBelowSurface(r), 12 * kFeetPerPsi - 3.5, 1e-12);
 }
 
-TEST(LevelReferencesTest, SurfaceAndCasingDepthsAddUpToTwiceTheUserReference) {
-  // U - (c - L) + (c - L + U) = 2U, whatever the level.
-  for (const double psi : {0.0, 3.0, 17.25}) {
-    LevelReferences r = Site();
-    r.psi = psi;
-    EXPECT_NEAR(DepthBelowSurface(r) + DepthBelowTopOfCasing(r), 2 * 4.61334, 1e-12) << psi;
-  }
-}
-
 }  // namespace
 }  // namespace pelcon
