@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <random>
 #include <string>
 
 #include "component/column_name_table.hpp"
@@ -95,9 +96,9 @@ class DerivedColumnsTest : public ::testing::Test {
     test_support::LogFileDescription d = test_support::SondeDescription();
     d.site.nowReference = 5.0f;
     d.site.userReference = 2.0f;
+    // A name of its own, so that test programs of several builds can run at once.
     path_ = std::filesystem::temp_directory_path() /
-            ("derived_columns_" +
-             std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".bin");
+            ("derived_columns_" + std::to_string(std::random_device()()) + ".bin");
     ASSERT_TRUE(test_support::WriteFile(path_.string(), test_support::Build(d)));
   }
   void TearDown() override { std::filesystem::remove(path_); }
