@@ -69,6 +69,9 @@ TEST(CommandLine, UsageTextHasItsFourLines) {
 }
 
 TEST(CommandLine, DestinationIsTheSameWithOrWithoutATrailingSeparator) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Linux only: paths with forward slashes; Windows has its own command line";
+#endif
   EXPECT_EQ(DestinationInDirectory("/out", "/data/well.bin.csv"), "/out/well.bin.csv");
   EXPECT_EQ(DestinationInDirectory("/out/", "/data/well.bin.csv"), "/out/well.bin.csv");
   EXPECT_EQ(DestinationInDirectory("/out", "well.bin.csv"), "/out/well.bin.csv");

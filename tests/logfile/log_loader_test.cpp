@@ -9,6 +9,7 @@
 #include <random>
 
 #include "logfile/record_clock.hpp"
+#include "tests/platform/scoped_environment.hpp"
 #include "tests/support/echo_formulas.hpp"
 #include "tests/support/log_file_builder.hpp"
 
@@ -30,8 +31,10 @@ constexpr double kTimeTolerance = 1e-7;  // about 10 ms
 
 class ScopedNow {
  public:
-  explicit ScopedNow(const char* now) { setenv("PELCON_NOW", now, 1); }
-  ~ScopedNow() { unsetenv("PELCON_NOW"); }
+  explicit ScopedNow(const char* now) : environment_("PELCON_NOW", now) {}
+
+ private:
+  testing::ScopedEnvironment environment_;
 };
 
 std::uint16_t Raw(const LogFile& log, std::size_t row, std::string_view name) {

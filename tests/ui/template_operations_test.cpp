@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/files.hpp"
+#include "platform/path_separator.hpp"
 #include "platform/registry.hpp"
 #include "tests/platform/notice_recorder.hpp"
 #include "tests/platform/scratch_directory.hpp"
@@ -20,6 +21,10 @@ using testing::NoticeRecorder;
 using testing::ReadBytes;
 using testing::WriteBytes;
 using Names = std::vector<std::string>;
+
+// The installation root set below with the folder below it, joined by the platform's separator.
+const std::string kTemplatesFolder =
+    std::string("/opt/dm") + platform::kPathSeparator + "Templates";
 
 constexpr std::string_view kStoredTemplate =
     ";\n"
@@ -122,7 +127,7 @@ TEST_F(TemplateOperations, CreateNewSavesWhereTheUserChose) {
   EXPECT_EQ(dialogs_.modes, std::vector{TemplateEditMode::kCreate});
   EXPECT_EQ(dialogs_.requests, (std::vector{FileDialogRequest{"Save New Template File", "bft",
                                                               "Template Files (*.bft)", "*.bft",
-                                                              "/opt/dm/Templates", ""}}));
+                                                              kTemplatesFolder, ""}}));
   EXPECT_EQ(created.Path(), chosen);
   EXPECT_EQ(ReadBytes(chosen),
             "\t\n\npH\npH\nHeader General Info Enabled\nHeader Test Def Enabled\n");
@@ -169,7 +174,7 @@ TEST_F(TemplateOperations, BrowseWithoutATemplateStartsInTheTemplatesFolder) {
   std::string path;
   EXPECT_EQ(BrowseTemplateFile(path), kResultCancelled);
   ASSERT_EQ(dialogs_.requests.size(), 1u);
-  EXPECT_EQ(dialogs_.requests[0].initialDirectory, "/opt/dm/Templates");
+  EXPECT_EQ(dialogs_.requests[0].initialDirectory, kTemplatesFolder);
   EXPECT_EQ(path, "");
 }
 
