@@ -8,6 +8,7 @@
 #include "tests/derived/sonde_test_files.hpp"
 #include "tests/platform/scoped_environment.hpp"
 #include "values/derived_value_calculations.hpp"
+#include "values/derived_value_compute.hpp"
 #include "values/result_codes.hpp"
 
 // The derived values as the dictionary answers them, from files whose stage values the tests
@@ -281,6 +282,17 @@ TEST(FallbackTest, ValuesTheFileCannotGiveAreZero) {
   }
   // What it has still converts.
   EXPECT_EQ(file.Resolve("BARO_MILLIBARS"), 1);
+}
+
+TEST(FallbackTest, AUnitFamilyThatIsNoneEndsTheComputation) {
+  AttachedFile file(SondeDescription(), Chosen({}, {{test_support::kPressureCode, 1.0}}));
+  ASSERT_TRUE(file.ready());
+  CDataMap result;
+  EXPECT_EQ(ConvertOrigin("KPASCALS", result, "NO_SUCH_VALUE", 3), 0);
+  EXPECT_FALSE(result.Exists("KPASCALS"));
+  std::int32_t code = -1;
+  result.GetInt(kErrCodeKey, &code);
+  EXPECT_EQ(code, kResultAppliedNotFound);
 }
 
 TEST(FallbackTest, AmmoniaIsNeverComputed) {
