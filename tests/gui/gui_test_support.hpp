@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -38,18 +42,40 @@ Widget& Child(const QWidget& parent, const char* name) {
 }
 
 // Once a modal window of the given type is up (a dialog's exec or a message box), runs the action
-// on it. The action must close it, or the test waits for nobody.
+// on it. The action must close it. When none comes, or another modal window is in the
+// way, the test fails and the window in the way is closed, so a test never waits for nobody.
 template <typename Dialog>
-void WhenModal(std::function<void(Dialog&)> action) {
+void WhenModal(std::function<void(Dialog&)> action, int milliseconds = 10000) {
   auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, [poll, action] {
-    auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
+  auto clock = std::make_shared<QElapsedTimer>();
+  clock->start();
+  QObject::connect(poll, &QTimer::timeout, [poll, action, clock, milliseconds] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* dialog = dynamic_cast<Dialog*>(modal)) {
+      poll->stop();
+      poll->deleteLater();
+      action(*dialog);
+      return;
+    }
+    if (clock->elapsed() < milliseconds) return;
     poll->stop();
     poll->deleteLater();
-    action(*dialog);
+    ADD_FAILURE() << "the expected modal window did not come; in the way: "
+                  << (modal != nullptr ? modal->metaObject()->className() : "nothing") << " "
+                  << (modal != nullptr ? modal->windowTitle().toStdString() : "");
+    if (auto* other = qobject_cast<QDialog*>(modal)) other->reject();
   });
   poll->start(10);
+}
+
+// Answers a file dialog with a path as a user typing it would, and closes it with OK (through
+// done(), which skips the toolkit's checks that could put up a box of their own).
+inline void Choose(QFileDialog& files, const std::string& path) {
+  // selectFile leaves the name box alone while it has the focus, which depends on timing.
+  const QString text = QString::fromStdString(path);
+  files.selectFile(text);
+  files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(text);
+  static_cast<QDialog&>(files).done(QDialog::Accepted);
 }
 
 // Collects notices, from any thread, instead of showing them.

@@ -1,0 +1,275 @@
+#include "ui/qt/batch_dialog.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QTest>
+#include <atomic>
+#include <thread>
+
+#include "component/settings.hpp"
+#include "tests/gui/gui_test_support.hpp"
+#include "tests/platform/scratch_directory.hpp"
+#include "tests/ui/scoped_registry.hpp"
+#include "ui/qt/about_dialog.hpp"
+#include "ui/qt/qt_template_dialogs.hpp"
+
+namespace pelcon::ui {
+namespace {
+
+using testing::Child;
+using testing::NoticeLog;
+using testing::WaitUntil;
+using Entry = NoticeLog::Entry;
+using namespace std::chrono_literals;
+
+constexpr platform::NoticeIcon kInformation = platform::NoticeIcon::kInformation;
+
+class BatchDialogTest : public ::testing::Test {
+ protected:
+  void Click(const char* name) {
+    QTest::mouseClick(&Child<QPushButton>(*dialog_, name), Qt::LeftButton);
+  }
+  QPushButton& Button(const char* name) { return Child<QPushButton>(*dialog_, name); }
+  void Open(LogFileConverter converter) {
+    dialog_ = std::make_unique<BatchDialog>(std::move(converter));
+    dialog_->show();
+  }
+  // Waits for the completion message: the timer looks once a second.
+  std::vector<Entry> Finished() {
+    EXPECT_TRUE(WaitUntil([&] { return notices_.Count() > 0; }));
+    return notices_.Entries();
+  }
+
+  testing::ScratchDirectory scratch_;
+  testing::ScopedRegistry registry_{scratch_};
+  NoticeLog notices_;
+  std::unique_ptr<BatchDialog> dialog_;
+};
+
+ResultCode Succeed(const std::string&, std::string&, ProgressSink*, const CancelFlag*) {
+  return kResultOk;
+}
+
+TEST_F(BatchDialogTest, OpensWithTheStoredTemplateAndItsTexts) {
+  WriteDefaultTemplatePath("/srv/templates/Level Run.bft");
+  dialog_ = std::make_unique<BatchDialog>(Succeed);
+  // Before it is shown: once shown, the button with the focus acts as the default one.
+  EXPECT_TRUE(Button("closeButton").isDefault());
+  EXPECT_EQ(dialog_->windowTitle(), "Tarvel Pelcon");
+  EXPECT_EQ(Child<QLineEdit>(*dialog_, "templateEdit").text(), "Level Run.bft");
+  EXPECT_TRUE(Child<QLineEdit>(*dialog_, "templateEdit").isReadOnly());
+  EXPECT_EQ(Child<QLabel>(*dialog_, "versionLabel").text(), "1.3.0.2");
+  EXPECT_EQ(Child<QLabel>(*dialog_, "versionCaption").text(), "Version:");
+  EXPECT_EQ(Child<QLabel>(*dialog_, "filesLabel").text(), "Files To Convert");
+  for (const char* bar : {"fileProgress", "overallProgress"}) {
+    EXPECT_EQ(Child<QProgressBar>(*dialog_, bar).maximum(), 100);
+    EXPECT_EQ(Child<QProgressBar>(*dialog_, bar).value(), 0);
+  }
+  EXPECT_EQ(Button("convertButton").text(), "Convert");
+  EXPECT_EQ(Child<QListWidget>(*dialog_, "filesList").selectionMode(),
+            QAbstractItemView::ExtendedSelection);
+}
+
+TEST_F(BatchDialogTest, ConvertWithoutFilesSaysSoAndStartsNothing) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  int calls = 0;
+  Open([&](const std::string&, std::string&, ProgressSink*, const CancelFlag*) {
+    ++calls;
+    return kResultOk;
+  });
+  Click("convertButton");
+  EXPECT_FALSE(dialog_->Running());
+  EXPECT_EQ(notices_.Entries(),
+            std::vector<Entry>({{"No files selected", platform::NoticeIcon::kExclamation}}));
+  EXPECT_EQ(calls, 0);
+}
+
+TEST_F(BatchDialogTest, ConvertWithoutATemplateSaysSo) {
+  Open(Succeed);
+  dialog_->AddFiles(std::vector<std::string>{"/d/a.bin"});
+  Click("convertButton");
+  EXPECT_FALSE(dialog_->Running());
+  EXPECT_EQ(
+      notices_.Entries(),
+      std::vector<Entry>({{"No template file selected", platform::NoticeIcon::kExclamation}}));
+}
+
+TEST_F(BatchDialogTest, ListShowsFileNamesAndRemoveDeletesTheSelected) {
+  Open(Succeed);
+  dialog_->AddFiles(
+      std::vector<std::string>{"/d/one.bin", "/d/skip.txt", "/e/two.BIN", "/d/3.bin"});
+  auto& list = Child<QListWidget>(*dialog_, "filesList");
+  ASSERT_EQ(list.count(), 3);
+  EXPECT_EQ(list.item(1)->text(), "two.BIN");
+  list.item(0)->setSelected(true);
+  list.item(2)->setSelected(true);
+  Click("removeButton");
+  ASSERT_EQ(list.count(), 1);
+  EXPECT_EQ(list.item(0)->text(), "two.BIN");
+}
+
+// A converter that stays in its first file until cancelled, as the driver stays in a long file.
+class BlockingConverter {
+ public:
+  ResultCode operator()(const std::string& path, std::string&, ProgressSink*,
+                        const CancelFlag* cancel) {
+    files.push_back(path);
+    entered = true;
+    while (!cancel->IsSet()) std::this_thread::sleep_for(1ms);
+    return kResultOk;
+  }
+  std::vector<std::string> files;  // read after the run
+  std::atomic<bool> entered{false};
+};
+
+TEST_F(BatchDialogTest, DuringARunOnlyCancelWorksAndClosingIsRefused) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  BlockingConverter converter;
+  Open(std::ref(converter));
+  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin", "/d/2.bin"});
+  Click("convertButton");
+  ASSERT_TRUE(dialog_->Running());
+  ASSERT_TRUE(WaitUntil([&] { return converter.entered.load(); }));
+  EXPECT_EQ(Button("convertButton").text(), "Cancel");
+  EXPECT_TRUE(Button("convertButton").isEnabled());
+  for (const char* name :
+       {"newButton", "editButton", "openButton", "addButton", "removeButton", "closeButton"}) {
+    EXPECT_FALSE(Button(name).isEnabled()) << name;
+  }
+  EXPECT_FALSE(Child<QListWidget>(*dialog_, "filesList").isEnabled());
+  EXPECT_EQ(Child<QLineEdit>(*dialog_, "statusEdit").text(), "1.bin");
+
+  dialog_->close();
+  QTest::keyClick(dialog_.get(), Qt::Key_Escape);
+  EXPECT_TRUE(dialog_->isVisible());
+
+  Click("convertButton");  // now Cancel
+  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion cancelled", kInformation}}));
+  EXPECT_EQ(converter.files, std::vector<std::string>{"/d/1.bin"});
+  EXPECT_FALSE(dialog_->Running());
+  EXPECT_EQ(Button("convertButton").text(), "Convert");
+  EXPECT_TRUE(Button("closeButton").isEnabled());
+  EXPECT_EQ(Child<QLineEdit>(*dialog_, "statusEdit").text(), "");
+  dialog_->close();
+  EXPECT_FALSE(dialog_->isVisible());
+}
+
+TEST_F(BatchDialogTest, ACompleteRunSaysSoAndResetsTheBars) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  std::vector<std::string> templates;
+  Open([&](const std::string&, std::string& templatePath, ProgressSink* progress,
+           const CancelFlag*) {
+    templates.push_back(templatePath);
+    progress->SetRange(0, 4);
+    progress->SetPosition(4);
+    progress->Redraw();
+    return kResultOk;
+  });
+  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin", "/d/2.bin", "/d/3.bin"});
+  Click("convertButton");
+  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion complete", kInformation}}));
+  EXPECT_EQ(templates, std::vector<std::string>(3, "/srv/templates/Level.bft"));
+  EXPECT_EQ(Child<QProgressBar>(*dialog_, "fileProgress").value(), 0);
+  EXPECT_EQ(Child<QProgressBar>(*dialog_, "overallProgress").value(), 0);
+}
+
+TEST_F(BatchDialogTest, AFailedFileOutranksACancel) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  std::atomic<bool> inSecond{false};
+  Open([&](const std::string& path, std::string&, ProgressSink*, const CancelFlag* cancel) {
+    if (path == "/d/1.bin") return kResultOpenFailed;
+    inSecond = true;
+    while (!cancel->IsSet()) std::this_thread::sleep_for(1ms);
+    return kResultOk;
+  });
+  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin", "/d/2.bin", "/d/3.bin"});
+  Click("convertButton");
+  ASSERT_TRUE(WaitUntil([&] { return inSecond.load(); }));
+  Click("convertButton");
+  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion had errors", kInformation}}));
+}
+
+TEST_F(BatchDialogTest, ClosingStoresTheTemplateAndTheDataFolder) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  Open(Succeed);
+  dialog_->AddFiles(std::vector<std::string>{"/field/2026/well.bin"});
+  Click("closeButton");
+  EXPECT_EQ(ReadDataPath(), "");  // not before the dialog goes
+  dialog_.reset();
+  EXPECT_EQ(ReadDefaultTemplatePath(), "/srv/templates/Level.bft");
+  EXPECT_EQ(ReadDataPath(), "/field/2026/");
+  const std::string registry = testing::ReadBytes(registry_.Path());
+  EXPECT_NE(registry.find("\"Template PathFile\"=\"/srv/templates/Level.bft\""), std::string::npos)
+      << registry;
+}
+
+TEST_F(BatchDialogTest, DestroyedDuringARunCancelsAndWaitsForTheWorker) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  BlockingConverter converter;
+  Open(std::ref(converter));
+  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin", "/d/2.bin"});
+  Click("convertButton");
+  ASSERT_TRUE(WaitUntil([&] { return converter.entered.load(); }));
+  dialog_.reset();
+  EXPECT_EQ(converter.files, std::vector<std::string>{"/d/1.bin"});
+  EXPECT_EQ(ReadDefaultTemplatePath(), "/srv/templates/Level.bft");
+}
+
+TEST_F(BatchDialogTest, AddUsesTheLogFileDialog) {
+  const std::string folder = scratch_.File("field");
+  std::filesystem::create_directory(folder);
+  testing::WriteBytes(folder + "/Well 3.BIN", "x");
+  WriteDataPath(folder);
+  Open(Succeed);
+  testing::WhenModal<QFileDialog>([&](QFileDialog& files) {
+    EXPECT_EQ(files.windowTitle(), "Add Binary Files To Convert");
+    EXPECT_EQ(files.fileMode(), QFileDialog::ExistingFiles);
+    EXPECT_EQ(files.defaultSuffix(), "bin");
+    EXPECT_EQ(files.nameFilters(), QStringList{"Bin Files (*.bin)"});
+    EXPECT_EQ(files.directory().absolutePath(), QString::fromStdString(folder));
+    testing::Choose(files, folder + "/Well 3.BIN");
+  });
+  Click("addButton");
+  auto& list = Child<QListWidget>(*dialog_, "filesList");
+  ASSERT_EQ(list.count(), 1);
+  EXPECT_EQ(list.item(0)->text(), "Well 3.BIN");
+}
+
+TEST_F(BatchDialogTest, OpenChoosesATemplateFile) {
+  QtTemplateDialogs dialogs;
+  ScopedTemplateDialogs installation(dialogs);
+  const std::string chosen = scratch_.File("Quality.bft");
+  testing::WriteBytes(chosen, ",\n-----\npH\n");
+  Open(Succeed);
+  testing::WhenModal<QFileDialog>([&](QFileDialog& files) {
+    EXPECT_EQ(files.windowTitle(), "Open Template File");
+    EXPECT_EQ(files.fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(files.defaultSuffix(), "bft");
+    EXPECT_EQ(files.nameFilters(), QStringList{"Template Files (*.bft)"});
+    testing::Choose(files, chosen);
+  });
+  Click("openButton");
+  EXPECT_EQ(Child<QLineEdit>(*dialog_, "templateEdit").text(), "Quality.bft");
+  dialog_.reset();
+  EXPECT_EQ(ReadDefaultTemplatePath(), chosen);
+}
+
+TEST_F(BatchDialogTest, AboutShowsTheVersion) {
+  Open(Succeed);
+  bool shown = false;
+  testing::WhenModal<AboutDialog>([&](AboutDialog& about) {
+    shown = true;
+    EXPECT_EQ(about.windowTitle(), "About Pelcon");
+    EXPECT_EQ(Child<QLabel>(about, "versionCaption").text(), "Version:");
+    EXPECT_EQ(Child<QLabel>(about, "versionLabel").text(), "1.3.0.2");
+    EXPECT_FALSE(Child<QLabel>(about, "iconLabel").pixmap().isNull());
+    QTest::keyClick(&about, Qt::Key_Escape);
+  });
+  Click("aboutButton");
+  EXPECT_TRUE(shown);
+}
+
+}  // namespace
+}  // namespace pelcon::ui
