@@ -4,7 +4,8 @@
 For every <name>.bin in the golden folder this script decodes the log file itself (big-endian
 blocks and records), computes every value with the calibration, unit and derived value formulas
 written out below, formats each cell and each header report line, and compares the result with
-<name>.bin.csv cell by cell. It shares no code with the converter.
+<name>.bin.csv cell by cell. It shares no code with the converter. Values reach their cells
+through value maps that hold doubles as text with 15 significant digits; q() models that.
 
     check_golden.py [--derived-pending] <golden folder>
 
@@ -87,6 +88,14 @@ DERIVED = {
     "OPD_MICROGRAMS", "OPD_MICROMOLES", "OPD_PERCENTAGE",
 } | {n for n in FORMATS if n.startswith("DEPTH_")}
 
+# Port channel codes: BASE name and coefficient set.
+PORT_CHANNELS = {11: ("BASE_ISEA1", 6), 12: ("BASE_ISEA2", 7), 21: ("BASE_DOISE", 12),
+                 25: ("BASE_DO", 16), 31: ("BASE_ISEB1", 8), 32: ("BASE_ISEB2", 9),
+                 41: ("BASE_GISE1", 10), 42: ("BASE_GISE2", 11)}
+# The generic USER names of the parameter types.
+USER_GENERIC = {4: "PH", 7: "DO_MILLIGRAMS", 8: "ORP_MILLIVOLTS", 13: "NH4_PPM", 16: "CL_PPM",
+                17: "NO3_PPM"}
+
 BLOCK_SIZES = {1: 36, 2: 37, 3: 42, 4: 38, 30: 22, 31: 96, 32: 19, 35: 46, 57: 72, 58: 28,
                72: 1244, 73: 119, 74: 72, 76: 916, 83: 115, 85: 23, 86: 252, 89: 189, 91: 19,
                92: 19, 93: 29, 100: 9, 102: 105}
@@ -97,6 +106,11 @@ LOG_SCHEDULE = [0.0, 3.47e-06, 6.94e-06, 1.042e-05, 1.389e-05, 1.736e-05, 2.083e
 
 def f32(x):
     return struct.unpack(">f", struct.pack(">f", x))[0]
+
+
+def q(x):
+    """A double after a trip through the text of a value map, which keeps 15 digits."""
+    return float("%.15g" % x)
 
 
 # --- Reading the file ------------------------------------------------------------------------
@@ -326,7 +340,43 @@ class Values:
                 x, a, q = high, 15, self.F[27:31]
             u = 1e6 / bicubic(self.S(a), float(x), B)
             out["BASE_COND"] = 1e6 / cubic(q, u)
+        for code, (name, a) in PORT_CHANNELS.items():
+            if code in raw:
+                out[name] = bicubic(self.S(a), float(raw[code]), B)
+        if 170 in raw:
+            o = self.optical_constants()
+            out["BASE_OPD_DO"] = (float(raw[170]) - o[1]) * 0.0319988 / o[0]
+        if 150 in raw and 151 in raw and 1 in raw:
+            out["BASE_TURB"] = self.turbidity(raw, B)
         return out
+
+    def optical_constants(self):
+        o = self.F[111:121]
+        if not 100 <= o[4] <= 800:
+            o = [100.0, 5000.0, 1191.5450439453125, 5957.72705078125, 728.1666870117188, 0.0,
+                 100.0, 0.0] + o[8:10]
+        return o
+
+    def turbidity(self, raw, B):
+        t = self.temperature(raw, B)
+        block = self.log.blocks[86]
+
+        def ranged(value, count, groups, pairs, above_all):
+            f2 = [block.f(groups + 13 * i + 5) for i in range(5)]
+            pair = [(block.f(pairs + 8 * i), block.f(pairs + 8 * i + 4)) for i in range(4)]
+            if count < 2:
+                chosen = 0
+            else:
+                chosen = next((i for i in range(count - 1) if value <= f2[i + 1]), above_all)
+            return value * pair[chosen][0] + pair[chosen][1]
+
+        low_count, k1, k2 = block.u8(138), block.f(244), block.f(248)
+        u = f32(bicubic(self.S(3), float(raw[150]), B) / ((t - 25) * k1 + (t * t - 625) * k2 + 1))
+        if raw[150] != 0 and u <= block.f(139 + 13 * (low_count - 1) + 5):
+            return ranged(u, low_count, 139, 204, None)
+        high_count, k1, k2 = block.u8(29), block.f(236), block.f(240)
+        w = f32(bicubic(self.S(4), float(raw[151]), B) / ((t - 25) * k1 + (t * t - 625) * k2 + 1))
+        return ranged(w, high_count, 30, 95, high_count - 2)
 
     def temperature(self, raw, B):
         r0, a, bc = self.F[16], self.F[17], self.F[18]
@@ -350,7 +400,21 @@ class Values:
         if "BASE_COND" in base:  # type 5, the first channel record of port 4
             slope = self.port_record(4, first=True).f(90 + 8)
             out["USER_COND"] = f32(1e6 / base["BASE_COND"] * slope)
+        t = base["BASE_RTD"]
+        for code, (name, _) in PORT_CHANNELS.items():
+            if name in base:
+                record = self.port_record(code // 10, first=code % 10 != 2)
+                out[name.replace("BASE_", "USER_")] = f32(
+                    user_value(base[name], t, record.u8(1), record, self.pressure_reference))
+        if "BASE_TURB" in base:
+            record = Block(self.log.blocks[83].data[1:115])
+            out["USER_TURB"] = f32(user_value(base["BASE_TURB"], t, 22, record, 0.0))
+        if "BASE_OPD_DO" in base:  # type 28: as it is
+            out["USER_OPD2_DO"] = f32(base["BASE_OPD_DO"])
         return out
+
+    def parameter_type(self, code):
+        return self.port_record(code // 10, first=code % 10 != 2).u8(1)
 
     def port_record(self, port, first):
         entry = (port - 1) * 229
@@ -377,17 +441,26 @@ class Values:
         seconds, raw = self.log.records[index]
         base = self.base(raw)
         user = self.user(base)
-        v = dict(self.root)
-        v["STARTTIME"] = self.start
-        v["TIMESTAMP"] = self.record_time(index, seconds)
+        v = {name: value if value is None or isinstance(value, int) else q(value)
+             for name, value in self.root.items()}
+        v["STARTTIME"] = q(self.start)
+        v["TIMESTAMP"] = q(self.record_time(index, seconds))
         # Generic names bound to the first stage value of their kind.
         for generic, stage in (("DEGREES_C", base.get("BASE_RTD")), ("PSI", user.get("USER_PXD")),
                                ("BARO_PSI", base.get("BASE_BARO")),
                                ("BATT_V_USER", user.get("USER_BATT_V")),
                                ("CTX_OHMS", base.get("BASE_COND")),
-                               ("CTX_MICROSIEMENS", user.get("USER_COND"))):
+                               ("CTX_MICROSIEMENS", user.get("USER_COND")),
+                               ("TURB_NTU_USER", user.get("USER_TURB")),
+                               ("OPD_MILLIGRAMS", user.get("USER_OPD2_DO"))):
             if stage is not None:
-                v[generic] = stage
+                v[generic] = q(stage)
+        # Port channels bind by the parameter type of their record, the first in slot order.
+        for code, (name, _) in PORT_CHANNELS.items():
+            generic = USER_GENERIC.get(self.parameter_type(code)) if self.log.vorta else None
+            user_name = name.replace("BASE_", "USER_")
+            if generic and generic not in v and user_name in user:
+                v[generic] = q(user[user_name])
         derive(v)
         return v
 
@@ -405,20 +478,94 @@ def salinity(e, t):
     return s - 0.008 / (1 + 1.5 * x + x * x) - 0.0005 * f / (1 + y ** 0.5 + y ** 1.5)
 
 
+def saturation(x, t, b, s):
+    p = b * 0.03342245989304812
+    k = t + 273.15
+    ts = math.log((f32(298.15) - t) / (f32(273.15) + t))
+    ln_cs = (2.36611 + ts * (3.220504 + ts * (4.04547 + ts * (4.926837 + ts * (0.1016548 + ts
+                                                                                 * 5.331768))))
+             + s * (-0.00624609 + ts * (-0.007423444 + ts * (-0.01048635 + ts * -0.007987907)))
+             - 4.679983e-7 * s * s)
+    cs = math.exp(ln_cs)
+    pwv = math.exp(11.8571 - 3840.7 / k - 216961 / (k * k))
+    theta = 0.000975 - 1.426e-5 * t + 6.436e-8 * t * t
+    cp = cs * p * ((1 - pwv / p) * (1 - theta * p)) / ((1 - pwv) * (1 - theta))
+    return x / cp * 100
+
+
+def user_value(a, t, kind, record, c):
+    """The USER value of BASE value a with the field calibration record, by parameter type."""
+    kelvin = f32(273.15)
+
+    def kt(x):
+        return (x + kelvin) / (t + kelvin)
+
+    e, d = record.u8(10), record.u8(11)
+
+    def group(i, k):  # k: 0 the byte, 1 to 3 the floats
+        return record.u8(12 + 13 * i) if k == 0 else record.f(12 + 13 * i + 1 + 4 * (k - 1))
+
+    def pair(i):
+        return record.f(90 + 8 * i), record.f(90 + 8 * i + 4)
+
+    if kind == 3:
+        return a - c
+    if kind == 4:
+        if d < 3:
+            return kt(group(0, 3)) * pair(0)[0] * a + pair(0)[1]
+        if d == 3:
+            if a > group(1, 2):
+                return kt(group(1, 3)) * pair(0)[0] * a + pair(0)[1]
+            return kt(group(2, 3)) * pair(1)[0] * a + pair(1)[1]
+        return 0.0
+    if kind == 5:
+        return 1e6 / a * pair(1)[0]
+    if kind == 7:
+        if e == 7:
+            h, tr = a * pair(0)[0] + pair(0)[1], group(0, 3)
+            k = group(5, 1) if group(5, 0) == 70 else 0.0456
+        elif e in (8, 9):
+            h, tr, k = a * pair(e - 7)[0] + pair(e - 7)[1], group(e - 7, 3), 0.0456
+        else:
+            h, tr, k = a, 25.0, 0.0456
+        return math.exp((tr - t) * k) * h
+    if kind == 8:
+        return a * pair(0)[0] + pair(0)[1]
+    if kind in (13, 16, 17):
+        sigma, rho = pair(0)
+        if d == 3:
+            sigma = kt(group(0, 3)) * pair(0)[0]
+            rho = pair(0)[1] - group(3, 2) * (sigma - pair(0)[0])
+        return 10 ** (a * sigma + rho)
+    if kind == 22:
+        if d == 3:
+            chosen = 1 if a >= group(1, 2) else 0
+        elif d == 4:
+            chosen = 2 if a >= group(2, 2) else 1 if a >= group(1, 2) else 0
+        elif d >= 5:
+            return 0.0
+        else:
+            chosen = 0
+        return a * pair(chosen)[0] + pair(chosen)[1]
+    return a
+
+
 def derive(v):
+    """Adds the derived values. Each is stored through the value map's text (q), and each reads
+    its origins as they were stored."""
     phi, h = v["LATITUDE"], v["ELEVATION"]
     g = 9.780356 * (1 + 0.0052885 * math.sin(phi * 0.01745329) ** 2
                     - 0.0000059 * math.sin(phi * 0.03490658) ** 2) - 0.003086 * (h * 0.001)
-    g = g if 9.74 <= g <= 9.84 else 9.80665
+    g = q(g if 9.74 <= g <= 9.84 else 9.80665)
     if v["TIMESTAMP"] >= v["STARTTIME"]:
-        days = v["TIMESTAMP"] - v["STARTTIME"]
-        v.update(ELAPSED_DAYS=days, ELAPSED_HOURS=days * 24, ELAPSED_MINUTES=days * 1440,
-                 ELAPSED_SECONDS=days * 86400)
+        days = q(v["TIMESTAMP"] - v["STARTTIME"])
+        v.update(ELAPSED_DAYS=days, ELAPSED_HOURS=q(days * 24), ELAPSED_MINUTES=q(days * 1440),
+                 ELAPSED_SECONDS=q(days * 86400))
     if "DEGREES_C" in v:
-        v["DEGREES_F"] = v["DEGREES_C"] * 1.8 + 32
+        v["DEGREES_F"] = q(v["DEGREES_C"] * 1.8 + 32)
     if "PSI" in v:
         p, rho, sg = v["PSI"], v["DENSITY"], v["SPECIFIC_GRAVITY"]
-        v["KPASCALS"] = p * 6.894757
+        v["KPASCALS"] = q(p * 6.894757)
 
         def level(x, divide):
             if rho != 0:
@@ -432,19 +579,34 @@ def derive(v):
         c = v["START_OF_TEST_REF"] if v["WHENTOREAD_REF"] != 0 else n
         for prefix, value in (("DEPTH_", feet), ("DEPTH_SURFACE_", u - (c - feet)),
                               ("DEPTH_TOC_", c - feet + u)):
+            value = q(value)
             v[prefix + "FEET"] = value
-            v[prefix + "METERS"] = value * 0.3048
-            v[prefix + "CENTIMETERS"] = value * 30.48
-            v[prefix + "INCHES"] = value * 12
+            v[prefix + "METERS"] = q(value * 0.3048)
+            v[prefix + "CENTIMETERS"] = q(value * 30.48)
+            v[prefix + "INCHES"] = q(value * 12)
     if "CTX_MICROSIEMENS" in v and "DEGREES_C" in v:
         e, t = v["CTX_MICROSIEMENS"], f32(v["DEGREES_C"])
         sc = e / ((t - 25) * 0.0191 + 1)
-        v.update(CTX_MILLISIEMENS=e * 0.001, CTX_SPEC_COND=sc, CTX_SPEC_COND_MIL=sc * 0.001,
-                 CTX_TDS=sc * 0.65, CTX_RESISTANCE=1000 / e, CTX_SALINITY=salinity(e, t))
+        v.update(CTX_MILLISIEMENS=q(e * 0.001), CTX_SPEC_COND=q(sc), CTX_SPEC_COND_MIL=q(sc * 0.001),
+                 CTX_TDS=q(sc * 0.65), CTX_RESISTANCE=q(1000 / e), CTX_SALINITY=q(salinity(e, t)))
     if "BARO_PSI" in v:
         x = v["BARO_PSI"]
-        v.update(BARO_INCHES_HG=x * 2.036, BARO_BARS=x * 0.068948, BARO_MILLIBARS=x * 68.948,
-                 BARO_CM_OF_H2O=x * 70.307, BARO_MM_HG=x * 51.7144)
+        v.update(BARO_INCHES_HG=q(x * 2.036), BARO_BARS=q(x * 0.068948),
+                 BARO_MILLIBARS=q(x * 68.948), BARO_CM_OF_H2O=q(x * 70.307),
+                 BARO_MM_HG=q(x * 51.7144))
+    if "ORP_MILLIVOLTS" in v:
+        v["ORP_VOLTS"] = q(v["ORP_MILLIVOLTS"] * 0.001)
+    for family in ("DO", "OPD"):
+        x = v.get(family + "_MILLIGRAMS")
+        if x is None:
+            continue
+        v[family + "_MICROGRAMS"] = q(x * 1000)
+        v[family + "_MICROMOLES"] = q(x * 31.251172)
+        if "DEGREES_C" in v and "BARO_INCHES_HG" in v:
+            # A salinity that cannot be computed counts as 0.
+            v[family + "_PERCENTAGE"] = q(saturation(x, f32(v["DEGREES_C"]),
+                                                     f32(v["BARO_INCHES_HG"]),
+                                                     f32(v.get("CTX_SALINITY", 0.0))))
 
 
 # --- Formatting --------------------------------------------------------------------------------

@@ -141,6 +141,100 @@ LogFileDescription Vorta(int testType) {
   return d;
 }
 
+// One calibration record of a port channel or of the user turbidity block.
+ChannelCalibrationRecord PortRecord(std::uint8_t parameterType, std::uint8_t e,
+                                    std::uint8_t pointCount) {
+  ChannelCalibrationRecord record{};
+  record.parameterType = parameterType;
+  record.e = e;
+  record.pointCount = pointCount;
+  return record;
+}
+
+// A water quality sonde with every kind of sensor the columns show, but conductivity: pH and
+// redox on port 1, oxygen on port 2, ammonium and chloride on port 3, nitrate on port 4,
+// turbidity with its own calibration blocks, optical oxygen, barometer and battery.
+LogFileDescription VortaSensors() {
+  LogFileDescription d = Vorta(kLinearTestBlock);
+  d.testName = "SENSORS";
+  d.unitName = "SONDE C";
+  d.channelCodes = {1, 2, 3, 5, 11, 12, 25, 31, 32, 42, 4, 17};
+  std::array<float, 303>& f = d.factoryTable;
+  auto set = [&f](int a, int k, float value) {
+    f[static_cast<std::size_t>(31 + 16 * a + k)] = value;
+  };
+  set(3, 4, 0.01f);  // turbidity, low range
+  set(4, 4, 0.02f);  // high range
+  set(6, 4, 0.01f);  // pH millivolts
+  set(6, 0, -200.0f);
+  set(7, 4, 0.02f);    // redox
+  set(16, 4, 0.001f);  // oxygen
+  set(16, 1, 1e-6f);
+  set(8, 4, 0.005f);  // ammonium, chloride, nitrate
+  set(9, 4, 0.004f);
+  set(11, 4, 0.003f);
+  // Optical oxygen constants of set 5 stay zero: the replacement constants apply.
+
+  ChannelCalibrationRecord ph = PortRecord(4, 0, 3);  // two slopes split at 0 mV
+  ph.groups[1].f2 = 0.0f;
+  ph.groups[1].f3 = 24.0f;
+  ph.groups[2].f3 = 26.0f;
+  ph.pairs[0] = {-0.0169f, 7.0f};
+  ph.pairs[1] = {-0.0172f, 7.05f};
+  ChannelCalibrationRecord redox = PortRecord(8, 0, 1);
+  redox.pairs[0] = {1.0f, -15.0f};
+  ChannelCalibrationRecord oxygen = PortRecord(7, 7, 1);
+  oxygen.groups[0].f3 = 20.0f;
+  oxygen.groups[5] = {70, 0.03f, 0.0f, 0.0f};
+  oxygen.pairs[0] = {1.05f, 0.1f};
+  ChannelCalibrationRecord ammonium = PortRecord(13, 0, 3);
+  ammonium.groups[0].f3 = 22.0f;
+  ammonium.groups[3].f2 = 0.5f;
+  ammonium.pairs[0] = {0.017f, -1.2f};
+  ChannelCalibrationRecord chloride = PortRecord(16, 0, 1);
+  chloride.pairs[0] = {-0.016f, 2.5f};
+  ChannelCalibrationRecord nitrate = PortRecord(17, 0, 2);
+  nitrate.pairs[0] = {-0.015f, 3.0f};
+  d.sensorPorts = {};
+  d.sensorPorts[0] = {1, ph, redox};
+  d.sensorPorts[1] = {2, oxygen, PortRecord(0, 0, 0)};
+  d.sensorPorts[2] = {3, ammonium, chloride};
+  d.sensorPorts[3] = {4, PortRecord(0, 0, 0), nitrate};
+
+  d.optionalBlocks = {kBlock85, kTurbidityBlock, kUserTurbidityBlock};
+  d.block86.type = kTurbidityBlock;
+  d.block86.low.pointCount = 3;  // 0 to 50 and 50 to 100 units
+  d.block86.low.groups[1].f2 = 50.0f;
+  d.block86.low.groups[2].f2 = 100.0f;
+  d.block86.low.pairs[0] = {1.02f, 0.5f};
+  d.block86.low.pairs[1] = {0.98f, 1.5f};
+  d.block86.high.pointCount = 2;
+  d.block86.high.groups[1].f2 = 400.0f;
+  d.block86.high.pairs[0] = {1.1f, -2.0f};
+  d.block86.lowTemperature[0] = 0.002f;
+  d.block86.lowTemperature[1] = 1e-5f;
+  d.block86.highTemperature[0] = 0.001f;
+  d.block83.type = kUserTurbidityBlock;
+  d.block83.user.pointCount = 3;
+  d.block83.user.groups[1].f2 = 60.0f;
+  d.block83.user.pairs[0] = {1.0f, 0.1f};
+  d.block83.user.pairs[1] = {0.95f, 2.0f};
+
+  // board, temperature, transducer temperature, pressure, barometer, battery, pH, redox, oxygen,
+  // ammonium, chloride, nitrate, turbidity high and low, optical oxygen.
+  d.records = {
+      {2150, 20000, 21000, 30000, 29400, 12346, 15000, 12000, 9000, 21000, 30000, 25000, 4000, 3000,
+       30000},
+      {2160, 20500, 21010, 30100, 29420, 12301, 25000, 12500, 9500, 22000, 31000, 26000, 9000, 8000,
+       31000},
+      {2170, 21000, 21020, 30250, 29380, 12288, 19000, 13000, 8800, 23000, 29000, 24000, 15000,
+       12000, 29000},
+      {2180, 19500, 21030, 29900, 29410, 12270, 21000, 11000, 9100, 20000, 30500, 25500, 2000, 0,
+       30500},
+  };
+  return d;
+}
+
 struct GoldenCase {
   std::string name;
   LogFileDescription description;
@@ -156,6 +250,7 @@ std::vector<GoldenCase> GoldenCases() {
     cases.push_back({std::string("lodax_") + name, Lodax(type)});
     cases.push_back({std::string("vorta_") + name, Vorta(type)});
   }
+  cases.push_back({"vorta_sensors", VortaSensors()});
   return cases;
 }
 
