@@ -6,6 +6,9 @@
 
 #ifdef _WIN32
 #include <objbase.h>
+// Wide string allocation and the self-registration results.
+#include <oleauto.h>
+#include <olectl.h>
 #else
 
 #include <cstdint>

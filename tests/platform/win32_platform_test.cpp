@@ -10,6 +10,7 @@
 #include "platform/files.hpp"
 #include "platform/module_path.hpp"
 #include "platform/move_file.hpp"
+#include "platform/notifier.hpp"
 #include "platform/path_kind.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/wide_text.hpp"
@@ -81,6 +82,23 @@ TEST(WindowsFiles, KindsOfPathsAndErrorTexts) {
   EXPECT_NE(text.back(), '\n');
   EXPECT_NE(text.back(), '.');
   EXPECT_NE(text, FileErrorText(ERROR_ACCESS_DENIED));
+}
+
+TEST(WindowsNotices, TheNoticeLogTakesThePlaceOfMessageBoxes) {
+  ScratchDirectory scratch;
+  const std::string log = scratch.File("notices.txt");
+  ScopedEnvironment hook("PELCON_NOTICE_LOG", log);
+  NoticeSink& sink = DefaultNoticeSink();
+  sink.Show({"Tarvel Pelcon", "Unable to load file\nC:\\data\\well.bin", NoticeIcon::kStop});
+  sink.Show({"Pelcon", "Unable to load DLL", NoticeIcon::kNone});
+  // Nobody answers, so a question takes its default.
+  EXPECT_TRUE(sink.Ask({"Tarvel Pelcon", "Replace?", NoticeIcon::kQuestion}, true));
+  EXPECT_FALSE(sink.Ask({"Tarvel Pelcon", "Replace?", NoticeIcon::kQuestion}, false));
+  EXPECT_EQ(ReadBytes(log),
+            "stop\tTarvel Pelcon: Unable to load file\nC:\\data\\well.bin\n"
+            "none\tPelcon: Unable to load DLL\n"
+            "question\tTarvel Pelcon: Replace?\n"
+            "question\tTarvel Pelcon: Replace?\n");
 }
 
 TEST(WindowsMoveFile, MovesButNeverReplaces) {
