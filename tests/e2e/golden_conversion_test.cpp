@@ -251,6 +251,11 @@ std::vector<GoldenCase> GoldenCases() {
     cases.push_back({std::string("vorta_") + name, Vorta(type)});
   }
   cases.push_back({"vorta_sensors", VortaSensors()});
+  // The barometric logger of the Lodax family: its second reading is the barometer.
+  LogFileDescription pellum = Lodax(kLinearTestBlock);
+  pellum.deviceCode = 28;
+  pellum.unitName = "BARO 1";
+  cases.push_back({"pellum_linear", pellum});
   return cases;
 }
 
