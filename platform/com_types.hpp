@@ -13,6 +13,11 @@
 
 #include <cstdint>
 
+// 32-bit Windows calls interface methods and the exported entry points with the standard-call
+// convention; these macros name it there, and stand for the only convention elsewhere.
+#define STDMETHODCALLTYPE
+#define STDAPICALLTYPE
+
 using HRESULT = std::int32_t;
 using ULONG = std::uint32_t;
 using BOOL = std::int32_t;
