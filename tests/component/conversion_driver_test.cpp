@@ -220,6 +220,20 @@ TEST_F(ConversionDriverTest, CaseInsensitiveEntryGivesTheSameCellAsTheTableName)
   }
 }
 
+TEST_F(ConversionDriverTest, ValuesThatAreNotFiniteShowTheEmptyFieldText) {
+  // All calibration coefficients zero: the temperature divides 0 by R0 = 0 (NaN), conductivity
+  // divides by a polynomial of 0 (not finite either way).
+  test_support::LogFileDescription vorta = test_support::VortaDescription();
+  vorta.channelCodes = {1, 45};
+  vorta.records = {{2150, 20000, 30000, 25000, 20000}};
+  WriteLog("sonde.bin", vorta);
+  WriteTemplate(",\nn/a\nTemperature (C)\nConductivity (OHMS)\nTime - Time Stamp\n");
+  EXPECT_EQ(Convert(), kResultOk);
+  EXPECT_EQ(Csv(),
+            "Temperature (C),Conductivity (OHMS),Time - Time Stamp\r\n"
+            "n/a,n/a,03/15/09 14:30:00\r\n");
+}
+
 TEST_F(ConversionDriverTest, ProgressIsRangedMovedAndRedrawnPerRecord) {
   ProgressRecorder progress;
   EXPECT_EQ(Convert(&progress), kResultOk);
