@@ -244,32 +244,6 @@ TEST_F(HeaderReportTest, DefaultStoragePeriodWrapsAsUnsigned32Bits) {
   EXPECT_NE(report.find("\"Number of data samples:\",0\n"), std::string::npos);
 }
 
-TEST_F(HeaderReportTest, LogarithmicAndLinearAverageVariants) {
-  LogFileDescription logarithmic = test_support::VortaDescription();
-  logarithmic.testType = kLogarithmicTestBlock;
-  logarithmic.interval = {1, 2, 3, 4, 0};
-  EXPECT_EQ(Report(logarithmic, kHeaderTestDefinition),
-            "\"Test type:\",Logarithmic\n"
-            "\"                         \",\"Days\",\"Hours\",\"Mins\",\"Secs\"\n"
-            "\"Maximum time between data points:\",\"1\",\"2\",\"3\",\"4\"\n"
-            "\"Number of data samples:\",2\n"
-            "\n\n");
-
-  LogFileDescription average = test_support::VortaDescription();
-  average.testType = kLinearAverageTestBlock;
-  average.interval = {0, 0, 15, 0, 0};
-  average.secondsBetweenMeasurements = 7;
-  average.measurementCount = 40;
-  EXPECT_EQ(Report(average, kHeaderTestDefinition),
-            "\"Test type:\",Linear Average\n"
-            "\"                         \",\"Days\",\"Hours\",\"Mins\",\"Secs\"\n"
-            "\"Time between data points:\",\"0\",\"0\",\"15\",\"0\"\n"
-            "\"Time between measurements:\",\"7\",seconds.\n"
-            "\"Measurement count:\",\"40\"\n"
-            "\"Number of data samples:\",2\n"
-            "\n\n");
-}
-
 TEST_F(HeaderReportTest, ValuesFromTheFileAreQuotedWhenTheyHoldTheSeparatorOrAQuote) {
   LogFileDescription lodax = test_support::LodaxDescription();
   lodax.unitName = "WELL 7, EAST";
