@@ -1,0 +1,176 @@
+// Runs the built pelcon program the way a user or a script does, in a scratch directory with its
+// own registry file and a fixed clock.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/log_file_builder.hpp"
+
+namespace pelcon {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+class PelconProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    directory_ = fs::temp_directory_path() /
+                 ("pelcon-e2e-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(directory_);
+    fs::create_directories(directory_ / "runtime");
+    logFile_ = (directory_ / "well.bin").string();
+    ASSERT_TRUE(
+        test_support::WriteFile(logFile_, test_support::Build(test_support::LodaxDescription())));
+    templateFile_ = (directory_ / "level.bft").string();
+    std::ofstream(templateFile_, std::ios::binary)
+        << ",\n-----\nTime - Time Stamp\nPressure (PSI)\n";
+  }
+
+  void TearDown() override { fs::remove_all(directory_); }
+
+  Outcome Run(const std::vector<std::string>& arguments) {
+    const fs::path out = directory_ / "stdout.txt";
+    const fs::path err = directory_ / "stderr.txt";
+    const pid_t child = ::fork();
+    if (child == 0) {
+      const int outFile = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      const int errFile = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      ::dup2(outFile, 1);
+      ::dup2(errFile, 2);
+      ::setenv("PELCON_REGISTRY", (directory_ / "registry.reg").c_str(), 1);
+      ::setenv("PELCON_NOW", "2009-03-20 10:00:00", 1);
+      ::setenv("XDG_RUNTIME_DIR", (directory_ / "runtime").c_str(), 1);
+      std::vector<char*> argv{const_cast<char*>(PELCON_PROGRAM)};
+      for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+      argv.push_back(nullptr);
+      ::execv(PELCON_PROGRAM, argv.data());
+      ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+  }
+
+  fs::path directory_;
+  std::string logFile_;
+  std::string templateFile_;
+};
+
+TEST_F(PelconProgram, ConvertsIntoAnOutputDirectoryWithOrWithoutATrailingSlash) {
+  for (const std::string suffix : {"", "/"}) {
+    fs::create_directories(directory_ / "out");
+    const Outcome outcome =
+        Run({"-f", logFile_, "-t", templateFile_, "-o", (directory_ / "out").string() + suffix});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+    EXPECT_TRUE(fs::exists(directory_ / "out" / "well.bin.csv"));
+    EXPECT_FALSE(fs::exists(logFile_ + ".csv"));
+    const std::string csv = Slurp(directory_ / "out" / "well.bin.csv");
+    EXPECT_EQ(csv.rfind("Time - Time Stamp,Pressure (PSI)\r\n", 0), 0u) << csv;
+    fs::remove_all(directory_ / "out");
+  }
+}
+
+TEST_F(PelconProgram, AnExistingDestinationIsNotReplaced) {
+  fs::create_directories(directory_ / "out");
+  std::ofstream(directory_ / "out" / "well.bin.csv") << "keep me";
+  const Outcome outcome =
+      Run({"-f", logFile_, "-t", templateFile_, "-o", (directory_ / "out").string()});
+  EXPECT_EQ(outcome.exitCode, 3);
+  EXPECT_EQ(Slurp(directory_ / "out" / "well.bin.csv"), "keep me");
+  EXPECT_TRUE(fs::exists(logFile_ + ".csv"));
+}
+
+TEST_F(PelconProgram, TemplateSwitchMayComeFirst) {
+  const Outcome outcome = Run({"-t", templateFile_, "-f", logFile_});
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+  EXPECT_TRUE(fs::exists(logFile_ + ".csv"));
+}
+
+TEST_F(PelconProgram, SwitchLikeTextInADirectoryNameIsPartOfThePath) {
+  const fs::path odd = directory_ / "data-old-files";
+  fs::create_directories(odd);
+  fs::copy_file(logFile_, odd / "x.bin");
+  fs::copy_file(templateFile_, odd / "t-one.bft");
+  const Outcome outcome = Run({"-f", (odd / "x.bin").string(), "-t", (odd / "t-one.bft").string()});
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+  EXPECT_TRUE(fs::exists(odd / "x.bin.csv"));
+}
+
+TEST_F(PelconProgram, AMissingLogFileStopsBeforeConverting) {
+  const Outcome outcome = Run({"-f", (directory_ / "absent.bin").string(), "-t", templateFile_});
+  EXPECT_EQ(outcome.exitCode, 2);
+  EXPECT_NE(outcome.err.find("Invalid input bin file"), std::string::npos) << outcome.err;
+  EXPECT_FALSE(fs::exists(directory_ / "absent.bin.csv"));
+}
+
+TEST_F(PelconProgram, AMissingTemplateIsReportedAndTheConversionStillFails) {
+  const Outcome outcome = Run({"-f", logFile_, "-t", (directory_ / "absent.bft").string()});
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_NE(outcome.err.find("Invalid input template file"), std::string::npos) << outcome.err;
+  EXPECT_NE(outcome.err.find("File conversion failed: 81000003"), std::string::npos) << outcome.err;
+  EXPECT_FALSE(fs::exists(logFile_ + ".csv"));
+}
+
+TEST_F(PelconProgram, AMissingOutputDirectoryLeavesTheFileBesideTheLogFile) {
+  const Outcome outcome =
+      Run({"-f", logFile_, "-t", templateFile_, "-o", (directory_ / "absent").string()});
+  EXPECT_EQ(outcome.exitCode, 2);
+  EXPECT_NE(outcome.err.find("Invalid input output directory"), std::string::npos) << outcome.err;
+  EXPECT_TRUE(fs::exists(logFile_ + ".csv"));
+}
+
+TEST_F(PelconProgram, PrintsTheUsageText) {
+  for (const std::string argument : {"-?", "--help"}) {
+    const Outcome outcome = Run({argument});
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.out,
+              "Useage:\n   -f: bin pathfile for conversion\n   -t: template pathfile "
+              "(optional)\n   -o: output directory for converted file (optional)\n");
+  }
+}
+
+TEST_F(PelconProgram, ATemplateNamedInCapitalsIsNotOpened) {
+  const std::string capitals = (directory_ / "LEVEL.BFT").string();
+  fs::copy_file(templateFile_, capitals);
+  const Outcome outcome = Run({capitals});
+  EXPECT_EQ(outcome.exitCode, 2);
+  EXPECT_NE(outcome.err.find("Nothing to do"), std::string::npos) << outcome.err;
+}
+
+TEST_F(PelconProgram, ASecondCopyEndsWhileTheFirstHoldsTheGuard) {
+  const fs::path lock = directory_ / "runtime" / "Tarvel Pelcon.lock";
+  const int held = ::open(lock.c_str(), O_RDWR | O_CREAT, 0600);
+  ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+  const Outcome outcome = Run({"-f", logFile_, "-t", templateFile_});
+  ::close(held);
+  EXPECT_EQ(outcome.exitCode, 5);
+  EXPECT_NE(outcome.err.find("another copy"), std::string::npos) << outcome.err;
+  EXPECT_FALSE(fs::exists(logFile_ + ".csv"));
+}
+
+}  // namespace
+}  // namespace pelcon
