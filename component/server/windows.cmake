@@ -17,17 +17,19 @@ add_custom_command(OUTPUT ${pelcon_tlb}
           ${CMAKE_CURRENT_SOURCE_DIR}/tarvel_pelcon.idl
   DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tarvel_pelcon.idl
   COMMENT "Compiling the type library")
-set_source_files_properties(tarvel_pelcon.rc PROPERTIES OBJECT_DEPENDS ${pelcon_tlb})
+# The resource compiler finds the type library along its include path.
+set_source_files_properties(tarvel_pelcon.rc PROPERTIES
+  OBJECT_DEPENDS ${pelcon_tlb}
+  INCLUDE_DIRECTORIES ${CMAKE_CURRENT_BINARY_DIR})
 
 target_sources(TarvelPelcon PRIVATE
   tarvel_pelcon.rc tarvel_pelcon.def type_library_registration_win32.cpp)
-# The resource compiler sees these too: the version resource and where the type library is.
+# The resource compiler sees these too, for the version resource.
 target_compile_definitions(TarvelPelcon PRIVATE
   PELCON_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   PELCON_VERSION_MINOR=${PROJECT_VERSION_MINOR}
   PELCON_VERSION_PATCH=${PROJECT_VERSION_PATCH}
-  PELCON_VERSION_TWEAK=${PROJECT_VERSION_TWEAK}
-  PELCON_TYPE_LIBRARY="${pelcon_tlb}")
+  PELCON_VERSION_TWEAK=${PROJECT_VERSION_TWEAK})
 target_link_libraries(TarvelPelcon PRIVATE ole32 oleaut32 uuid)
 set_target_properties(TarvelPelcon PROPERTIES
   PREFIX ""
