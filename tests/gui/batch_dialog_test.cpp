@@ -26,6 +26,20 @@ using namespace std::chrono_literals;
 
 constexpr platform::NoticeIcon kInformation = platform::NoticeIcon::kInformation;
 
+// A converter that stays in its first file until cancelled, as the driver stays in a long file.
+class BlockingConverter {
+ public:
+  ResultCode operator()(const std::string& path, std::string&, ProgressSink*,
+                        const CancelFlag* cancel) {
+    files.push_back(path);
+    entered = true;
+    while (!cancel->IsSet()) std::this_thread::sleep_for(1ms);
+    return kResultOk;
+  }
+  std::vector<std::string> files;  // read after the run
+  std::atomic<bool> entered{false};
+};
+
 class BatchDialogTest : public ::testing::Test {
  protected:
   void Click(const char* name) {
@@ -35,6 +49,15 @@ class BatchDialogTest : public ::testing::Test {
   void Open(LogFileConverter converter) {
     dialog_ = std::make_unique<BatchDialog>(std::move(converter));
     dialog_->show();
+  }
+  // Starts converting two files with a converter that stays in the first until cancelled.
+  void StartBlockedRun(BlockingConverter& converter) {
+    WriteDefaultTemplatePath("/srv/templates/Level.bft");
+    Open(std::ref(converter));
+    dialog_->AddFiles(std::vector<std::string>{"/d/1.bin", "/d/2.bin"});
+    Click("convertButton");
+    ASSERT_TRUE(dialog_->Running());
+    ASSERT_TRUE(WaitUntil([&] { return converter.entered.load(); }));
   }
   // Waits for the completion message: the timer looks once a second.
   std::vector<Entry> Finished() {
@@ -110,28 +133,9 @@ TEST_F(BatchDialogTest, ListShowsFileNamesAndRemoveDeletesTheSelected) {
   EXPECT_EQ(list.item(0)->text(), "two.BIN");
 }
 
-// A converter that stays in its first file until cancelled, as the driver stays in a long file.
-class BlockingConverter {
- public:
-  ResultCode operator()(const std::string& path, std::string&, ProgressSink*,
-                        const CancelFlag* cancel) {
-    files.push_back(path);
-    entered = true;
-    while (!cancel->IsSet()) std::this_thread::sleep_for(1ms);
-    return kResultOk;
-  }
-  std::vector<std::string> files;  // read after the run
-  std::atomic<bool> entered{false};
-};
-
 TEST_F(BatchDialogTest, DuringARunOnlyCancelWorksAndClosingIsRefused) {
-  WriteDefaultTemplatePath("/srv/templates/Level.bft");
   BlockingConverter converter;
-  Open(std::ref(converter));
-  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin", "/d/2.bin"});
-  Click("convertButton");
-  ASSERT_TRUE(dialog_->Running());
-  ASSERT_TRUE(WaitUntil([&] { return converter.entered.load(); }));
+  ASSERT_NO_FATAL_FAILURE(StartBlockedRun(converter));
   EXPECT_EQ(Button("convertButton").text(), "Cancel");
   EXPECT_TRUE(Button("convertButton").isEnabled());
   for (const char* name :
@@ -206,12 +210,8 @@ TEST_F(BatchDialogTest, ClosingStoresTheTemplateAndTheDataFolder) {
 }
 
 TEST_F(BatchDialogTest, DestroyedDuringARunCancelsAndWaitsForTheWorker) {
-  WriteDefaultTemplatePath("/srv/templates/Level.bft");
   BlockingConverter converter;
-  Open(std::ref(converter));
-  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin", "/d/2.bin"});
-  Click("convertButton");
-  ASSERT_TRUE(WaitUntil([&] { return converter.entered.load(); }));
+  ASSERT_NO_FATAL_FAILURE(StartBlockedRun(converter));
   dialog_.reset();
   EXPECT_EQ(converter.files, std::vector<std::string>{"/d/1.bin"});
   EXPECT_EQ(ReadDefaultTemplatePath(), "/srv/templates/Level.bft");
