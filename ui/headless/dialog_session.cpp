@@ -1,5 +1,5 @@
-#include "platform/notifier.hpp"
 #include "ui/dialog_session.hpp"
+#include "platform/notifier.hpp"
 
 // A build without a dialog toolkit: every request for a window says so and fails.
 
