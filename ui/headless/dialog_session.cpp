@@ -1,4 +1,5 @@
 #include "ui/dialog_session.hpp"
+
 #include "platform/notifier.hpp"
 
 // A build without a dialog toolkit: every request for a window says so and fails.
