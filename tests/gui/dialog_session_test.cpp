@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "component/settings.hpp"
 #include "component/template_dialogs.hpp"
 #include "tests/gui/gui_test_support.hpp"
+#include "tests/platform/scratch_directory.hpp"
 #include "tests/ui/scoped_environment.hpp"
+#include "tests/ui/scoped_registry.hpp"
+#include "ui/qt/batch_dialog.hpp"
 #include "ui/qt/qt_template_dialogs.hpp"
 
 namespace pelcon::ui {
@@ -39,6 +43,22 @@ TEST(DialogSession, UsesTheRunningApplicationAndInstallsTheDialogsWhileItLives) 
   }
   EXPECT_EQ(InstalledTemplateDialogs(), nullptr);
   EXPECT_EQ(QCoreApplication::instance(), running);
+}
+
+TEST(RunBatchConversionDialog, RunsTheDialogModallyAndAnswersOkHoweverItEnds) {
+  testing::ScratchDirectory scratch;
+  testing::ScopedRegistry registry(scratch);
+  WriteDataPath("/srv/data/");
+  bool shown = false;
+  testing::WhenModal<BatchDialog>([&](BatchDialog& dialog) {
+    shown = true;
+    dialog.AddFiles(std::vector<std::string>{"/srv/field/well.bin"});
+    dialog.close();
+  });
+  EXPECT_EQ(RunBatchConversionDialog(), kResultOk);
+  EXPECT_TRUE(shown);
+  // Written as the dialog went.
+  EXPECT_EQ(ReadDataPath(), "/srv/field/");
 }
 
 }  // namespace
