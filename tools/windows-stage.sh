@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # The Windows stage: cross builds for 64-bit and 32-bit Windows with Debian's mingw-w64 and runs
-# the 64-bit unit tests under Wine. As root it installs the Debian packages it needs.
+# the 64-bit unit tests under Wine. Once the build has TarvelPelcon.dll and Pelcon.exe it also
+# registers the library with regsvr32, converts every golden end-to-end case with Pelcon.exe and
+# compares each CSV file byte for byte with the Linux build's, checks the launcher's messages and
+# the registry keys, and unregisters. As root it installs the Debian packages it needs.
 #
 # A build or test failure fails the stage. A machine where Wine cannot start at all skips the test
 # part with one line "Windows stage skipped: <reason>" and exit code 0, after the builds.
@@ -16,7 +19,8 @@ unit_tests=(datalib platform logfile attributes calibration values launcher ui)
 x86_targets=(pelcon_platform pelcon_datalib pelcon_logfile pelcon_values pelcon_component
   pelcon_ui_logic pelcon_launcher_cli)
 
-packages=(cmake ninja-build mingw-w64 mingw-w64-tools wine64 xvfb googletest)
+# libwine-dev holds the IDL files that widl needs for the type library.
+packages=(cmake ninja-build mingw-w64 mingw-w64-tools wine64 xvfb googletest libwine-dev)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -38,11 +42,16 @@ fi
 started=$SECONDS
 echo "== Building for 64-bit Windows"
 cmake --preset windows-x64 >/dev/null
-cmake --build --preset windows-x64 -j "$jobs" --target "${unit_tests[@]/%/_tests}"
+has_target() { ninja -C build/windows-x64 -t query "$1" >/dev/null 2>&1; }
+# Parts that other folders' CMakeLists.txt bring in once they include the Windows files.
+programs=()
+has_target windows_launcher_tests && unit_tests+=(windows_launcher)
+has_target TarvelPelcon && has_target Pelcon && programs=(TarvelPelcon Pelcon)
+cmake --build --preset windows-x64 -j "$jobs" --target "${unit_tests[@]/%/_tests}" "${programs[@]}"
 
 echo "== Building for 32-bit Windows"
 cmake --preset windows-x86 >/dev/null
-cmake --build --preset windows-x86 -j "$jobs" --target "${x86_targets[@]}"
+cmake --build --preset windows-x86 -j "$jobs" --target "${x86_targets[@]}" "${programs[@]}"
 echo "== Builds done in $((SECONDS - started)) s"
 
 # Debian's wine64 package keeps its loader out of PATH unless the wine package is there too.
@@ -64,6 +73,95 @@ if ! boot_output=$(timeout 300 "$wine" cmd /c exit 0 2>&1); then
   exit 0
 fi
 
+# Checks of the two programs under Wine. Notices go to a log file instead of message boxes
+# (PELCON_NOTICE_LOG), one "icon<TAB>caption: text" entry each.
+check_programs() {
+  local bin=$1 work problems=0
+  work=$(mktemp -d)
+  local w="Z:${work//\//\\}"  # the same folder as Wine names it
+  local clsid='{FBAFE34B-476E-4801-A040-D70685730EBB}'
+  export PELCON_NOTICE_LOG="$work/notices.txt"
+  fail() {
+    echo "FAILED: $*" >&2
+    problems=$((problems + 1))
+  }
+  # Runs Pelcon.exe with the arguments; sets $status and $notices.
+  pelcon() {
+    : >"$PELCON_NOTICE_LOG"
+    status=0
+    "$wine" "$bin/Pelcon.exe" "$@" || status=$?
+    notices=$(cat "$PELCON_NOTICE_LOG")
+  }
+  expect_notice() {
+    grep -qxF -- "$1" <<<"$notices" || fail "expected notice \"$1\", got: ${notices:-nothing}"
+  }
+  key_value() { "$wine" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r'; }
+  key_default() { "$wine" reg query "$1" /ve 2>/dev/null | tr -d '\r'; }
+
+  "$wine" regsvr32 /s "$bin/TarvelPelcon.dll" || fail "regsvr32 TarvelPelcon.dll"
+  local dll_path
+  dll_path=$("$wine" winepath -w "$bin/TarvelPelcon.dll" 2>/dev/null | tr -d '\r')
+  grep -qF "REG_SZ    CoPelcon Class" <<<"$(key_default "HKCR\\CLSID\\$clsid")" ||
+    fail "class key"
+  grep -qiF "$dll_path" <<<"$(key_default "HKCR\\CLSID\\$clsid\\InprocServer32")" ||
+    fail "InprocServer32 is not $dll_path"
+  grep -qF "REG_SZ    Both" <<<"$(key_value "HKCR\\CLSID\\$clsid\\InprocServer32" ThreadingModel)" ||
+    fail "ThreadingModel"
+  grep -qF "TarvelPelcon.CoPelcon.1" <<<"$(key_default "HKCR\\CLSID\\$clsid\\ProgID")" ||
+    fail "ProgID"
+  grep -qF "TarvelPelcon.CoPelcon" \
+    <<<"$(key_default "HKCR\\CLSID\\$clsid\\VersionIndependentProgID")" ||
+    fail "VersionIndependentProgID"
+  grep -qF "TarvelPelcon.CoPelcon.1" <<<"$(key_default "HKCR\\TarvelPelcon.CoPelcon\\CurVer")" ||
+    fail "CurVer"
+  grep -qF "$clsid" <<<"$(key_default "HKCR\\TarvelPelcon.CoPelcon.1\\CLSID")" ||
+    fail "TarvelPelcon.CoPelcon.1\\CLSID"
+
+  # Every golden case, at the golden tests' fixed "now", must come out byte for byte as on Linux.
+  local golden=tests/e2e/golden case name cases=0
+  mkdir -p "$work/out"
+  cp "$golden"/*.bin "$golden/all_columns.bft" "$work/"
+  for case in "$golden"/*.bin; do
+    name=$(basename "$case")
+    PELCON_NOW="2024-05-06 07:08:09" pelcon -f "$w\\$name" -t "$w\\all_columns.bft" -o "$w\\out"
+    [ "$status" -eq 0 ] || fail "$name: exit code $status, notices: $notices"
+    cmp -s "$work/out/$name.csv" "$case.csv" || fail "$name.csv differs from the Linux build's"
+    cases=$((cases + 1))
+  done
+  echo "golden cases converted identically: $cases"
+
+  # The launcher's own messages, with its program name as caption.
+  local one
+  one=$(basename "$(ls "$golden"/*.bin | head -n 1)")
+  pelcon "?"
+  expect_notice "information	Pelcon: Useage:"
+  pelcon -f "$w\\missing.bin"
+  expect_notice "stop	Pelcon: Invalid input bin file"
+  [ "$status" -ne 0 ] || fail "a missing log file exits with 0"
+  pelcon -f "$w\\$one" -t "$w\\missing.bft"
+  expect_notice "stop	Pelcon: Invalid input template file"
+  expect_notice "stop	Pelcon: File conversion failed: 81000003"
+  rm -f "$work/$one.csv"
+  pelcon -f "$w\\$one" -t "$w\\all_columns.bft" -o "$w\\no-such-folder"
+  expect_notice "stop	Pelcon: Invalid input output directory"
+  [ -f "$work/$one.csv" ] || fail "the CSV file should stay beside the log file"
+  # The destination exists: nothing is replaced and nothing is said.
+  pelcon -f "$w\\$one" -t "$w\\all_columns.bft" -o "$w\\out"
+  [ -z "$notices" ] || fail "a move onto an existing file showed: $notices"
+  [ "$status" -ne 0 ] || fail "a move onto an existing file exits with 0"
+  cmp -s "$work/out/$one.csv" "$golden/$one.csv" || fail "the existing file was replaced"
+
+  "$wine" regsvr32 /u /s "$bin/TarvelPelcon.dll" || fail "regsvr32 /u TarvelPelcon.dll"
+  "$wine" reg query "HKCR\\CLSID\\$clsid" >/dev/null 2>&1 && fail "class key left behind"
+  "$wine" reg query "HKCR\\TarvelPelcon.CoPelcon" >/dev/null 2>&1 && fail "ProgID left behind"
+  "$wine" reg query "HKCR\\CLSID" >/dev/null 2>&1 || fail "the CLSID key itself was removed"
+
+  unset PELCON_NOTICE_LOG
+  rm -rf "$work"
+  [ "$problems" -eq 0 ] && echo "program checks passed"
+  return "$problems"
+}
+
 echo "== Unit tests under Wine"
 failed=()
 for area in "${unit_tests[@]}"; do
@@ -72,11 +170,16 @@ for area in "${unit_tests[@]}"; do
     failed+=("${area}_tests")
   fi
 done
-"$(dirname "$wine")/wineserver" -k 2>/dev/null || wineserver -k 2>/dev/null || true
+
+if [ ${#programs[@]} -gt 0 ]; then
+  echo "== Pelcon.exe and TarvelPelcon.dll under Wine"
+  check_programs build/windows-x64/bin || failed+=("program checks")
+fi
+"$(dirname "$wine")/wineserver" -k 2>/dev/null || true
 
 echo "== Windows stage done in $((SECONDS - started)) s"
 if [ ${#failed[@]} -gt 0 ]; then
-  echo "Windows unit tests failed: ${failed[*]}" >&2
+  echo "Windows stage failed: ${failed[*]}" >&2
   exit 1
 fi
-echo "Windows unit tests passed: ${#unit_tests[@]} programs"
+echo "Windows stage passed: ${#unit_tests[@]} unit test programs${programs:+, the program checks}"
