@@ -10,7 +10,7 @@ enum ExitCode : int {
   kExitNotMoved = 3,          // converted, but the CSV file could not go into the output directory
   kExitComponentMissing = 4,
   kExitAlreadyRunning = 5,
-  kExitNotAvailable = 6,  // a dialog this build does not have
+  kExitNotAvailable = 6,  // a dialog could not be opened (no display)
 };
 
 }  // namespace pelcon::launcher

@@ -86,8 +86,9 @@ int EditTemplate(IPelcon& component, const std::string& path) {
     return kExitInvalidArguments;
   }
   const WideArgument templateFile(path);
-  const HRESULT result = component.ConfigureTemplate(templateFile.get());
-  return result == E_NOTIMPL ? kExitNotAvailable : kExitSuccess;
+  // A cancelled or failed edit has shown its own message; only a missing display counts here.
+  return component.ConfigureTemplate(templateFile.get()) == E_FAIL ? kExitNotAvailable
+                                                                   : kExitSuccess;
 }
 
 int Dispatch(IPelcon& component, const LauncherRequest& request) {
@@ -96,14 +97,9 @@ int Dispatch(IPelcon& component, const LauncherRequest& request) {
       return Convert(component, request.conversion);
     case LauncherAction::kEditTemplate:
       return EditTemplate(component, request.templateToEdit);
-    case LauncherAction::kBatchDialog: {
-      const HRESULT result = component.UIConvertFiles();
-      if (result == E_NOTIMPL) {
-        ShowError("The batch conversion dialog is not available in this build");
-        return kExitNotAvailable;
-      }
-      return kExitSuccess;
-    }
+    case LauncherAction::kBatchDialog:
+      // The component has said why when it could not open the dialog.
+      return component.UIConvertFiles() < 0 ? kExitNotAvailable : kExitSuccess;
     default:
       ShowError("Nothing to do; pelcon -? shows the usage");
       return kExitInvalidArguments;

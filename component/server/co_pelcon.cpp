@@ -5,7 +5,9 @@
 #include "component/conversion_driver.hpp"
 #include "component/export_template.hpp"
 #include "component/server/module_lock.hpp"
+#include "component/template_operations.hpp"
 #include "platform/wide_text.hpp"
+#include "ui/dialog_session.hpp"
 
 namespace pelcon {
 namespace {
@@ -52,17 +54,31 @@ ULONG CoPelcon::Release() {
 
 HRESULT CoPelcon::ConfigureTemplate(BSTR bstrTemplatePathFile) {
   return Guarded([&]() -> HRESULT {
+    // Loading first reports a missing file without opening any window.
     ExportTemplate exportTemplate;
-    const ResultCode loaded = exportTemplate.Load(platform::WideToNarrow(bstrTemplatePathFile));
-    if (Failed(loaded)) return loaded;
-    // Editing needs the template editor, which this build does not have.
-    return E_NOTIMPL;
+    ResultCode result = exportTemplate.Load(platform::WideToNarrow(bstrTemplatePathFile));
+    if (Failed(result)) return result;
+    const ui::DialogSession session;
+    if (!session.Ready()) return kResultFail;
+    result = Edit(exportTemplate, TemplateEditMode::kEdit);
+    if (Failed(result)) return result;
+    return exportTemplate.Save();
   });
 }
 
 HRESULT CoPelcon::CreateTemplate(BSTR* pbstrPathFile) {
   if (pbstrPathFile == nullptr) return E_POINTER;
-  return Guarded([]() -> HRESULT { return E_NOTIMPL; });
+  return Guarded([&]() -> HRESULT {
+    const ui::DialogSession session;
+    if (!session.Ready()) return kResultFail;
+    ExportTemplate exportTemplate;
+    const ResultCode result = CreateNew(exportTemplate);
+    if (Failed(result)) return result;
+    BSTR path = SysAllocString(platform::NarrowToWide(exportTemplate.Path()).c_str());
+    if (path == nullptr) return E_OUTOFMEMORY;
+    *pbstrPathFile = path;
+    return S_OK;
+  });
 }
 
 HRESULT CoPelcon::ConvertFile(BSTR bstrPathFile, BSTR bstrTemplatePathFile) {
@@ -74,7 +90,7 @@ HRESULT CoPelcon::ConvertFile(BSTR bstrPathFile, BSTR bstrTemplatePathFile) {
 }
 
 HRESULT CoPelcon::UIConvertFiles() {
-  return Guarded([]() -> HRESULT { return E_NOTIMPL; });
+  return Guarded([]() -> HRESULT { return ui::RunBatchConversionDialog(); });
 }
 
 }  // namespace pelcon

@@ -168,5 +168,16 @@ TEST_F(ComponentLibrary, ConfigureTemplateOfAMissingFileReportsItWithoutAWindow)
   pelcon->Release();
 }
 
+TEST_F(ComponentLibrary, DialogMethodsFailWithoutADisplayAndLeaveTheOutValueAlone) {
+  for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ::unsetenv(display);
+  IPelcon* pelcon = CreatePelcon();
+  ASSERT_NE(pelcon, nullptr);
+  EXPECT_EQ(pelcon->UIConvertFiles(), E_FAIL);
+  BSTR untouched = reinterpret_cast<BSTR>(0x1);
+  EXPECT_EQ(pelcon->CreateTemplate(&untouched), E_FAIL);
+  EXPECT_EQ(untouched, reinterpret_cast<BSTR>(0x1));
+  pelcon->Release();
+}
+
 }  // namespace
 }  // namespace pelcon

@@ -63,6 +63,9 @@ class PelconProgram : public ::testing::Test {
       ::setenv("PELCON_REGISTRY", (directory_ / "registry.reg").c_str(), 1);
       ::setenv("PELCON_NOW", "2009-03-20 10:00:00", 1);
       ::setenv("XDG_RUNTIME_DIR", (directory_ / "runtime").c_str(), 1);
+      for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        ::unsetenv(display);
+      }
       std::vector<char*> argv{const_cast<char*>(PELCON_PROGRAM)};
       for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -159,6 +162,16 @@ TEST_F(PelconProgram, ATemplateNamedInCapitalsIsNotOpened) {
   const Outcome outcome = Run({capitals});
   EXPECT_EQ(outcome.exitCode, 2);
   EXPECT_NE(outcome.err.find("Nothing to do"), std::string::npos) << outcome.err;
+}
+
+TEST_F(PelconProgram, WithoutADisplayTheDialogsFailClearlyInsteadOfCrashing) {
+  const Outcome batch = Run({});
+  EXPECT_EQ(batch.exitCode, 6);
+  EXPECT_NE(batch.err.find("No display"), std::string::npos) << batch.err;
+
+  const Outcome edit = Run({templateFile_});
+  EXPECT_EQ(edit.exitCode, 6);
+  EXPECT_NE(edit.err.find("No display"), std::string::npos) << edit.err;
 }
 
 TEST_F(PelconProgram, ASecondCopyEndsWhileTheFirstHoldsTheGuard) {
