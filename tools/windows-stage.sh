@@ -12,8 +12,8 @@ cd "$(dirname "$0")/.."
 
 jobs=${PELCON_JOBS:-2}
 
-# The unit test programs that run under Wine.
-unit_tests=(datalib platform logfile attributes calibration values launcher ui)
+# The test programs that run under Wine (e2e: the golden conversions through the driver).
+unit_tests=(datalib platform logfile attributes calibration values derived component launcher ui e2e)
 # What the 32-bit build compiles: everything the component and the launcher are made of (32-bit
 # programs cannot run under this machine's Wine).
 x86_targets=(pelcon_platform pelcon_datalib pelcon_logfile pelcon_values pelcon_component

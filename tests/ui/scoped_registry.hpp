@@ -2,12 +2,14 @@
 
 #include <string>
 
+#include "tests/platform/scoped_environment.hpp"
+#include "tests/platform/scoped_registry_override.hpp"
 #include "tests/platform/scratch_directory.hpp"
-#include "tests/ui/scoped_environment.hpp"
 
 namespace pelcon::testing {
 
-// Points the settings at an empty registry file of the test's own for its lifetime.
+// Points the settings at an empty registry file of the test's own for its lifetime; on Windows,
+// at an empty registry.
 class ScopedRegistry {
  public:
   explicit ScopedRegistry(const ScratchDirectory& scratch)
@@ -18,6 +20,9 @@ class ScopedRegistry {
  private:
   std::string path_;
   ScopedEnvironment variable_;
+#ifdef _WIN32
+  ScopedRegistryOverride emptyRegistry_;
+#endif
 };
 
 }  // namespace pelcon::testing
