@@ -24,10 +24,10 @@ inline constexpr const char* kClassDescription = "CoPelcon Class";
 
 // Slots follow IUnknown's three, in this order.
 struct IPelcon : IUnknown {
-  virtual HRESULT ConfigureTemplate(BSTR bstrTemplatePathFile) = 0;
-  virtual HRESULT CreateTemplate(BSTR* pbstrPathFile) = 0;
-  virtual HRESULT ConvertFile(BSTR bstrPathFile, BSTR bstrTemplatePathFile) = 0;
-  virtual HRESULT UIConvertFiles() = 0;
+  virtual HRESULT STDMETHODCALLTYPE ConfigureTemplate(BSTR bstrTemplatePathFile) = 0;
+  virtual HRESULT STDMETHODCALLTYPE CreateTemplate(BSTR* pbstrPathFile) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ConvertFile(BSTR bstrPathFile, BSTR bstrTemplatePathFile) = 0;
+  virtual HRESULT STDMETHODCALLTYPE UIConvertFiles() = 0;
 
  protected:
   ~IPelcon() = default;
@@ -37,7 +37,8 @@ struct IPelcon : IUnknown {
 
 // Entry points of the component library, looked up by name after it is loaded.
 extern "C" {
-using DllGetClassObjectFunction = HRESULT (*)(REFCLSID clsid, REFIID iid, void** object);
-using DllCanUnloadNowFunction = HRESULT (*)();
-using DllRegisterServerFunction = HRESULT (*)();
+using DllGetClassObjectFunction = HRESULT(STDAPICALLTYPE*)(REFCLSID clsid, REFIID iid,
+                                                           void** object);
+using DllCanUnloadNowFunction = HRESULT(STDAPICALLTYPE*)();
+using DllRegisterServerFunction = HRESULT(STDAPICALLTYPE*)();
 }

@@ -12,7 +12,7 @@ ClassFactory& ClassFactory::Instance() {
   return factory;
 }
 
-HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) {
+HRESULT STDMETHODCALLTYPE ClassFactory::QueryInterface(REFIID iid, void** object) {
   if (object == nullptr) return E_POINTER;
   if (iid == IID_IUnknown || iid == IID_IClassFactory) {
     *object = static_cast<IClassFactory*>(this);
@@ -23,19 +23,19 @@ HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) {
   return E_NOINTERFACE;
 }
 
-ULONG ClassFactory::AddRef() {
+ULONG STDMETHODCALLTYPE ClassFactory::AddRef() {
   const ULONG count = references_.fetch_add(1) + 1;
   if (count == 2) LockModule();
   return count;
 }
 
-ULONG ClassFactory::Release() {
+ULONG STDMETHODCALLTYPE ClassFactory::Release() {
   const ULONG count = references_.fetch_sub(1) - 1;
   if (count == 1) UnlockModule();
   return count;
 }
 
-HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
+HRESULT STDMETHODCALLTYPE ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
   if (object == nullptr) return E_POINTER;
   *object = nullptr;
   if (outer != nullptr) return CLASS_E_NOAGGREGATION;
@@ -48,7 +48,7 @@ HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object)
   return result;
 }
 
-HRESULT ClassFactory::LockServer(BOOL lock) {
+HRESULT STDMETHODCALLTYPE ClassFactory::LockServer(BOOL lock) {
   if (lock)
     LockModule();
   else

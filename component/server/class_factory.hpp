@@ -12,11 +12,11 @@ class ClassFactory final : public IClassFactory {
  public:
   static ClassFactory& Instance();
 
-  HRESULT QueryInterface(REFIID iid, void** object) override;
-  ULONG AddRef() override;
-  ULONG Release() override;
-  HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
-  HRESULT LockServer(BOOL lock) override;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
  private:
   ClassFactory() = default;

@@ -31,7 +31,7 @@ CoPelcon::~CoPelcon() {
   UnlockModule();
 }
 
-HRESULT CoPelcon::QueryInterface(REFIID iid, void** object) {
+HRESULT STDMETHODCALLTYPE CoPelcon::QueryInterface(REFIID iid, void** object) {
   if (object == nullptr) return E_POINTER;
   if (iid == IID_IUnknown || iid == kIidIPelcon) {
     *object = static_cast<IPelcon*>(this);
@@ -42,17 +42,17 @@ HRESULT CoPelcon::QueryInterface(REFIID iid, void** object) {
   return E_NOINTERFACE;
 }
 
-ULONG CoPelcon::AddRef() {
+ULONG STDMETHODCALLTYPE CoPelcon::AddRef() {
   return references_.fetch_add(1) + 1;
 }
 
-ULONG CoPelcon::Release() {
+ULONG STDMETHODCALLTYPE CoPelcon::Release() {
   const ULONG remaining = references_.fetch_sub(1) - 1;
   if (remaining == 0) delete this;
   return remaining;
 }
 
-HRESULT CoPelcon::ConfigureTemplate(BSTR bstrTemplatePathFile) {
+HRESULT STDMETHODCALLTYPE CoPelcon::ConfigureTemplate(BSTR bstrTemplatePathFile) {
   return Guarded([&]() -> HRESULT {
     // Loading first reports a missing file without opening any window.
     ExportTemplate exportTemplate;
@@ -66,7 +66,7 @@ HRESULT CoPelcon::ConfigureTemplate(BSTR bstrTemplatePathFile) {
   });
 }
 
-HRESULT CoPelcon::CreateTemplate(BSTR* pbstrPathFile) {
+HRESULT STDMETHODCALLTYPE CoPelcon::CreateTemplate(BSTR* pbstrPathFile) {
   if (pbstrPathFile == nullptr) return E_POINTER;
   return Guarded([&]() -> HRESULT {
     const ui::DialogSession session;
@@ -81,7 +81,7 @@ HRESULT CoPelcon::CreateTemplate(BSTR* pbstrPathFile) {
   });
 }
 
-HRESULT CoPelcon::ConvertFile(BSTR bstrPathFile, BSTR bstrTemplatePathFile) {
+HRESULT STDMETHODCALLTYPE CoPelcon::ConvertFile(BSTR bstrPathFile, BSTR bstrTemplatePathFile) {
   return Guarded([&]() -> HRESULT {
     const std::string logFilePath = platform::WideToNarrow(bstrPathFile);
     std::string templatePath = platform::WideToNarrow(bstrTemplatePathFile);
@@ -89,7 +89,7 @@ HRESULT CoPelcon::ConvertFile(BSTR bstrPathFile, BSTR bstrTemplatePathFile) {
   });
 }
 
-HRESULT CoPelcon::UIConvertFiles() {
+HRESULT STDMETHODCALLTYPE CoPelcon::UIConvertFiles() {
   return Guarded([]() -> HRESULT { return ui::RunBatchConversionDialog(); });
 }
 

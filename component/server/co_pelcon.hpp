@@ -14,14 +14,14 @@ class CoPelcon final : public IPelcon {
   CoPelcon(const CoPelcon&) = delete;
   CoPelcon& operator=(const CoPelcon&) = delete;
 
-  HRESULT QueryInterface(REFIID iid, void** object) override;
-  ULONG AddRef() override;
-  ULONG Release() override;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
 
-  HRESULT ConfigureTemplate(BSTR bstrTemplatePathFile) override;
-  HRESULT CreateTemplate(BSTR* pbstrPathFile) override;
-  HRESULT ConvertFile(BSTR bstrPathFile, BSTR bstrTemplatePathFile) override;
-  HRESULT UIConvertFiles() override;
+  HRESULT STDMETHODCALLTYPE ConfigureTemplate(BSTR bstrTemplatePathFile) override;
+  HRESULT STDMETHODCALLTYPE CreateTemplate(BSTR* pbstrPathFile) override;
+  HRESULT STDMETHODCALLTYPE ConvertFile(BSTR bstrPathFile, BSTR bstrTemplatePathFile) override;
+  HRESULT STDMETHODCALLTYPE UIConvertFiles() override;
 
  private:
   ~CoPelcon();

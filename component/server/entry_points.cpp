@@ -8,25 +8,25 @@
 
 extern "C" {
 
-HRESULT DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
+HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
   if (object == nullptr) return E_POINTER;
   *object = nullptr;
   if (!(clsid == pelcon::kClsidCoPelcon)) return CLASS_E_CLASSNOTAVAILABLE;
   return pelcon::ClassFactory::Instance().QueryInterface(iid, object);
 }
 
-HRESULT DllCanUnloadNow() {
+HRESULT STDAPICALLTYPE DllCanUnloadNow() {
   return pelcon::ModuleLockCount() == 0 ? S_OK : S_FALSE;
 }
 
-HRESULT DllRegisterServer() {
+HRESULT STDAPICALLTYPE DllRegisterServer() {
   const std::string library =
       pelcon::platform::ModulePathOf(reinterpret_cast<const void*>(&DllRegisterServer));
   if (library.empty()) return SELFREG_E_CLASS;
   return pelcon::RegisterComponent(library) ? S_OK : SELFREG_E_CLASS;
 }
 
-HRESULT DllUnregisterServer() {
+HRESULT STDAPICALLTYPE DllUnregisterServer() {
   return pelcon::UnregisterComponent() ? S_OK : SELFREG_E_CLASS;
 }
 }

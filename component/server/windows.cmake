@@ -34,3 +34,7 @@ target_link_libraries(TarvelPelcon PRIVATE ole32 oleaut32 uuid)
 set_target_properties(TarvelPelcon PROPERTIES
   PREFIX ""
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # The module definition file names the standard-call entry points without their decoration.
+  target_link_options(TarvelPelcon PRIVATE -Wl,--enable-stdcall-fixup)
+endif()
