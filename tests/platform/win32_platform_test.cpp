@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/clock.hpp"
 #include "platform/component_activation.hpp"
 #include "platform/files.hpp"
 #include "platform/module_path.hpp"
@@ -24,35 +23,6 @@ using pelcon::testing::ReadBytes;
 using pelcon::testing::ScopedEnvironment;
 using pelcon::testing::ScratchDirectory;
 using pelcon::testing::WriteBytes;
-
-TEST(WindowsClock, OverrideGivesTheDateWithItsDayOfWeek) {
-  // 20 March 2009 was a Friday (5); 29 February 2000 a Tuesday (2).
-  {
-    ScopedEnvironment now("PELCON_NOW", "2009-03-20 10:05:07");
-    const DateTimeRecord t = LocalNow();
-    EXPECT_EQ(t.year, 2009);
-    EXPECT_EQ(t.month, 3);
-    EXPECT_EQ(t.day, 20);
-    EXPECT_EQ(t.dayOfWeek, 5);
-    EXPECT_EQ(t.hour, 10);
-    EXPECT_EQ(t.minute, 5);
-    EXPECT_EQ(t.second, 7);
-    EXPECT_EQ(t.millisecond, 0);
-  }
-  {
-    ScopedEnvironment now("PELCON_NOW", "2000-02-29 23:59:59");
-    EXPECT_EQ(LocalNow().dayOfWeek, 2);
-  }
-}
-
-TEST(WindowsClock, MalformedOverrideFallsBackToTheSystemClock) {
-  SYSTEMTIME before{};
-  ::GetLocalTime(&before);
-  for (const char* text : {"2009-13-20 10:00:00", "2009-03-20 10:00", "2009-03-20 10:00:00x"}) {
-    ScopedEnvironment now("PELCON_NOW", text);
-    EXPECT_GE(LocalNow().year, before.wYear) << text;
-  }
-}
 
 TEST(WindowsWideText, ConvertsThroughTheAnsiCodePage) {
   if (::GetACP() != 1252) GTEST_SKIP() << "expects the Western European code page";
