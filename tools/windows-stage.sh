@@ -47,7 +47,10 @@ has_target() { ninja -C build/windows-x64 -t query "$1" >/dev/null 2>&1; }
 programs=()
 has_target windows_launcher_tests && unit_tests+=(windows_launcher)
 has_target TarvelPelcon && has_target Pelcon && programs=(TarvelPelcon Pelcon)
-cmake --build --preset windows-x64 -j "$jobs" --target "${unit_tests[@]/%/_tests}" "${programs[@]}"
+dialog_client=()
+[ ${#programs[@]} -gt 0 ] && has_target pelcon_dialog_client && dialog_client=(pelcon_dialog_client)
+cmake --build --preset windows-x64 -j "$jobs" --target "${unit_tests[@]/%/_tests}" "${programs[@]}" \
+  "${dialog_client[@]}"
 
 echo "== Building for 32-bit Windows"
 cmake --preset windows-x86 >/dev/null
@@ -162,6 +165,30 @@ check_programs() {
   return "$problems"
 }
 
+# The test client opens each dialog through the component, checks texts and states, presses
+# buttons, runs and cancels a conversion, and leaves a picture of each dialog in the build folder.
+check_dialogs() {
+  local build=$1 work status=0
+  # Wine's own windows must come up on the new display, not on the headless one of the tests.
+  "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
+  "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
+  work=$(mktemp -d)
+  mkdir -p "$build/dialog-pictures"
+  cp tests/e2e/golden/all_columns.bft tests/e2e/golden/*.bin "$work/"
+  local names=()
+  for file in "$work"/*.bin; do names+=("$(basename "$file")"); done
+  (
+    cd "$work"
+    PELCON_NOTICE_LOG="$work/notices.txt" timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" \
+      "$wine" "$OLDPWD/$build/ui/pelcon_dialog_client.exe" \
+      "$("$wine" winepath -w "$OLDPWD/$build/bin/TarvelPelcon.dll" | tr -d '\r')" \
+      "$("$wine" winepath -w "$OLDPWD/$build/dialog-pictures" | tr -d '\r')" \
+      "$("$wine" winepath -w "$work/all_columns.bft" | tr -d '\r')" "${names[@]}"
+  ) || status=$?
+  rm -rf "$work"
+  return "$status"
+}
+
 echo "== Unit tests under Wine"
 failed=()
 for area in "${unit_tests[@]}"; do
@@ -174,6 +201,10 @@ done
 if [ ${#programs[@]} -gt 0 ]; then
   echo "== Pelcon.exe and TarvelPelcon.dll under Wine"
   check_programs build/windows-x64/bin || failed+=("program checks")
+fi
+if [ ${#dialog_client[@]} -gt 0 ]; then
+  echo "== The dialogs under Xvfb"
+  check_dialogs build/windows-x64 || failed+=("dialog checks")
 fi
 "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
 

@@ -1,0 +1,232 @@
+#include "ui/win32/batch_dialog.hpp"
+
+#include <commctrl.h>
+
+#include <array>
+
+#include "component/settings.hpp"
+#include "platform/notifier.hpp"
+#include "ui/batch_dialog_model.hpp"
+#include "ui/win32/about_dialog.hpp"
+#include "ui/win32/dialog_helpers.hpp"
+#include "ui/win32/file_dialogs.hpp"
+#include "ui/win32/resource_ids.h"
+
+namespace pelcon::ui::win32 {
+namespace {
+
+constexpr UINT_PTR kTimer = 33333;
+constexpr UINT kTimerMilliseconds = 1000;
+// System menu commands 16 to 31 open the about box; the low four bits belong to the system.
+constexpr UINT kAboutCommand = 16;
+
+// Messages the worker sends the dialog; each waits until the dialog's thread has handled it.
+constexpr UINT kRunStarted = WM_APP + 1;
+constexpr UINT kFileStarted = WM_APP + 2;
+constexpr UINT kFileFinished = WM_APP + 3;
+
+constexpr std::array kControlsIdleOnly = {IDC_FILES, IDC_NEW,    IDC_EDIT, IDC_OPEN,
+                                          IDC_ADD,   IDC_REMOVE, IDC_CLOSE};
+
+// The per-file progress bar as the conversion driver sees it, driven from the worker thread by
+// messages sent to the bar.
+class ProgressBarSink final : public ProgressSink {
+ public:
+  void Attach(HWND bar) { bar_ = bar; }
+  void SetRange(int minimum, int maximum) override {
+    ::SendMessageA(bar_, PBM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+  }
+  void SetPosition(int position) override {
+    ::SendMessageA(bar_, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+  }
+  void Redraw() override { ::UpdateWindow(bar_); }
+
+ private:
+  HWND bar_ = nullptr;
+};
+
+class BatchDialog final : public BatchRunObserver {
+ public:
+  explicit BatchDialog(LogFileConverter converter) : run_(std::move(converter)) {}
+
+  INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+      case WM_INITDIALOG:
+        Open(dialog);
+        return FALSE;  // the focus is set
+      case WM_COMMAND:
+        return Command(LOWORD(wParam));
+      case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == kAboutCommand) {
+          RunAboutDialog(dialog);
+          return TRUE;
+        }
+        return FALSE;
+      case WM_CLOSE:
+        if (!run_.IsRunning()) ::EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      case WM_TIMER:
+        if (wParam == kTimer) Tick();
+        return TRUE;
+      case kRunStarted:
+        ::SendDlgItemMessageA(dialog, IDC_OVERALL_PROGRESS, PBM_SETRANGE32, 0, lParam);
+        return TRUE;
+      case kFileStarted:
+        SetControlText(dialog, IDC_STATUS, reinterpret_cast<const FileEntry*>(lParam)->fileName);
+        ::UpdateWindow(::GetDlgItem(dialog, IDC_STATUS));
+        return TRUE;
+      case kFileFinished:
+        ::SendDlgItemMessageA(dialog, IDC_OVERALL_PROGRESS, PBM_SETPOS, wParam, 0);
+        ::InvalidateRect(dialog, nullptr, FALSE);
+        return TRUE;
+      case WM_DESTROY:
+        model_.StoreSettings();
+        return FALSE;
+      default:
+        return FALSE;
+    }
+  }
+
+  // From the worker thread.
+  void RunStarted(int fileCount) override { ::SendMessageA(dialog_, kRunStarted, 0, fileCount); }
+  void FileStarted(const FileEntry& file) override {
+    ::SendMessageA(dialog_, kFileStarted, 0, reinterpret_cast<LPARAM>(&file));
+  }
+  void FileFinished(int filesDone) override {
+    ::SendMessageA(dialog_, kFileFinished, static_cast<WPARAM>(filesDone), 0);
+  }
+
+  // A run still going when the window is gone (the process is ending) is cancelled and waited for.
+  void EndRun() {
+    if (!run_.IsRunning()) return;
+    run_.RequestCancel();
+    run_.Collect();
+  }
+
+ private:
+  void Open(HWND dialog) {
+    dialog_ = dialog;
+    HMENU system = ::GetSystemMenu(dialog, FALSE);
+    ::AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(system, MF_STRING, kAboutCommand, "About Pelcon");
+    for (const auto& [kind, size] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+      const int pixels = ::GetSystemMetrics(size);
+      HANDLE icon = ::LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_PELCON), IMAGE_ICON, pixels,
+                                 pixels, LR_DEFAULTCOLOR | LR_SHARED);
+      ::SendMessageA(dialog, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+    }
+    model_.LoadSettings();
+    ShowTemplate();
+    fileProgress_.Attach(::GetDlgItem(dialog, IDC_FILE_PROGRESS));
+    ResetProgress();
+    ::SetWindowTextA(dialog, "Tarvel Pelcon");
+    SetControlText(dialog, IDC_VERSION, VersionText());
+    ::SetFocus(::GetDlgItem(dialog, IDC_CONVERT));
+  }
+
+  void ResetProgress() {
+    for (int bar : {IDC_FILE_PROGRESS, IDC_OVERALL_PROGRESS}) {
+      ::SendDlgItemMessageA(dialog_, bar, PBM_SETRANGE32, 0, 100);
+      ::SendDlgItemMessageA(dialog_, bar, PBM_SETPOS, 0, 0);
+    }
+    SetControlText(dialog_, IDC_STATUS, "");
+  }
+
+  void ShowTemplate() { SetControlText(dialog_, IDC_TEMPLATE, model_.TemplateDisplay()); }
+
+  void ShowFiles() {
+    std::vector<std::string> names;
+    names.reserve(model_.Files().size());
+    for (const FileEntry& file : model_.Files()) names.push_back(file.fileName);
+    FillList(::GetDlgItem(dialog_, IDC_FILES), names);
+  }
+
+  void SetRunning(bool running) {
+    for (int control : kControlsIdleOnly) {
+      ::EnableWindow(::GetDlgItem(dialog_, control), running ? FALSE : TRUE);
+    }
+    SetControlText(dialog_, IDC_CONVERT, running ? "Cancel" : "Convert");
+  }
+
+  INT_PTR Command(int control) {
+    if (control == IDC_CONVERT && run_.IsRunning()) {
+      run_.RequestCancel();
+      return TRUE;
+    }
+    switch (control) {
+      case IDC_NEW:
+        ResetProgress();
+        model_.NewTemplate();
+        ShowTemplate();
+        return TRUE;
+      case IDC_EDIT:
+        ResetProgress();
+        model_.EditTemplate();
+        return TRUE;
+      case IDC_OPEN:
+        ResetProgress();
+        model_.OpenTemplate();
+        ShowTemplate();
+        return TRUE;
+      case IDC_ADD:
+        ResetProgress();
+        model_.AddFiles(
+            RunFileDialog(dialog_, model_.AddFilesRequest(), FileDialogMode::kOpenMany));
+        ShowFiles();
+        return TRUE;
+      case IDC_REMOVE:
+        ResetProgress();
+        model_.RemoveFiles(SelectedLines(::GetDlgItem(dialog_, IDC_FILES)));
+        ShowFiles();
+        return TRUE;
+      case IDC_CONVERT:
+        ResetProgress();
+        if (!model_.ReadyToConvert()) return TRUE;
+        SetRunning(true);
+        run_.Start(model_.Files(), model_.TemplatePath(), &fileProgress_, this);
+        ::SetTimer(dialog_, kTimer, kTimerMilliseconds, nullptr);
+        return TRUE;
+      case IDC_COMPLETION:
+        platform::ShowNotice(CompletionMessage(outcome_), platform::NoticeIcon::kInformation);
+        return TRUE;
+      case IDC_CLOSE:
+      case IDCANCEL:  // Escape
+        if (!run_.IsRunning()) ::EndDialog(dialog_, IDCANCEL);
+        return TRUE;
+      default:
+        return FALSE;
+    }
+  }
+
+  void Tick() {
+    if (!run_.WorkerFinished()) return;
+    ::KillTimer(dialog_, kTimer);
+    outcome_ = run_.Collect();
+    SetRunning(false);
+    ResetProgress();
+    ::PostMessageA(dialog_, WM_COMMAND, IDC_COMPLETION, 0);
+  }
+
+  BatchDialogModel model_;
+  BatchRun run_;
+  BatchOutcome outcome_;
+  ProgressBarSink fileProgress_;
+  HWND dialog_ = nullptr;
+};
+
+INT_PTR CALLBACK BatchProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) ::SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+  auto* state = reinterpret_cast<BatchDialog*>(::GetWindowLongPtrA(dialog, DWLP_USER));
+  return state != nullptr ? state->Handle(dialog, message, wParam, lParam) : FALSE;
+}
+
+}  // namespace
+
+void RunBatchDialog(LogFileConverter converter) {
+  BatchDialog state(std::move(converter));
+  ::DialogBoxParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_PELCON_BATCH), nullptr, BatchProcedure,
+                    reinterpret_cast<LPARAM>(&state));
+  state.EndRun();
+}
+
+}  // namespace pelcon::ui::win32

@@ -1,0 +1,289 @@
+// Drives the component library's dialogs the way a person would and checks what they show: opens
+// the batch dialog through the component interface, reads control texts and states, opens the
+// about box and the column selection dialog, presses buttons, runs and cancels a conversion, and
+// saves a picture of each dialog. Notices go to the notice log (PELCON_NOTICE_LOG), which the
+// checks read.
+//
+//   pelcon_dialog_client <TarvelPelcon.dll> <picture folder> <template.bft> <log file>...
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "component/ipelcon.hpp"
+#include "platform/registry.hpp"
+#include "ui/win32/resource_ids.h"
+
+namespace {
+
+int passed = 0;
+int failed = 0;
+
+void Check(bool condition, const std::string& what) {
+  if (condition) {
+    ++passed;
+  } else {
+    ++failed;
+    std::printf("FAILED: %s\n", what.c_str());
+  }
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+HWND WaitForWindow(const char* caption, int seconds = 20) {
+  for (int i = 0; i < seconds * 20; ++i) {
+    if (HWND window = ::FindWindowA("#32770", caption);
+        window != nullptr && ::IsWindowVisible(window))
+      return window;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return nullptr;
+}
+
+bool WaitUntil(const auto& condition, int seconds = 20) {
+  for (int i = 0; i < seconds * 20; ++i) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return false;
+}
+
+std::string Text(HWND dialog, int control) {
+  char text[512] = {};
+  ::GetDlgItemTextA(dialog, control, text, sizeof text);
+  return text;
+}
+
+bool Enabled(HWND dialog, int control) {
+  return ::IsWindowEnabled(::GetDlgItem(dialog, control)) != FALSE;
+}
+
+void Press(HWND dialog, int control) {
+  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, control)));
+}
+
+// Saves what the screen shows of the window as a 24-bit BMP file.
+void Picture(HWND window, const std::string& path) {
+  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  RECT area{};
+  ::GetWindowRect(window, &area);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP image = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = ::SelectObject(memory, image);
+  ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  ::SelectObject(memory, previous);
+  const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  const DWORD dataBytes = rowBytes * static_cast<DWORD>(height);
+  BITMAPFILEHEADER file{
+      0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + dataBytes),
+      0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  info.bmiHeader.biSizeImage = dataBytes;
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), dataBytes);
+  ::DeleteObject(image);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+}
+
+// Fills the open dialog's file name box with the files and presses Open.
+bool ChooseFiles(const std::vector<std::string>& files) {
+  HWND chooser = WaitForWindow("Add Binary Files To Convert");
+  if (chooser == nullptr) return false;
+  std::string names;
+  for (const std::string& file : files) names += "\"" + file + "\" ";
+  // The file name box: a combo box in the explorer-style dialog, an edit box in the old one.
+  if (!::SetDlgItemTextA(chooser, 0x47c, names.c_str()))
+    ::SetDlgItemTextA(chooser, 0x480, names.c_str());
+  Press(chooser, IDOK);
+  return WaitUntil([&] { return !::IsWindow(chooser); });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 6) {
+    std::fprintf(stderr, "usage: %s library picture-folder template log-file...\n", argv[0]);
+    return 2;
+  }
+  const std::string library = argv[1];
+  const std::string pictures = argv[2];
+  const std::string templatePath = argv[3];
+  const std::vector<std::string> logFiles(argv + 4, argv + argc);
+  const char* noticeLog = std::getenv("PELCON_NOTICE_LOG");
+  if (noticeLog == nullptr) {
+    std::fprintf(stderr, "PELCON_NOTICE_LOG must name the notice log\n");
+    return 2;
+  }
+  const auto notices = [&] { return ReadFile(noticeLog); };
+  pelcon::platform::WriteRegistryString("HKEY_LOCAL_MACHINE\\Software\\Tarvel Inc.\\Pelcon",
+                                        "Template PathFile", templatePath);
+  const std::string templateBefore = ReadFile(templatePath);
+
+  HRESULT dialogResult = E_FAIL;
+  bool dialogEnded = false;
+  std::thread client([&] {
+    ::CoInitialize(nullptr);
+    HMODULE module = ::LoadLibraryA(library.c_str());
+    auto getClassObject = reinterpret_cast<DllGetClassObjectFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(module, "DllGetClassObject")));
+    IClassFactory* factory = nullptr;
+    pelcon::IPelcon* component = nullptr;
+    if (getClassObject != nullptr &&
+        SUCCEEDED(getClassObject(pelcon::kClsidCoPelcon, IID_IClassFactory,
+                                 reinterpret_cast<void**>(&factory)))) {
+      factory->CreateInstance(nullptr, pelcon::kIidIPelcon, reinterpret_cast<void**>(&component));
+      factory->Release();
+    }
+    if (component != nullptr) {
+      dialogResult = component->UIConvertFiles();
+      component->Release();
+    }
+    dialogEnded = true;
+    ::CoUninitialize();
+  });
+
+  HWND batch = WaitForWindow("Tarvel Pelcon");
+  Check(batch != nullptr, "the batch conversion dialog opens");
+  if (batch == nullptr) {
+    client.detach();
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return 1;
+  }
+  const struct {
+    int control;
+    const char* text;
+  } kBatchTexts[] = {{IDC_TEMPLATE_LABEL, "Template"},
+                     {IDC_NEW, "New"},
+                     {IDC_EDIT, "Edit"},
+                     {IDC_OPEN, "Open"},
+                     {IDC_FILES_LABEL, "Files To Convert"},
+                     {IDC_ADD, "Add"},
+                     {IDC_REMOVE, "Remove"},
+                     {IDC_CONVERT, "Convert"},
+                     {IDC_VERSION_LABEL, "Version:"},
+                     {IDC_VERSION, "1.3.0.2"},
+                     {IDC_CLOSE, "Close"}};
+  for (const auto& expected : kBatchTexts) {
+    Check(Text(batch, expected.control) == expected.text, std::string("batch dialog shows \"") +
+                                                              expected.text + "\", not \"" +
+                                                              Text(batch, expected.control) + "\"");
+  }
+  const std::string templateName = templatePath.substr(templatePath.find_last_of("\\/") + 1);
+  Check(Text(batch, IDC_TEMPLATE) == templateName, "the template box shows the default template");
+  GUITHREADINFO focus{};
+  focus.cbSize = sizeof focus;
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(batch, nullptr), &focus);
+  Check(focus.hwndFocus == ::GetDlgItem(batch, IDC_CONVERT), "Convert has the keyboard focus");
+  char item[64] = {};
+  ::GetMenuStringA(::GetSystemMenu(batch, FALSE), 16, item, sizeof item, MF_BYCOMMAND);
+  Check(std::string(item) == "About Pelcon", "the system menu has \"About Pelcon\" as command 16");
+  Picture(batch, pictures + "\\batch_dialog_win32.bmp");
+
+  // The about box from the system menu.
+  ::PostMessageA(batch, WM_SYSCOMMAND, 16, 0);
+  HWND about = WaitForWindow("About Pelcon");
+  Check(about != nullptr, "the system menu opens the about box");
+  if (about != nullptr) {
+    Check(Text(about, IDC_ABOUT_VERSION_LABEL) == "Version:", "about box: \"Version:\"");
+    Check(Text(about, IDC_ABOUT_VERSION) == "1.3.0.2", "about box: the version text");
+    Picture(about, pictures + "\\about_box_win32.bmp");
+    Press(about, IDOK);
+    Check(WaitUntil([&] { return !::IsWindow(about); }), "OK closes the about box");
+  }
+
+  // The column selection dialog from Edit, on the default template.
+  Press(batch, IDC_EDIT);
+  HWND columns = WaitForWindow("Edit Template File");
+  Check(columns != nullptr, "Edit opens the column selection dialog");
+  if (columns != nullptr) {
+    HWND available = ::GetDlgItem(columns, IDC_AVAILABLE);
+    HWND current = ::GetDlgItem(columns, IDC_CURRENT);
+    Check(::SendMessageA(available, LB_GETCOUNT, 0, 0) == 54, "54 available value names");
+    const LRESULT before = ::SendMessageA(current, LB_GETCOUNT, 0, 0);
+    Check(before > 0, "the template's columns are listed");
+    Check(Text(columns, IDC_COLUMN_ADD) == "Add -->" &&
+              Text(columns, IDC_COLUMN_REMOVE) == "<-- Remove",
+          "the Add and Remove buttons");
+    // Two available names added; then the last current entry moved up one place.
+    ::SendMessageA(available, LB_SETSEL, TRUE, 0);
+    ::SendMessageA(available, LB_SETSEL, TRUE, 1);
+    Press(columns, IDC_COLUMN_ADD);
+    Check(WaitUntil([&] { return ::SendMessageA(current, LB_GETCOUNT, 0, 0) == before + 2; }),
+          "Add appends the two selected names");
+    Check(::SendMessageA(available, LB_GETSELCOUNT, 0, 0) == 0,
+          "Add clears the available selection");
+    ::SendMessageA(current, LB_SETSEL, TRUE, before + 1);
+    Press(columns, IDC_UP);
+    Check(WaitUntil([&] { return ::SendMessageA(current, LB_GETSEL, before, 0) > 0; }),
+          "the up arrow moves the selected entry and keeps it selected");
+    Picture(columns, pictures + "\\column_selection_dialog_win32.bmp");
+    Press(columns, IDCANCEL);
+    Check(WaitUntil([&] { return !::IsWindow(columns); }),
+          "Cancel closes the column selection dialog");
+    Check(ReadFile(templatePath) == templateBefore, "Cancel leaves the template file as it was");
+  }
+
+  // Convert without files says so and starts nothing.
+  std::ofstream(noticeLog, std::ios::trunc).close();
+  Press(batch, IDC_CONVERT);
+  Check(WaitUntil([&] { return notices() == "exclamation\tTarvel Pelcon: No files selected\n"; }),
+        "Convert with an empty list shows \"No files selected\", not: " + notices());
+
+  // A run over the files, cancelled at once.
+  Press(batch, IDC_ADD);
+  Check(ChooseFiles(logFiles), "the add-files dialog takes the files");
+  Check(WaitUntil([&] {
+          return ::SendDlgItemMessageA(batch, IDC_FILES, LB_GETCOUNT, 0, 0) ==
+                 static_cast<LRESULT>(logFiles.size());
+        }),
+        "every chosen file is listed");
+  std::ofstream(noticeLog, std::ios::trunc).close();
+  Press(batch, IDC_CONVERT);
+  Check(WaitUntil([&] { return Text(batch, IDC_CONVERT) == "Cancel"; }), "Convert becomes Cancel");
+  const bool lockedDuringRun = !Enabled(batch, IDC_ADD) && !Enabled(batch, IDC_CLOSE) &&
+                               !Enabled(batch, IDC_FILES) && Enabled(batch, IDC_CONVERT);
+  Press(batch, IDC_CONVERT);
+  Check(WaitUntil([&] { return Text(batch, IDC_CONVERT) == "Convert"; }), "the run ends");
+  Check(WaitUntil([&] { return !notices().empty(); }), "the run ends with a message");
+  const std::string ending = notices();
+  Check(ending == "information\tTarvel Pelcon: Conversion cancelled\n" ||
+            ending == "information\tTarvel Pelcon: Conversion complete\n",
+        "the run ends with its message, not: " + ending);
+  // A run of small files may end before Cancel reaches it; then only the lock can be checked.
+  if (ending.find("cancelled") != std::string::npos) {
+    Check(lockedDuringRun, "only Cancel is enabled during a run");
+  }
+  Check(Enabled(batch, IDC_ADD) && Enabled(batch, IDC_CLOSE),
+        "the controls come back after the run");
+
+  Press(batch, IDC_CLOSE);
+  Check(WaitUntil([&] { return dialogEnded; }), "Close ends the dialog");
+  client.join();
+  Check(dialogResult == S_OK, "UIConvertFiles returns 0");
+  const auto stored = pelcon::platform::ReadRegistryString(
+      "HKEY_LOCAL_MACHINE\\Software\\Tarvel Inc.\\Pelcon", "Template PathFile");
+  Check(stored.value_or("") == templatePath, "closing stores the template as the default");
+
+  std::printf("%d passed, %d failed\n", passed, failed);
+  return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,59 @@
+// Identifiers of the dialogs' resources, shared by the resource script and the dialog code.
+#pragma once
+
+#define IDD_PELCON_BATCH 100
+#define IDD_PELCON_ABOUT 101
+#define IDD_PELCON_COLUMNS 102
+
+#define IDI_PELCON 110
+
+#define IDB_ARROW_UP 120
+#define IDB_ARROW_UP_PRESSED 121
+#define IDB_ARROW_UP_DISABLED 122
+#define IDB_ARROW_DOWN 123
+#define IDB_ARROW_DOWN_PRESSED 124
+#define IDB_ARROW_DOWN_DISABLED 125
+
+// Batch conversion dialog.
+#define IDC_TEMPLATE_LABEL 1000
+#define IDC_TEMPLATE 1001
+#define IDC_NEW 1002
+#define IDC_EDIT 1003
+#define IDC_OPEN 1004
+#define IDC_FILES_LABEL 1005
+#define IDC_FILES 1006
+#define IDC_ADD 1007
+#define IDC_REMOVE 1008
+#define IDC_CONVERT 1009
+#define IDC_STATUS 1010
+#define IDC_FILE_PROGRESS 1011
+#define IDC_OVERALL_PROGRESS 1012
+#define IDC_VERSION_LABEL 1013
+#define IDC_VERSION 1014
+#define IDC_CLOSE 1015
+#define IDC_COMPLETION 1016
+
+// About box.
+#define IDC_ABOUT_ICON 1100
+#define IDC_ABOUT_VERSION_LABEL 1101
+#define IDC_ABOUT_VERSION 1102
+#define IDC_ABOUT_NOTICE 1103
+
+// Column selection dialog.
+#define IDC_AVAILABLE_LABEL 1200
+#define IDC_AVAILABLE 1201
+#define IDC_COLUMN_ADD 1202
+#define IDC_COLUMN_REMOVE 1203
+#define IDC_CURRENT_LABEL 1204
+#define IDC_CURRENT 1205
+#define IDC_UP 1206
+#define IDC_DOWN 1207
+#define IDC_HEADER_OPTIONS 1208
+#define IDC_GENERAL_INFO 1209
+#define IDC_DEVICE_INFO 1210
+#define IDC_TEST_INFO 1211
+#define IDC_TEST_DEFINITION 1212
+#define IDC_SEPARATOR_LABEL 1213
+#define IDC_SEPARATOR 1214
+#define IDC_EMPTY_FIELD_LABEL 1215
+#define IDC_EMPTY_FIELD 1216
