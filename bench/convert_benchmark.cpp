@@ -5,6 +5,9 @@
 //   convert_benchmark [directory]          a Vorta file of 100,000 records, a Lodax file of
 //                                          1,000,000 records, and two smaller sizes of each
 //   convert_benchmark --convert <log file> <template>     one conversion (used by the above)
+//   convert_benchmark --profile-input <directory>         writes a Vorta file of 20,000 records
+//                                          and the template, and keeps them: the input to run
+//                                          --convert under a profiler
 
 #include <spawn.h>
 #include <sys/resource.h>
@@ -160,21 +163,35 @@ bool Run(const char* self, const std::filesystem::path& directory, const std::st
   return true;
 }
 
+bool WriteProfileInput(const std::filesystem::path& directory, const std::string& templatePath) {
+  const std::string logPath = (directory / "vorta_20000.bin").string();
+  if (!pelcon::test_support::WriteFile(logPath, pelcon::test_support::Build(Vorta(20000)))) {
+    std::fprintf(stderr, "cannot write %s\n", logPath.c_str());
+    return false;
+  }
+  std::printf("convert_benchmark --convert %s %s\n", logPath.c_str(), templatePath.c_str());
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--convert") return ConvertOnce(argv[2], argv[3]);
-  if (argc > 2) {
-    std::fprintf(stderr, "usage: convert_benchmark [directory]\n");
+  const bool profileInput = argc == 3 && std::string(argv[1]) == "--profile-input";
+  if (argc > 2 && !profileInput) {
+    std::fprintf(stderr,
+                 "usage: convert_benchmark [directory]\n"
+                 "       convert_benchmark --profile-input <directory>\n");
     return 2;
   }
   const std::filesystem::path directory =
-      argc == 2 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path();
+      argc >= 2 ? std::filesystem::path(argv[argc - 1]) : std::filesystem::temp_directory_path();
   // Reproducible report lines and Event times.
   setenv("PELCON_NOW", "2024-05-06 07:08:09", 1);
   const std::string self = std::filesystem::canonical("/proc/self/exe").string();
   const std::string templatePath = (directory / "convert_benchmark.bft").string();
   std::ofstream(templatePath, std::ios::binary) << AllColumnsTemplate();
+  if (profileInput) return WriteProfileInput(directory, templatePath) ? 0 : 1;
 
   std::printf("all %zu columns, every header section\n", pelcon::ColumnNameTable().size());
   bool good = true;
