@@ -60,6 +60,10 @@ void CDataMap::Clear() {
   entries_.clear();
 }
 
+void CDataMap::StoreAll(const CDataMap& source) {
+  for (const auto& [key, entry] : source.entries_) Store(key, entry.text, entry.code);
+}
+
 void CDataMap::SetString(std::string_view key, std::string_view value) {
   Store(key, value, kTypeCString);
 }

@@ -45,6 +45,9 @@ class CDataMap {
   // The stored text, or nullptr for an absent key; valid until the entry changes.
   const std::string* FindText(std::string_view key) const;
   void Clear();
+  // Stores every entry of source (text and type code) here, replacing entries of the same key
+  // and keeping the others.
+  void StoreAll(const CDataMap& source);
 
   void SetString(std::string_view key, std::string_view value);
   int GetString(std::string_view key, std::string* value) const;

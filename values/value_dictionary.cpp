@@ -118,6 +118,7 @@ int ValueDictionary::SelectRow(int index) {
 void ValueDictionary::ClearRow() {
   MakeCurrent();
   rowSelected_ = false;
+  derivedResults_.Forget();
 }
 
 int ValueDictionary::ResolveValue(std::string_view name, CDataMap& result) {
@@ -131,8 +132,14 @@ int ValueDictionary::ResolveValue(std::string_view name, CDataMap& result) {
     ReportResult(kResultNameNotFound, result);
     return 0;
   }
-  ReportResult(kResultSuccess, result);
-  return function(name, result);
+  if (derived_.OriginsOf(name) == nullptr) {
+    ReportResult(kResultSuccess, result);
+    return function(name, result);
+  }
+  return derivedResults_.Resolve(name, result, [&](CDataMap& written) {
+    ReportResult(kResultSuccess, written);
+    return function(name, written);
+  });
 }
 
 int ValueDictionary::ResolveAttribute(std::string_view name, std::string_view attribute,

@@ -6,6 +6,7 @@
 #include "datalib/data_map.hpp"
 #include "logfile/value_attribute_table.hpp"
 #include "values/applied_value_table.hpp"
+#include "values/derived_value_memo.hpp"
 #include "values/derived_value_table.hpp"
 #include "values/result_codes.hpp"
 #include "values/value_functions.hpp"
@@ -91,6 +92,7 @@ class ValueDictionary {
   CDataMap rowValidity_;
   AppliedValueTable applied_;
   DerivedValueTable derived_;
+  DerivedValueMemo derivedResults_;
   ValueAttributeTable attributes_;
 };
 
