@@ -168,22 +168,23 @@ check_programs() {
 # The test client opens each dialog through the component, checks texts and states, presses
 # buttons, runs and cancels a conversion, and leaves a picture of each dialog in the build folder.
 check_dialogs() {
-  local build=$1 work status=0
-  # Wine's own windows must come up on the new display, not on the headless one of the tests.
-  "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
-  "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
+  local build=$1 work status=0 library pictures template
   work=$(mktemp -d)
   mkdir -p "$build/dialog-pictures"
   cp tests/e2e/golden/all_columns.bft tests/e2e/golden/*.bin "$work/"
   local names=()
   for file in "$work"/*.bin; do names+=("$(basename "$file")"); done
+  library=$("$wine" winepath -w "$PWD/$build/bin/TarvelPelcon.dll" | tr -d '\r')
+  pictures=$("$wine" winepath -w "$PWD/$build/dialog-pictures" | tr -d '\r')
+  template=$("$wine" winepath -w "$work/all_columns.bft" | tr -d '\r')
+  # Wine's own windows must come up on the new display, not on the headless one started so far.
+  "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
+  "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
   (
     cd "$work"
     PELCON_NOTICE_LOG="$work/notices.txt" timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" \
-      "$wine" "$OLDPWD/$build/ui/pelcon_dialog_client.exe" \
-      "$("$wine" winepath -w "$OLDPWD/$build/bin/TarvelPelcon.dll" | tr -d '\r')" \
-      "$("$wine" winepath -w "$OLDPWD/$build/dialog-pictures" | tr -d '\r')" \
-      "$("$wine" winepath -w "$work/all_columns.bft" | tr -d '\r')" "${names[@]}"
+      "$wine" "$OLDPWD/$build/ui/pelcon_dialog_client.exe" "$library" "$pictures" "$template" \
+      "${names[@]}"
   ) || status=$?
   rm -rf "$work"
   return "$status"
