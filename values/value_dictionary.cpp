@@ -31,27 +31,6 @@ char ToUpper(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// The computed value of a slot; 0 for a row whose stages are not computed.
-double StageValue(const DataRow& row, ValueStage stage, int slot) {
-  const DataRowStages* stages = row.Stages();
-  if (stages == nullptr) return 0.0;
-  const auto at = [slot](const auto& values) {
-    return static_cast<std::size_t>(slot) < values.size() ? values[static_cast<std::size_t>(slot)]
-                                                          : 0.0;
-  };
-  switch (stage) {
-    case ValueStage::kCooked:
-      return at(stages->cooked);
-    case ValueStage::kBase:
-      return at(stages->base);
-    case ValueStage::kUser:
-      return at(stages->user);
-    case ValueStage::kRaw:
-      break;
-  }
-  return 0.0;
-}
-
 }  // namespace
 
 ValueDictionary* CurrentValueDictionary() {
@@ -76,7 +55,8 @@ void ValueDictionary::AttachLogFile(LogFile& log) {
   DetachLogFile();
   log_ = &log;
   LoadRootValues();
-  LoadRowValues(nullptr);
+  LoadRowValidity();
+  rowValues_.Bind(log, rowValidity_);
   applied_.BindAppliedValues(log);
   derived_.ComputeAvailability(rootValidity_, rowValidity_, applied_.Validity());
   attributes_.InheritAttributes(applied_.AliasPairs());
@@ -107,14 +87,14 @@ int ValueDictionary::SelectRow(int index) {
   const auto position = static_cast<std::size_t>(index);
   const DataRow* row = log_->FetchRow(position);
   if (row == nullptr) return 0;
-  LoadRowValues(row);
+  rowValues_.Load(*row);
   log_->ReleaseRow(position);
   rowSelected_ = true;
   return 1;
 }
 
 // The row values are read only while a row is selected, and every selection overwrites all of
-// them; keeping the entries spares freeing and allocating them again for every record.
+// them.
 void ValueDictionary::ClearRow() {
   MakeCurrent();
   rowSelected_ = false;
@@ -192,25 +172,25 @@ int ValueDictionary::FetchRowValue(std::string_view name, CDataMap& result) {
     ReportResult(kResultRowNotAvailable, result);
     return 0;
   }
-  std::int32_t valid = 0;
-  std::string_view lookup = name;
+  const RowValues::Value* value = rowValues_.Find(name);
   bool throughAlias = false;
-  if (rowValidity_.GetBool(name, &valid) == 0) {
+  if (value == nullptr) {
     const std::string* alias = applied_.FindAlias(name);
-    if (alias == nullptr || rowValidity_.GetBool(*alias, &valid) == 0) {
+    value = alias != nullptr ? rowValues_.Find(*alias) : nullptr;
+    if (value == nullptr) {
       ReportResult(kResultRowNotFound, result);
       ReportResult(kResultAppliedNotFound, result);
       return 0;
     }
-    lookup = *alias;
     throughAlias = true;
   }
-  if (valid == 0) {
+  if (!value->valid) {
     ReportResult(throughAlias ? kResultAppliedNotAvailable : kResultRowNotAvailable, result);
     return 0;
   }
   ReportResult(kResultSuccess, result);
-  return CopyValue(rowValues_, lookup, name, result);
+  RowValues::Store(*value, name, result);
+  return 1;
 }
 
 int ValueDictionary::PrepareDerivedValue(std::string_view name, CDataMap& result) {
@@ -310,41 +290,24 @@ void ValueDictionary::LoadRootValues() {
   store("USER_REFERENCE", double{site.userReference}, true);
   store("NOW_REFERENCE", double{site.nowReference}, true);
   store("WHENTOREAD_REF", int{site.whenToReadReference}, true);
+  store(kStartOfTestReference, log_->StartOfTestReference(), log_->HasStartOfTestReference());
   store("DEVICE_SERIAL_NO", log_->SerialNumber(), true);
   store("ENTITY_CODE_STR", EntityCodeText(log_->DeviceCode()), true);
   store("ENTITY_IS_VORTA", log_->IsVorta() ? 1 : 0, true);
   store("ENTITY_IS_LODAX", log_->IsLodax() ? 1 : 0, true);
 }
 
-// Presence describes the file, so the validity flags are stored at attach (without a record)
-// and stay as they are for every record.
-void ValueDictionary::LoadRowValues(const DataRow* row) {
-  const bool storeValidity = row == nullptr;
+// Presence describes the file, so the validity flags are stored once, at attach.
+void ValueDictionary::LoadRowValidity() {
   for (const ValueStage stage : kStages) {
     const StageNameTable& names = log_->StageTable(stage);
     for (int slot = 0; names.IsValid(slot); ++slot) {
-      const std::string_view name = names.NameOf(slot);
-      const int presence = names.PresenceOf(slot);
-      if (stage == ValueStage::kRaw) {
-        const std::uint16_t reading = (row != nullptr && presence != 0) ? row->RawAt(slot) : 0;
-        rowValues_.SetInt(name, reading);
-      } else {
-        rowValues_.SetDouble(name, row != nullptr ? StageValue(*row, stage, slot) : 0.0);
-      }
-      if (storeValidity) rowValidity_.SetBool(name, presence);
+      rowValidity_.SetBool(names.NameOf(slot), names.PresenceOf(slot));
     }
   }
-  rootValues_.SetDouble(kStartOfTestReference, log_->StartOfTestReference());
-  rootValidity_.SetBool(kStartOfTestReference, log_->HasStartOfTestReference() ? 1 : 0);
-
-  double time = 0.0;
-  if (row != nullptr) row->GetTimestamp(time);
-  rowValues_.SetDouble(kTimestamp, time);
-  if (storeValidity) {
-    std::int32_t timeValid = 0;
-    rowValidity_.GetBool(kUserTimestamp, &timeValid);
-    rowValidity_.SetBool(kTimestamp, timeValid);
-  }
+  std::int32_t timeValid = 0;
+  rowValidity_.GetBool(kUserTimestamp, &timeValid);
+  rowValidity_.SetBool(kTimestamp, timeValid);
 }
 
 }  // namespace pelcon

@@ -9,11 +9,11 @@
 #include "values/derived_value_memo.hpp"
 #include "values/derived_value_table.hpp"
 #include "values/result_codes.hpp"
+#include "values/row_values.hpp"
 #include "values/value_functions.hpp"
 
 namespace pelcon {
 
-class DataRow;
 class LogFile;
 
 // Answers what the value of a name is for the selected data record of the attached log file:
@@ -77,8 +77,7 @@ class ValueDictionary {
  private:
   void MakeCurrent();
   void LoadRootValues();
-  // The stage values of the record, or zeros and their validity without one.
-  void LoadRowValues(const DataRow* row);
+  void LoadRowValidity();
   // Copies the value stored in source under `from` into result under `to`, with its type.
   static int CopyValue(const CDataMap& source, std::string_view from, std::string_view to,
                        CDataMap& result);
@@ -88,7 +87,7 @@ class ValueDictionary {
   bool rowSelected_ = false;
   CDataMap rootValues_;
   CDataMap rootValidity_;
-  CDataMap rowValues_;
+  RowValues rowValues_;
   CDataMap rowValidity_;
   AppliedValueTable applied_;
   DerivedValueTable derived_;
