@@ -1,5 +1,7 @@
 #include "datalib/data_map.hpp"
 
+#include <charconv>
+
 #include "datalib/number_text.hpp"
 #include "datalib/type_codes.hpp"
 #include "datalib/typed_value_text.hpp"
@@ -7,13 +9,15 @@
 namespace pelcon {
 
 void CDataMap::Store(std::string_view key, std::string_view text, int code) {
+  ++storeCount_;
   const auto found = entries_.find(key);
   if (found != entries_.end()) {
     found->second.text.assign(text);
     found->second.code = code;
+    found->second.storedAs = storeCount_;
     return;
   }
-  entries_.emplace(std::string(key), Entry{std::string(text), code});
+  entries_.emplace(std::string(key), Entry{std::string(text), code, storeCount_});
 }
 
 const CDataMap::Entry* CDataMap::Typed(std::string_view key, int code) const {
@@ -60,8 +64,10 @@ void CDataMap::Clear() {
   entries_.clear();
 }
 
-void CDataMap::StoreAll(const CDataMap& source) {
-  for (const auto& [key, entry] : source.entries_) Store(key, entry.text, entry.code);
+void CDataMap::StoreAll(const CDataMap& source, std::uint64_t since) {
+  for (const auto& [key, entry] : source.entries_) {
+    if (entry.storedAs > since) Store(key, entry.text, entry.code);
+  }
 }
 
 void CDataMap::SetString(std::string_view key, std::string_view value) {
@@ -75,8 +81,12 @@ int CDataMap::GetString(std::string_view key, std::string* value) const {
   return 1;
 }
 
+// Per cell as well ("ErrCode"): decimal digits on the stack, as SetTypedValue would write them.
 int CDataMap::SetInt(std::string_view key, std::int32_t value) {
-  return SetTypedValue(kTypeInt, key, &value);
+  char buffer[16];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+  Store(key, std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer)), kTypeInt);
+  return 1;
 }
 
 int CDataMap::GetInt(std::string_view key, std::int32_t* value) const {

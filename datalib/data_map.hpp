@@ -45,9 +45,12 @@ class CDataMap {
   // The stored text, or nullptr for an absent key; valid until the entry changes.
   const std::string* FindText(std::string_view key) const;
   void Clear();
-  // Stores every entry of source (text and type code) here, replacing entries of the same key
-  // and keeping the others.
-  void StoreAll(const CDataMap& source);
+  // The number of stores made into this map so far (every Set, and StoreAll for each entry).
+  std::uint64_t StoreCount() const { return storeCount_; }
+  // Stores every entry of source (text and type code) that was stored after source's StoreCount
+  // was `since`, replacing entries of the same key and keeping the others. A caller that notes
+  // the count before a computation into a reused map copies just what the computation wrote.
+  void StoreAll(const CDataMap& source, std::uint64_t since = 0);
 
   void SetString(std::string_view key, std::string_view value);
   int GetString(std::string_view key, std::string* value) const;
@@ -72,6 +75,7 @@ class CDataMap {
   struct Entry {
     std::string text;
     int code = 0;
+    std::uint64_t storedAs = 0;  // the StoreCount this entry's last store made
   };
   struct KeyHash {
     using is_transparent = void;
@@ -89,6 +93,7 @@ class CDataMap {
   std::string name_;
   std::string separator_ = ";";
   Entries entries_;
+  std::uint64_t storeCount_ = 0;
 };
 
 }  // namespace pelcon

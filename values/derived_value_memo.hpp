@@ -21,13 +21,16 @@ class DerivedValueMemo {
   void Forget() { ++generation_; }
 
   // Stores into result what the query of the name left at this record, computing it with
-  // compute(scratch) into an empty map the first time. Returns the query's answer.
+  // compute(scratch) the first time. Returns the query's answer.
   template <typename Compute>
   int Resolve(std::string_view name, CDataMap& result, Compute compute);
 
  private:
   struct Entry {
+    // Kept from record to record so that its entries keep their storage; what the last
+    // computation wrote is what was stored after `start`.
     CDataMap written;
+    std::uint64_t start = 0;
     int answer = 0;
     std::uint64_t generation = 0;  // the record the entry belongs to; 0 never
     bool computing = false;
@@ -48,12 +51,12 @@ int DerivedValueMemo::Resolve(std::string_view name, CDataMap& result, Compute c
   if (entry.computing) return compute(result);
   if (entry.generation != generation_) {
     entry.computing = true;
-    entry.written.Clear();
+    entry.start = entry.written.StoreCount();
     entry.answer = compute(entry.written);
     entry.computing = false;
     entry.generation = generation_;
   }
-  result.StoreAll(entry.written);
+  result.StoreAll(entry.written, entry.start);
   return entry.answer;
 }
 

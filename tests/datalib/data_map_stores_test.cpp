@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "datalib/data_map.hpp"
@@ -37,6 +38,27 @@ TEST(CDataMapStoreAll, CopiesEveryEntryWithItsTypeAndKeepsTheOthers) {
   EXPECT_EQ(i, 3);
   // Entries only: the map keeps its own name.
   EXPECT_EQ(target.name(), "target");
+}
+
+TEST(CDataMapStoreAll, CopiesOnlyWhatWasStoredAfterTheNotedCount) {
+  CDataMap source;
+  source.SetDouble("OLD", 1.0);
+  source.SetDouble("REWRITTEN", 2.0);
+  const std::uint64_t mark = source.StoreCount();
+  EXPECT_EQ(mark, 2u);
+  source.SetDouble("REWRITTEN", 3.0);
+  source.SetString("NEW", "n");
+
+  CDataMap target;
+  target.StoreAll(source, mark);
+  EXPECT_FALSE(target.Exists("OLD"));
+  EXPECT_EQ(*target.FindText("REWRITTEN"), "3");
+  EXPECT_EQ(*target.FindText("NEW"), "n");
+  EXPECT_EQ(target.size(), 2u);
+  // Each copied entry is a store of the target's own.
+  EXPECT_EQ(target.StoreCount(), 2u);
+  target.StoreAll(source, source.StoreCount());
+  EXPECT_EQ(target.StoreCount(), 2u);
 }
 
 TEST(CDataMapSetInt, WritesWhatTheGenericStoreWrites) {
