@@ -63,8 +63,9 @@ void ExportTemplate::Reset() {
 
 ResultCode ExportTemplate::Load(const std::string& path) {
   columns_.clear();
-  separator_ = kDefaultSeparator;
-  emptyFieldText_ = kLoadedEmptyFieldText;
+  // Built as new strings: GCC 12 at -O3 takes an assignment from a view for an overlapping copy.
+  separator_ = std::string(kDefaultSeparator);
+  emptyFieldText_ = std::string(kLoadedEmptyFieldText);
   sections_ = {};
   if (!platform::FileExists(path)) return kResultTemplateMissing;
   std::string text;
