@@ -13,9 +13,9 @@
 #include "platform/files.hpp"
 #include "platform/move_file.hpp"
 #include "platform/notifier.hpp"
+#include "platform/owned_bstr.hpp"
 #include "platform/path_kind.hpp"
 #include "platform/single_instance.hpp"
-#include "platform/wide_text.hpp"
 
 namespace pelcon::launcher {
 namespace {
@@ -26,20 +26,6 @@ constexpr const char* kLibraryName = "libTarvelPelcon.so";
 void ShowError(const std::string& text) {
   platform::ShowNotice(text, platform::NoticeIcon::kStop, kCaption);
 }
-
-// Owns one wide string handed to the component.
-class WideArgument {
- public:
-  explicit WideArgument(const std::string& text)
-      : text_(SysAllocString(platform::NarrowToWide(text).c_str())) {}
-  WideArgument(const WideArgument&) = delete;
-  WideArgument& operator=(const WideArgument&) = delete;
-  ~WideArgument() { SysFreeString(text_); }
-  BSTR get() const { return text_; }
-
- private:
-  BSTR text_;
-};
 
 int Convert(IPelcon& component, const ConversionArguments& arguments) {
   if (!platform::IsNonDirectoryFile(arguments.logFilePath)) {
@@ -54,8 +40,8 @@ int Convert(IPelcon& component, const ConversionArguments& arguments) {
   const bool directoryValid = directoryGiven && platform::IsDirectory(*arguments.outputDirectory);
   if (directoryGiven && !directoryValid) ShowError("Invalid input output directory");
 
-  const WideArgument logFile(arguments.logFilePath);
-  const WideArgument templateFile(templateGiven ? *arguments.templatePath : std::string());
+  const platform::OwnedBstr logFile(arguments.logFilePath);
+  const platform::OwnedBstr templateFile(templateGiven ? *arguments.templatePath : std::string());
   const HRESULT result =
       component.ConvertFile(logFile.get(), templateGiven ? templateFile.get() : nullptr);
   if (result < 0) {
@@ -85,7 +71,7 @@ int EditTemplate(IPelcon& component, const std::string& path) {
     ShowError("Nothing to do with \"" + path + "\"; pelcon -? shows the usage");
     return kExitInvalidArguments;
   }
-  const WideArgument templateFile(path);
+  const platform::OwnedBstr templateFile(path);
   // A cancelled or failed edit has shown its own message; only a missing display counts here.
   return component.ConfigureTemplate(templateFile.get()) == E_FAIL ? kExitNotAvailable
                                                                    : kExitSuccess;

@@ -14,9 +14,9 @@
 #include "platform/component_activation.hpp"
 #include "platform/move_file.hpp"
 #include "platform/notifier.hpp"
+#include "platform/owned_bstr.hpp"
 #include "platform/path_kind.hpp"
 #include "platform/single_instance.hpp"
-#include "platform/wide_text.hpp"
 #include "platform/win32/system_text.hpp"
 
 namespace pelcon::launcher {
@@ -54,20 +54,6 @@ class Launcher {
   }
 
  private:
-  // Owns one wide string handed to the component.
-  class WideArgument {
-   public:
-    explicit WideArgument(const std::string& text)
-        : text_(SysAllocString(platform::NarrowToWide(text).c_str())) {}
-    WideArgument(const WideArgument&) = delete;
-    WideArgument& operator=(const WideArgument&) = delete;
-    ~WideArgument() { SysFreeString(text_); }
-    BSTR get() const { return text_; }
-
-   private:
-    BSTR text_;
-  };
-
   void Show(const std::string& text, platform::NoticeIcon icon) {
     platform::ShowNotice(text, icon, caption_);
   }
@@ -84,8 +70,8 @@ class Launcher {
     if (directoryGiven && !platform::IsDirectory(*arguments.outputDirectory))
       Show("Invalid input output directory", platform::NoticeIcon::kStop);
 
-    const WideArgument logFile(arguments.logFilePath);
-    const WideArgument templateFile(templateGiven ? *arguments.templatePath : std::string());
+    const platform::OwnedBstr logFile(arguments.logFilePath);
+    const platform::OwnedBstr templateFile(templateGiven ? *arguments.templatePath : std::string());
     const HRESULT result =
         component_.ConvertFile(logFile.get(), templateGiven ? templateFile.get() : nullptr);
     if (FAILED(result)) {
@@ -109,7 +95,7 @@ class Launcher {
   int EditTemplate(const std::string& path) {
     if (path.empty() || !platform::IsNonDirectoryFile(path) || !HasTemplateExtension(path))
       return kExitInvalidArguments;
-    const WideArgument templateFile(path);
+    const platform::OwnedBstr templateFile(path);
     component_.ConfigureTemplate(templateFile.get());
     return kExitSuccess;
   }
