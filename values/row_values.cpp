@@ -44,7 +44,21 @@ bool IsValid(const CDataMap& validity, std::string_view name) {
 
 }  // namespace
 
-void RowValues::Bind(const LogFile& log, const CDataMap& validity) {
+// Presence describes the file, so the flags are stored once, at attach.
+void RowValues::StoreValidity(const LogFile& log, CDataMap& validity) {
+  for (const ValueStage stage : kStages) {
+    const StageNameTable& names = log.StageTable(stage);
+    for (int slot = 0; names.IsValid(slot); ++slot) {
+      validity.SetBool(names.NameOf(slot), names.PresenceOf(slot));
+    }
+  }
+  std::int32_t timeValid = 0;
+  validity.GetBool(kUserTimestamp, &timeValid);
+  validity.SetBool(kTimestamp, timeValid);
+}
+
+void RowValues::Bind(const LogFile& log, CDataMap& validity) {
+  StoreValidity(log, validity);
   positions_.clear();
   values_.clear();
   const auto add = [this, &validity](std::string_view name, Value value) {

@@ -27,9 +27,10 @@ class RowValues {
     double number = 0.0;
   };
 
-  // Learns the names of the file's stage tables; of two equal names the later slot counts.
-  // `validity` holds the flag of every name, as the dictionary stored it. Every value is 0.
-  void Bind(const LogFile& log, const CDataMap& validity);
+  // Learns the names of the file's stage tables (of two equal names the later slot counts) and
+  // stores the validity flag of every name into `validity`: the file's presence of the slot, and
+  // for "TIMESTAMP" that of "USER_TIMESTAMP". Every value is 0.
+  void Bind(const LogFile& log, CDataMap& validity);
   // The values of a record whose stages are computed (0 for stages that are not).
   void Load(const DataRow& row);
 
@@ -39,6 +40,8 @@ class RowValues {
   static void Store(const Value& value, std::string_view key, CDataMap& result);
 
  private:
+  static void StoreValidity(const LogFile& log, CDataMap& validity);
+
   TextMap<std::size_t> positions_;
   std::vector<Value> values_;
 };

@@ -1,9 +1,7 @@
 #include "values/value_dictionary.hpp"
 
-#include <array>
 #include <cstdint>
 
-#include "datalib/data_row.hpp"
 #include "datalib/entity_codes.hpp"
 #include "datalib/type_codes.hpp"
 #include "logfile/log_file.hpp"
@@ -16,16 +14,11 @@ namespace {
 
 thread_local ValueDictionary* currentDictionary = nullptr;
 
-constexpr std::string_view kTimestamp = "TIMESTAMP";
-constexpr std::string_view kUserTimestamp = "USER_TIMESTAMP";
 constexpr std::string_view kStartOfTestReference = "START_OF_TEST_REF";
 constexpr std::string_view kConstantOrigin = "ZERO";
 
 // Long enough for every registered name; longer names take the slow path.
 constexpr std::size_t kNameBuffer = 64;
-
-constexpr std::array<ValueStage, 4> kStages{ValueStage::kRaw, ValueStage::kCooked,
-                                            ValueStage::kBase, ValueStage::kUser};
 
 char ToUpper(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
@@ -55,7 +48,6 @@ void ValueDictionary::AttachLogFile(LogFile& log) {
   DetachLogFile();
   log_ = &log;
   LoadRootValues();
-  LoadRowValidity();
   rowValues_.Bind(log, rowValidity_);
   applied_.BindAppliedValues(log);
   derived_.ComputeAvailability(rootValidity_, rowValidity_, applied_.Validity());
@@ -295,19 +287,6 @@ void ValueDictionary::LoadRootValues() {
   store("ENTITY_CODE_STR", EntityCodeText(log_->DeviceCode()), true);
   store("ENTITY_IS_VORTA", log_->IsVorta() ? 1 : 0, true);
   store("ENTITY_IS_LODAX", log_->IsLodax() ? 1 : 0, true);
-}
-
-// Presence describes the file, so the validity flags are stored once, at attach.
-void ValueDictionary::LoadRowValidity() {
-  for (const ValueStage stage : kStages) {
-    const StageNameTable& names = log_->StageTable(stage);
-    for (int slot = 0; names.IsValid(slot); ++slot) {
-      rowValidity_.SetBool(names.NameOf(slot), names.PresenceOf(slot));
-    }
-  }
-  std::int32_t timeValid = 0;
-  rowValidity_.GetBool(kUserTimestamp, &timeValid);
-  rowValidity_.SetBool(kTimestamp, timeValid);
 }
 
 }  // namespace pelcon

@@ -77,7 +77,6 @@ class ValueDictionary {
  private:
   void MakeCurrent();
   void LoadRootValues();
-  void LoadRowValidity();
   // Copies the value stored in source under `from` into result under `to`, with its type.
   static int CopyValue(const CDataMap& source, std::string_view from, std::string_view to,
                        CDataMap& result);
