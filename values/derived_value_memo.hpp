@@ -9,8 +9,8 @@
 namespace pelcon {
 
 // What the queries of derived values left in their result maps at the selected record, so that
-// a value that many others are computed from (gravity, the depth in feet) is computed once per
-// record and not once for every value that needs it.
+// a value that others are computed from (gravity, the depth in feet) is computed once per record
+// and not once for every value that needs it.
 //
 // A query of a derived value writes only entries it computes itself (the value, its origins and
 // the result codes, which it resets first), so its effect on any result map is the same set of

@@ -218,6 +218,12 @@ void DerivedValueTable::IndexOrigins() {
     origin.defaultValueType = type;
     origins_[table_.GetCellText(kValueName, row)].push_back(std::move(origin));
   }
+  feedingValues_.clear();
+  for (const auto& [value, origins] : origins_) {
+    for (const Origin& origin : origins) {
+      if (origins_.contains(origin.name)) feedingValues_.try_emplace(origin.name, true);
+    }
+  }
 }
 
 const std::vector<DerivedValueTable::Origin>* DerivedValueTable::OriginsOf(

@@ -50,6 +50,10 @@ class DerivedValueTable {
 
   // The origins of a value in table order, or nullptr when the table has no rows for it.
   const std::vector<Origin>* OriginsOf(std::string_view valueName) const;
+  // Whether the value is itself an origin of another derived value ("GRAVITY", "DEPTH_FEET").
+  bool IsOriginOfAnother(std::string_view valueName) const {
+    return feedingValues_.contains(valueName);
+  }
 
   const CDataTable& Table() const { return table_; }
   // Flags by value name for the values that have a "ZERO" origin (a constant default).
@@ -71,6 +75,7 @@ class DerivedValueTable {
   CDataMap fileAvailability_;
   CDataMap rowAvailability_;
   TextMap<std::vector<Origin>> origins_;
+  TextMap<bool> feedingValues_;  // the derived values that are origins of others
   bool rowsLoaded_ = false;
   bool prepared_ = false;
 };

@@ -104,7 +104,8 @@ int ValueDictionary::ResolveValue(std::string_view name, CDataMap& result) {
     ReportResult(kResultNameNotFound, result);
     return 0;
   }
-  if (derived_.OriginsOf(name) == nullptr) {
+  // Only a value that others are computed from is asked for again at the same record.
+  if (!derived_.IsOriginOfAnother(name)) {
     ReportResult(kResultSuccess, result);
     return function(name, result);
   }

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "datalib/data_map.hpp"
 #include "datalib/type_codes.hpp"
 #include "tests/values/dictionary_test_files.hpp"
+#include "values/derived_value_table.hpp"
 #include "values/result_codes.hpp"
 #include "values/value_dictionary.hpp"
 
@@ -190,6 +192,24 @@ TEST_F(RememberedDerivedValuesTest, AnotherFileNeverGetsTheValueOfTheFormerOne) 
   ASSERT_TRUE(other.loaded);
   dictionary_.AttachLogFile(other.log);
   EXPECT_NEAR(DepthFeet(0), level * 2, 1e-9 * level);
+}
+
+TEST(DerivedValueTableFeeds, KnowsTheValuesThatOthersAreComputedFrom) {
+  DerivedValueTable table;
+  table.RebuildRows();
+  // By hand from the rows: the derived values that appear as another value's origin.
+  const std::set<std::string> expected{"GRAVITY",        "ELAPSED_DAYS", "CTX_SALINITY",
+                                       "BARO_INCHES_HG", "DEPTH_FEET",   "DEPTH_SURFACE_FEET",
+                                       "DEPTH_TOC_FEET"};
+  std::set<std::string> found;
+  for (const DerivedValueRow& row : DerivedValueRows()) {
+    if (table.IsOriginOfAnother(row.valueName)) found.emplace(row.valueName);
+  }
+  EXPECT_EQ(found, expected);
+  // Origins that are no derived values, and names spelt otherwise.
+  EXPECT_FALSE(table.IsOriginOfAnother("PSI"));
+  EXPECT_FALSE(table.IsOriginOfAnother("ZERO"));
+  EXPECT_FALSE(table.IsOriginOfAnother("gravity"));
 }
 
 }  // namespace
