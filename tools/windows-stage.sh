@@ -154,6 +154,26 @@ check_programs() {
   [ "$status" -ne 0 ] || fail "a move onto an existing file exits with 0"
   cmp -s "$work/out/$one.csv" "$golden/$one.csv" || fail "the existing file was replaced"
 
+  # The switches may come in any order, and a trailing backslash on the folder changes nothing.
+  mkdir -p "$work/out2" "$work/out3"
+  pelcon -t "$w\\all_columns.bft" -f "$w\\$one" -o "$w\\out2"
+  [ "$status" -eq 0 ] && [ -f "$work/out2/$one.csv" ] || fail "-t before -f: $status, $notices"
+  pelcon -f "$w\\$one" -t "$w\\all_columns.bft" -o "$w\\out3\\"
+  [ "$status" -eq 0 ] && [ -f "$work/out3/$one.csv" ] || fail "trailing backslash: $notices"
+  # Switches are found by substring search, so "-o" inside "data-old" ends the log file path.
+  mkdir -p "$work/data-old"
+  cp "$work/$one" "$work/data-old/"
+  pelcon -f "$w\\data-old\\$one" -t "$w\\all_columns.bft"
+  expect_notice "stop	Pelcon: Invalid input bin file"
+  # A template named in capitals is not opened: the program ends at once, silently, with the
+  # exit code for nothing to do (a window would keep it running until the timeout).
+  cp "$work/all_columns.bft" "$work/LEVEL.BFT"
+  : >"$PELCON_NOTICE_LOG"
+  status=0
+  timeout 120 "$wine" "$bin/Pelcon.exe" "$w\\LEVEL.BFT" || status=$?
+  [ "$status" -eq 2 ] || fail "a .BFT template ended with $status instead of 2"
+  [ -z "$(cat "$PELCON_NOTICE_LOG")" ] || fail "a .BFT template showed: $(cat "$PELCON_NOTICE_LOG")"
+
   "$wine" regsvr32 /u /s "$bin/TarvelPelcon.dll" || fail "regsvr32 /u TarvelPelcon.dll"
   "$wine" reg query "HKCR\\CLSID\\$clsid" >/dev/null 2>&1 && fail "class key left behind"
   "$wine" reg query "HKCR\\TarvelPelcon.CoPelcon" >/dev/null 2>&1 && fail "ProgID left behind"
