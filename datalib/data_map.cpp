@@ -70,6 +70,13 @@ void CDataMap::StoreAll(const CDataMap& source, std::uint64_t since) {
   }
 }
 
+int CDataMap::CopyEntry(const CDataMap& source, std::string_view from, std::string_view to) {
+  const auto found = source.entries_.find(from);
+  if (found == source.entries_.end()) return 0;
+  Store(to, found->second.text, found->second.code);
+  return 1;
+}
+
 void CDataMap::SetString(std::string_view key, std::string_view value) {
   Store(key, value, kTypeCString);
 }

@@ -45,6 +45,9 @@ class CDataMap {
   // The stored text, or nullptr for an absent key; valid until the entry changes.
   const std::string* FindText(std::string_view key) const;
   void Clear();
+  // Stores source's entry of `from` here under `to`, its text and type as they are. 0, storing
+  // nothing, when source has no such key.
+  int CopyEntry(const CDataMap& source, std::string_view from, std::string_view to);
   // The number of stores made into this map so far (every Set, and StoreAll for each entry).
   std::uint64_t StoreCount() const { return storeCount_; }
   // Stores every entry of source (text and type code) that was stored after source's StoreCount

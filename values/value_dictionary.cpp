@@ -228,23 +228,13 @@ int ValueDictionary::FetchAppliedType(std::string_view name, int& type, CDataMap
 int ValueDictionary::CopyValue(const CDataMap& source, std::string_view from, std::string_view to,
                                CDataMap& result) {
   switch (source.GetType(from)) {
-    case kTypeCString: {
-      const std::string* text = source.FindText(from);
-      result.SetString(to, *text);
-      return 1;
-    }
-    case kTypeInt: {
-      std::int32_t value = 0;
-      const int read = source.GetInt(from, &value);
-      result.SetInt(to, value);
-      return read;
-    }
-    case kTypeDouble: {
-      double value = 0.0;
-      const int read = source.GetDouble(from, &value);
-      result.SetDouble(to, value);
-      return read;
-    }
+    case kTypeCString:
+    case kTypeInt:
+    case kTypeDouble:
+      // Texts of these types are stored in their canonical form (a double's "%.15g" text reads
+      // back as a double that prints the same), so the text is what reading and storing the
+      // value again would give.
+      return result.CopyEntry(source, from, to);
     case kTypeCOleDateTime: {
       DateTimeValue value;
       const int read = source.GetDateTime(from, &value);

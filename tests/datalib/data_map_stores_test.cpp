@@ -61,6 +61,21 @@ TEST(CDataMapStoreAll, CopiesOnlyWhatWasStoredAfterTheNotedCount) {
   EXPECT_EQ(target.StoreCount(), 2u);
 }
 
+TEST(CDataMapCopyEntry, CopiesTextAndTypeUnderTheNewKey) {
+  CDataMap source;
+  source.SetDouble("PSI", 1.0 / 3);
+  source.SetInt("FLAG", 7);
+  CDataMap target;
+  EXPECT_EQ(target.CopyEntry(source, "PSI", "psi"), 1);
+  EXPECT_EQ(*target.FindText("psi"), "0.333333333333333");
+  EXPECT_EQ(target.GetType("psi"), kTypeDouble);
+  EXPECT_EQ(target.CopyEntry(source, "FLAG", "FLAG"), 1);
+  EXPECT_EQ(target.GetType("FLAG"), kTypeInt);
+  EXPECT_EQ(target.CopyEntry(source, "MISSING", "MISSING"), 0);
+  EXPECT_FALSE(target.Exists("MISSING"));
+  EXPECT_EQ(target.size(), 2u);
+}
+
 TEST(CDataMapSetInt, WritesWhatTheGenericStoreWrites) {
   for (const std::int32_t value : {0, 1, -1, 2147483647, -2147483647 - 1}) {
     CDataMap fast;
