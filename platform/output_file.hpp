@@ -38,6 +38,11 @@ class OutputFile {
   OutputFile(std::intptr_t handle, std::string replacementTarget, std::string temporaryPath);
   bool WriteThrough(std::string_view bytes);
   void Discard();
+  bool IsOpen() const { return handle_ != -1; }
+  // The platform's error code for a write to a closed file.
+  static int ClosedFileError();
+
+  static constexpr std::size_t kBufferSize = 64 * 1024;
 
   std::intptr_t handle_ = -1;
   std::string buffer_;

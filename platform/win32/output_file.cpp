@@ -9,14 +9,8 @@
 namespace pelcon::platform {
 namespace {
 
-constexpr size_t kBufferSize = 64 * 1024;
-
 HANDLE Handle(std::intptr_t handle) {
   return reinterpret_cast<HANDLE>(handle);
-}
-
-bool Open(std::intptr_t handle) {
-  return Handle(handle) != INVALID_HANDLE_VALUE;
 }
 
 int LastError() {
@@ -73,40 +67,13 @@ std::optional<OutputFile> OutputFile::CreateReplacement(const std::string& path,
   }
 }
 
-OutputFile::OutputFile(std::intptr_t handle, std::string replacementTarget,
-                       std::string temporaryPath)
-    : handle_(handle),
-      replacementTarget_(std::move(replacementTarget)),
-      temporaryPath_(std::move(temporaryPath)) {
-  buffer_.reserve(kBufferSize);
-}
-
-OutputFile::OutputFile(OutputFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, -1)),
-      buffer_(std::move(other.buffer_)),
-      replacementTarget_(std::move(other.replacementTarget_)),
-      temporaryPath_(std::move(other.temporaryPath_)),
-      error_(other.error_) {}
-
-OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
-  if (this != &other) {
-    Discard();
-    handle_ = std::exchange(other.handle_, -1);
-    buffer_ = std::move(other.buffer_);
-    replacementTarget_ = std::move(other.replacementTarget_);
-    temporaryPath_ = std::move(other.temporaryPath_);
-    error_ = other.error_;
-  }
-  return *this;
-}
-
-OutputFile::~OutputFile() {
-  Discard();
+int OutputFile::ClosedFileError() {
+  return ERROR_INVALID_HANDLE;
 }
 
 // An exclusive file keeps what was written so far; an unfinished replacement is thrown away.
 void OutputFile::Discard() {
-  if (!Open(handle_)) return;
+  if (!IsOpen()) return;
   if (replacementTarget_.empty()) {
     Flush();
     ::CloseHandle(Handle(handle_));
@@ -115,31 +82,6 @@ void OutputFile::Discard() {
     ::DeleteFileA(temporaryPath_.c_str());
   }
   handle_ = -1;
-}
-
-bool OutputFile::Write(std::string_view bytes) {
-  if (error_ != 0) return false;
-  if (!Open(handle_)) {
-    error_ = ERROR_INVALID_HANDLE;
-    return false;
-  }
-  if (buffer_.size() + bytes.size() > kBufferSize) {
-    if (!Flush()) return false;
-    if (bytes.size() >= kBufferSize) return WriteThrough(bytes);
-  }
-  buffer_.append(bytes);
-  return true;
-}
-
-bool OutputFile::Flush() {
-  if (error_ != 0) return false;
-  if (!Open(handle_)) {
-    error_ = ERROR_INVALID_HANDLE;
-    return false;
-  }
-  const bool written = WriteThrough(buffer_);
-  buffer_.clear();
-  return written;
 }
 
 bool OutputFile::WriteThrough(std::string_view bytes) {
@@ -160,8 +102,8 @@ bool OutputFile::WriteThrough(std::string_view bytes) {
 }
 
 bool OutputFile::Close() {
-  if (!Open(handle_)) {
-    if (error_ == 0) error_ = ERROR_INVALID_HANDLE;
+  if (!IsOpen()) {
+    if (error_ == 0) error_ = ClosedFileError();
     return false;
   }
   bool good = Flush();
