@@ -20,7 +20,7 @@ x86_targets=(pelcon_platform pelcon_datalib pelcon_logfile pelcon_values pelcon_
   pelcon_ui_logic pelcon_launcher_cli)
 
 # libwine-dev holds the IDL files that widl needs for the type library.
-packages=(cmake ninja-build mingw-w64 mingw-w64-tools wine64 xvfb googletest libwine-dev)
+packages=(cmake ninja-build mingw-w64 mingw-w64-tools wine64 xvfb xauth googletest libwine-dev)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
