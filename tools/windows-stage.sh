@@ -165,6 +165,13 @@ check_programs() {
   cp "$work/$one" "$work/data-old/"
   pelcon -f "$w\\data-old\\$one" -t "$w\\all_columns.bft"
   expect_notice "stop	Pelcon: Invalid input bin file"
+  # Quotation marks stay part of the cut path, so a quoted log file path is not found.
+  pelcon -f "\"$w\\$one\"" -t "$w\\all_columns.bft"
+  expect_notice "stop	Pelcon: Invalid input bin file"
+  # An empty "-t" means the default template, and there is none in a fresh registry.
+  pelcon -f "$w\\$one" -t
+  expect_notice "stop	Pelcon: File conversion failed: 81000003"
+  grep -qF "Invalid input template file" <<<"$notices" && fail "an empty -t was taken as a path"
   # A template named in capitals is not opened: the program ends at once, silently, with the
   # exit code for nothing to do (a window would keep it running until the timeout).
   cp "$work/all_columns.bft" "$work/LEVEL.BFT"
