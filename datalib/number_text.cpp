@@ -137,4 +137,23 @@ std::string FormatFloat(float value) {
   return std::string(buffer, WidenExponent(buffer, length));
 }
 
+namespace {
+
+std::string FormatWith(double value, std::chars_format format, int precision) {
+  char buffer[512];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+  if (result.ec != std::errc()) return std::string();
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string FormatFixed(double value, int precision) {
+  return FormatWith(value, std::chars_format::fixed, precision);
+}
+
+std::string FormatScientific(double value, int precision) {
+  return FormatWith(value, std::chars_format::scientific, precision);
+}
+
 }  // namespace pelcon

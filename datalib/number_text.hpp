@@ -30,6 +30,11 @@ std::string FormatDouble(double value);
 // "%#e" of the value widened to 64 bits, three-digit exponent: 1.5f gives "1.500000e+000".
 std::string FormatFloat(float value);
 
+// printf's "%.*f" and "%.*e" with the point always ".": the same digits glibc prints, in any
+// locale. Empty when the text would not fit a 512-byte buffer (printf's own would cut it).
+std::string FormatFixed(double value, int precision);
+std::string FormatScientific(double value, int precision);
+
 // Widens every exponent in a printf-style number text ("e+20" -> "e+020"). Returns the new
 // length; buffer must have room for the added digits.
 std::size_t WidenExponent(char* buffer, std::size_t length);

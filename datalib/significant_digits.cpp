@@ -1,9 +1,9 @@
 #include "datalib/significant_digits.hpp"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+
+#include "datalib/number_text.hpp"
 
 namespace pelcon {
 
@@ -11,16 +11,14 @@ double RoundToSignificant(double x, int n) {
   if (n < 1) return 0.0;
   const double c = std::pow(10.0, -n);
   if (x < c) x += c / 2.0;
-  char text[512];
-  std::snprintf(text, sizeof text, "%.*e", n - 1, x);
-  return std::strtod(text, nullptr);
+  const std::string text = FormatScientific(x, n - 1);
+  // More digits than any buffer holds change nothing of a double.
+  return text.empty() ? x : ReadFloating(text);
 }
 
 std::string FormatSignificant(double x, int n) {
   const double r = RoundToSignificant(x, n);
-  char buffer[512];
-  std::snprintf(buffer, sizeof buffer, "%f", r);
-  const std::string t = buffer;
+  const std::string t = FormatFixed(r, 6);
   std::size_t k = static_cast<std::size_t>(n < 0 ? 0 : n);
   if (std::fabs(r) < 1.0) ++k;
   if (r < 0.0) ++k;

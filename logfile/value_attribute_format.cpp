@@ -97,14 +97,9 @@ std::string ValueFormat::Pad(std::string_view body) const {
   return out;
 }
 
-// printf's "%.*f" in any C locale: the point is always ".".
 std::string ValueFormat::FormatNumber(double value) const {
-  char buffer[512];
-  const int precision = precision_ < 0 ? 6 : precision_;
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-  if (result.ec != std::errc()) return std::string();
-  return Pad(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+  const std::string body = FormatFixed(value, precision_ < 0 ? 6 : precision_);
+  return body.empty() ? std::string() : Pad(body);
 }
 
 std::string ValueFormat::Format(std::string_view text) const {

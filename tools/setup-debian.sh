@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Makes sure the Debian packages the build needs are installed. As root it installs what is
-# missing; otherwise it prints the apt-get line to run and fails.
+# Makes sure the Debian packages the build needs are installed, and the locales with a decimal
+# comma that the tests convert under. As root it installs and generates what is missing;
+# otherwise it prints the commands to run and fails.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev locales)
 if [ "${PELCON_GUI:-ON}" != "OFF" ]; then
   packages+=(qt6-base-dev)
 fi
@@ -14,14 +15,30 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+test_locales=(de_DE fr_FR ru_RU)
+missing_locales=()
+for name in "${test_locales[@]}"; do
+  locale -a 2>/dev/null | grep -qxi "$name.utf-\?8" || missing_locales+=("$name")
+done
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && exit 0
 
 if [ "$(id -u)" -ne 0 ]; then
-  echo "Missing Debian packages. Install them with:" >&2
-  echo "  sudo apt-get install -y ${missing[*]}" >&2
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Missing Debian packages. Install them with:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+  fi
+  for name in "${missing_locales[@]}"; do
+    echo "Missing locale. Generate it with:  sudo localedef -i $name -f UTF-8 $name.UTF-8" >&2
+  done
   exit 1
 fi
-echo "Installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+for name in "${missing_locales[@]}"; do
+  echo "Generating the locale $name.UTF-8"
+  localedef -i "$name" -f UTF-8 "$name.UTF-8"
+done

@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <locale.h>
 #include <cerrno>
-#include <system_error>
+#include <clocale>
+#include <cstring>
 
 namespace pelcon::platform {
 
@@ -50,8 +52,11 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& error) {
   return true;
 }
 
+// The English text whatever the locale: glibc translates strerror's text under LC_MESSAGES.
 std::string FileErrorText(int error) {
-  return std::generic_category().message(error);
+  static const locale_t classic = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  if (classic == static_cast<locale_t>(0)) return "error " + std::to_string(error);
+  return ::strerror_l(error, classic);
 }
 
 }  // namespace pelcon::platform
