@@ -8,8 +8,11 @@
 
 #include "component/path_names.hpp"
 #include "datalib/calendar.hpp"
+#include "datalib/number_text.hpp"
+#include "datalib/windows_1252.hpp"
 #include "logfile/log_file.hpp"
 #include "platform/clock.hpp"
+#include "platform/path_encoding.hpp"
 
 namespace pelcon {
 namespace {
@@ -48,6 +51,14 @@ void AppendStampLine(std::string& out, const char* label, int year, const Stamp&
                stamp.hour, stamp.minute, stamp.second);
 }
 
+// "%5.2f" of the threshold, with a point in any locale.
+void AppendDeltaThreshold(std::string& out, float threshold) {
+  const std::string number = FormatFixed(static_cast<double>(threshold), 2);
+  out.append("\"Data stored if delta value exceeds:\",");
+  if (number.size() < 5) out.append(5 - number.size(), ' ');
+  out.append(number).push_back('\n');
+}
+
 // Definitions in the order they are visited; the last filled-in one names the test.
 const TestDefinitionHead* LastFilledInDefinition(const LogFile& log) {
   const LogBlocks& blocks = log.Blocks();
@@ -78,7 +89,10 @@ void WriteGeneral(std::string& out, std::string_view csvPath) {
   const DateTimeRecord now = platform::LocalNow();
   AppendFormat(out, "\"Report generated\",%04d/%02d/%02d %02d:%02d:%02d\n", now.year, now.month,
                now.day, now.hour, now.minute, now.second);
-  AppendLabelled(out, "\"Report from file:\"", FileNameOf(csvPath));
+  // The report is Windows-1252 text, whatever the file system's names are.
+  const std::string csvName = FileNameOf(csvPath);
+  AppendLabelled(out, "\"Report from file:\"",
+                 platform::kPathsAreUtf8 ? Utf8ToWindows1252(csvName) : csvName);
   out.append("\n\n");
 }
 
@@ -159,8 +173,7 @@ void WriteTestDefinition(std::string& out, const LogFile& log) {
       AppendInterval(out, "Time between data points:", blocks.eventTest.interval);
       AppendDefaultStoragePeriod(out, blocks.eventTest);
       AppendFormat(out, "\"Monitoring data on channel\",[%d]\n", blocks.eventTest.monitoredChannel);
-      AppendFormat(out, "\"Data stored if delta value exceeds:\",%5.2f\n",
-                   static_cast<double>(blocks.eventTest.deltaThreshold));
+      AppendDeltaThreshold(out, blocks.eventTest.deltaThreshold);
       break;
     default:
       AppendInterval(out, "Time between data points:", blocks.linearAverageTest.interval);

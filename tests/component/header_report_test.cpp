@@ -261,6 +261,17 @@ TEST_F(HeaderReportTest, ValuesFromTheFileAreQuotedWhenTheyHoldTheSeparatorOrAQu
   EXPECT_EQ(TestNameOf(log), "SAY \"HI\"");
 }
 
+TEST_F(HeaderReportTest, TheCsvNameIsWrittenInTheReportsOwnCodePage) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Linux only: Windows file names come in the ANSI code page";
+#endif
+  Report(test_support::LodaxDescription(), 0);
+  std::string out;
+  // A UTF-8 name: u-umlaut is 0xFC in Windows-1252, omega has no byte.
+  WriteHeaderReport(out, kHeaderGeneral, log, "/data/M\xC3\xBCller \xCE\xA9.bin.csv");
+  EXPECT_NE(out.find("\"Report from file:\",M\xFCller ?.bin.csv\n"), std::string::npos) << out;
+}
+
 TEST_F(HeaderReportTest, NamesFillingTheirWholeFieldHaveNoTerminator) {
   LogFileDescription lodax = test_support::LodaxDescription();
   lodax.testName = "ABCDEFGHIJKLMNOPQRS";  // cut to the 17 bytes of the field

@@ -1,8 +1,8 @@
-#include "ui/windows_1252.hpp"
+#include "datalib/windows_1252.hpp"
 
 #include <gtest/gtest.h>
 
-namespace pelcon::ui {
+namespace pelcon {
 namespace {
 
 TEST(Windows1252, DecodesTheMicroSignAndTheEuro) {
@@ -25,5 +25,16 @@ TEST(Windows1252, HasNoByteForCharactersOutsideTheCodePage) {
   EXPECT_EQ(UnicodeToWindows1252(U'\U0001F600'), -1);
 }
 
+TEST(Windows1252, Utf8FileNamesBecomeTheCodePageWithQuestionMarksForTheRest) {
+  // u-umlaut FC, copyright A9, euro 80, micro B5; omega and two CJK characters have no byte.
+  EXPECT_EQ(Utf8ToWindows1252("M\xC3\xBCller \xC2\xA9\xE2\x82\xAC \xC2\xB5S.bin.csv"),
+            "M\xFCller \xA9\x80 \xB5S.bin.csv");
+  EXPECT_EQ(Utf8ToWindows1252("\xCE\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80"), "? ?? ?");
+  // Bytes that are not well-formed UTF-8 (a Latin-1 name, an overlong form, a surrogate, a cut
+  // sequence) are one "?" each.
+  EXPECT_EQ(Utf8ToWindows1252("M\xFCller"), "M?ller");
+  EXPECT_EQ(Utf8ToWindows1252("\xC0\xAF\xED\xA0\x80x\xC3"), "?????x?");
+}
+
 }  // namespace
-}  // namespace pelcon::ui
+}  // namespace pelcon

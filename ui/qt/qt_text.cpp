@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QStringDecoder>
 
-#include "ui/windows_1252.hpp"
+#include "datalib/windows_1252.hpp"
 
 namespace pelcon::ui {
 
