@@ -79,7 +79,7 @@ TEST_F(BatchDialogTest, OpensWithTheStoredTemplateAndItsTexts) {
   WriteDefaultTemplatePath("/srv/templates/Level Run.bft");
   dialog_ = std::make_unique<BatchDialog>(Succeed);
   // Before it is shown: once shown, the button with the focus acts as the default one.
-  EXPECT_TRUE(Button("closeButton").isDefault());
+  EXPECT_TRUE(Button("convertButton").isDefault());
   EXPECT_EQ(dialog_->windowTitle(), "Tarvel Pelcon");
   EXPECT_EQ(Child<QLineEdit>(*dialog_, "templateEdit").text(), "Level Run.bft");
   EXPECT_TRUE(Child<QLineEdit>(*dialog_, "templateEdit").isReadOnly());
@@ -93,6 +93,32 @@ TEST_F(BatchDialogTest, OpensWithTheStoredTemplateAndItsTexts) {
   EXPECT_EQ(Button("convertButton").text(), "Convert");
   EXPECT_EQ(Child<QListWidget>(*dialog_, "filesList").selectionMode(),
             QAbstractItemView::ExtendedSelection);
+}
+
+TEST_F(BatchDialogTest, EnterNeverEndsTheDialog) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  std::atomic<int> calls{0};
+  Open([&](const std::string&, std::string&, ProgressSink*, const CancelFlag*) {
+    ++calls;
+    return kResultOk;
+  });
+  dialog_->AddFiles(std::vector<std::string>{"/d/a.bin", "/d/b.bin"});
+  Click("removeButton");  // a first action, with nothing selected
+  EXPECT_FALSE(Button("closeButton").isDefault());
+  EXPECT_FALSE(Button("closeButton").autoDefault());
+
+  // Enter on the list presses Convert, the default button.
+  auto& list = Child<QListWidget>(*dialog_, "filesList");
+  list.item(0)->setSelected(true);
+  QTest::keyClick(&list, Qt::Key_Return);
+  EXPECT_TRUE(dialog_->isVisible());
+  EXPECT_EQ(list.count(), 2);
+  ASSERT_TRUE(WaitUntil([&] { return notices_.Count() > 0; }));
+  EXPECT_EQ(calls.load(), 2);
+
+  // Not even on the Close button itself.
+  QTest::keyClick(&Button("closeButton"), Qt::Key_Return);
+  EXPECT_TRUE(dialog_->isVisible());
 }
 
 TEST_F(BatchDialogTest, ConvertWithoutFilesSaysSoAndStartsNothing) {

@@ -70,7 +70,10 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
                                          244, 50, 14);
   close_ = MakeControl<QPushButton>(*this, units, "closeButton", QStringLiteral("Close"), 193, 244,
                                     50, 14);
-  close_->setDefault(true);
+  // Enter must never end the dialog and lose the list: Close is no default button, not even with
+  // the focus on it; Enter means Convert.
+  close_->setAutoDefault(false);
+  convert_->setDefault(true);
 
   model_.LoadSettings();
   ShowTemplate();

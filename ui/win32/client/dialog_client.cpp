@@ -276,6 +276,19 @@ int main(int argc, char** argv) {
   Check(Enabled(batch, IDC_ADD) && Enabled(batch, IDC_CLOSE),
         "the controls come back after the run");
 
+  // Enter on the list presses Convert, the default button, and the dialog stays with its list.
+  Check(LOWORD(::SendMessageA(batch, DM_GETDEFID, 0, 0)) == IDC_CONVERT,
+        "Convert is the default button");
+  std::ofstream(noticeLog, std::ios::trunc).close();
+  HWND list = ::GetDlgItem(batch, IDC_FILES);
+  ::PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+  ::PostMessageA(list, WM_KEYUP, VK_RETURN, 0);
+  Check(WaitUntil([&] { return !notices().empty(); }), "Enter on the list runs a conversion");
+  Check(!dialogEnded &&
+            ::SendMessageA(list, LB_GETCOUNT, 0, 0) == static_cast<LRESULT>(logFiles.size()),
+        "Enter leaves the dialog open with its list");
+  Check(WaitUntil([&] { return Enabled(batch, IDC_CLOSE); }), "the Enter run ends");
+
   Press(batch, IDC_CLOSE);
   Check(WaitUntil([&] { return dialogEnded; }), "Close ends the dialog");
   client.join();
