@@ -13,6 +13,7 @@
 #include "datalib/data_map.hpp"
 #include "datalib/text_helpers.hpp"
 #include "platform/notifier.hpp"
+#include "platform/output_error_handover.hpp"
 #include "platform/output_file.hpp"
 #include "values/log_file_reader.hpp"
 
@@ -124,7 +125,9 @@ unsigned HeaderSectionsOf(const TemplateSections& sections) {
          (sections.testDefinition ? kHeaderTestDefinition : 0u);
 }
 
-ResultCode UnexpectedError() {
+// outputError is the system's reason when writing the CSV file failed, for the caller.
+ResultCode UnexpectedError(int outputError = 0) {
+  if (outputError != 0) platform::RememberOutputError(outputError);
   platform::ShowNotice(kUnexpectedError, platform::NoticeIcon::kNone);
   return kResultFail;
 }
@@ -150,6 +153,7 @@ ResultCode Convert(const std::string& logFilePath, std::string& templatePath,
   int error = 0;
   std::optional<platform::OutputFile> csv = platform::OutputFile::OpenExclusive(csvPath, error);
   if (!csv) {
+    platform::RememberOutputError(error);
     platform::ShowNotice("Unable to open export file", platform::NoticeIcon::kStop);
     return kResultOpenFailed;
   }
@@ -165,19 +169,19 @@ ResultCode Convert(const std::string& logFilePath, std::string& templatePath,
   WriteHeaderReport(report, HeaderSectionsOf(exportTemplate.Sections()), reader.Log(), csvPath);
   AppendCrLf(text, report);
   conversion.AppendTitleLine(text, exportTemplate.Columns());
-  if (!csv->Write(text)) return UnexpectedError();
+  if (!csv->Write(text)) return UnexpectedError(csv->Error());
 
   for (int index = reader.FirstRecord(); index != -1; index = reader.NextRecord(index)) {
     if (cancel && cancel->IsSet()) break;
     text.clear();
     conversion.AppendRecordLine(text, reader);
-    if (!csv->Write(text)) return UnexpectedError();
+    if (!csv->Write(text)) return UnexpectedError(csv->Error());
     if (progress) {
       progress->SetPosition(index + 1);
       progress->Redraw();
     }
   }
-  if (!csv->Close()) return UnexpectedError();
+  if (!csv->Close()) return UnexpectedError(csv->Error());
   return kResultOk;
 }
 

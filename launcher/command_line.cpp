@@ -90,6 +90,11 @@ LauncherRequest ParseCommandLine(const std::vector<std::string>& arguments) {
   return request;
 }
 
+bool HasTemplateExtension(std::string_view name) {
+  const std::size_t dot = name.rfind('.');
+  return dot != std::string_view::npos && name.substr(dot + 1) == "bft";
+}
+
 std::string DestinationInDirectory(const std::string& outputDirectory, const std::string& source) {
   std::string destination = outputDirectory;
   if (destination.empty() || destination.back() != platform::kPathSeparator) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pelcon::launcher {
@@ -35,6 +36,9 @@ struct LauncherRequest {
 // switch, joined by single blanks and trimmed, so unquoted paths with blanks survive and a
 // switch-like text inside a path ("data-old/x.bin") is never cut.
 LauncherRequest ParseCommandLine(const std::vector<std::string>& arguments);
+
+// True when the text after the name's last "." is exactly "bft" (letter case counts).
+bool HasTemplateExtension(std::string_view name);
 
 // The usage text, four lines.
 extern const char* const kUsageText;

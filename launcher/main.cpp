@@ -9,127 +9,48 @@
 #include "component/ipelcon.hpp"
 #include "launcher/command_line.hpp"
 #include "launcher/exit_codes.hpp"
+#include "launcher/launcher_actions.hpp"
 #include "platform/component_activation.hpp"
-#include "platform/files.hpp"
-#include "platform/move_file.hpp"
 #include "platform/notifier.hpp"
-#include "platform/owned_bstr.hpp"
-#include "platform/path_kind.hpp"
 #include "platform/single_instance.hpp"
 
 namespace pelcon::launcher {
 namespace {
 
-constexpr const char* kCaption = "pelcon";
 constexpr const char* kLibraryName = "libTarvelPelcon.so";
 
-void ShowError(const std::string& text) {
-  platform::ShowNotice(text, platform::NoticeIcon::kStop, kCaption);
-}
-
-int Convert(IPelcon& component, const ConversionArguments& arguments) {
-  if (!platform::IsNonDirectoryFile(arguments.logFilePath)) {
-    ShowError("Invalid input bin file");
-    return kExitInvalidArguments;
+// Every message one line on stderr, "pelcon: <text>"; what was asked for on stdout.
+class TerminalOutput final : public LauncherOutput {
+ public:
+  void Error(const std::vector<std::string>& lines) override {
+    for (const std::string& line : lines)
+      platform::ShowNotice(line, platform::NoticeIcon::kStop, "pelcon");
   }
-  const bool templateGiven = arguments.templatePath && !arguments.templatePath->empty();
-  if (templateGiven && !platform::IsNonDirectoryFile(*arguments.templatePath)) {
-    ShowError("Invalid input template file");
+  void Information(std::string_view text) override {
+    std::fwrite(text.data(), 1, text.size(), stdout);
   }
-  const bool directoryGiven = arguments.outputDirectory.has_value();
-  const bool directoryValid = directoryGiven && platform::IsDirectory(*arguments.outputDirectory);
-  if (directoryGiven && !directoryValid) ShowError("Invalid input output directory");
-
-  const platform::OwnedBstr logFile(arguments.logFilePath);
-  const platform::OwnedBstr templateFile(templateGiven ? *arguments.templatePath : std::string());
-  const HRESULT result =
-      component.ConvertFile(logFile.get(), templateGiven ? templateFile.get() : nullptr);
-  if (result < 0) {
-    char text[64];
-    std::snprintf(text, sizeof text, "File conversion failed: %08X", static_cast<unsigned>(result));
-    ShowError(text);
-    return kExitConversionFailed;
-  }
-  if (!directoryGiven) return kExitSuccess;
-  if (!directoryValid) return kExitInvalidArguments;
-
-  const std::string source = arguments.logFilePath + ".csv";
-  const std::string destination = DestinationInDirectory(*arguments.outputDirectory, source);
-  int error = 0;
-  if (!platform::MoveFileWithoutReplacing(source, destination, error)) {
-    ShowError("Unable to move " + source + " to " + destination + ": " +
-              platform::FileErrorText(error));
-    return kExitNotMoved;
-  }
-  return kExitSuccess;
-}
-
-int EditTemplate(IPelcon& component, const std::string& path) {
-  const auto dot = path.find_last_of('.');
-  if (!platform::IsNonDirectoryFile(path) || dot == std::string::npos ||
-      path.substr(dot + 1) != "bft") {
-    ShowError("Nothing to do with \"" + path + "\"; pelcon -? shows the usage");
-    return kExitInvalidArguments;
-  }
-  const platform::OwnedBstr templateFile(path);
-  // A cancelled or failed edit has shown its own message; only a missing display counts here.
-  return component.ConfigureTemplate(templateFile.get()) == E_FAIL ? kExitNotAvailable
-                                                                   : kExitSuccess;
-}
-
-int Dispatch(IPelcon& component, const LauncherRequest& request) {
-  switch (request.action) {
-    case LauncherAction::kConvert:
-      return Convert(component, request.conversion);
-    case LauncherAction::kEditTemplate:
-      return EditTemplate(component, request.templateToEdit);
-    case LauncherAction::kBatchDialog:
-      // The component has said why when it could not open the dialog.
-      return component.UIConvertFiles() < 0 ? kExitNotAvailable : kExitSuccess;
-    default:
-      ShowError("Nothing to do; pelcon -? shows the usage");
-      return kExitInvalidArguments;
-  }
-}
-
-int Register(const LauncherRequest& request) {
-  const std::string library = request.library.empty()
-                                  ? platform::ExecutableDirectory() + "/" + kLibraryName
-                                  : request.library;
-  const bool registering = request.action == LauncherAction::kRegister;
-  std::string error;
-  const HRESULT result = platform::CallLibraryFunction(
-      library, registering ? "DllRegisterServer" : "DllUnregisterServer", error);
-  if (result < 0) {
-    char code[16];
-    std::snprintf(code, sizeof code, "%08X", static_cast<unsigned>(result));
-    ShowError(std::string(registering ? "Registration" : "Unregistration") + " of " + library +
-              " failed: " + (error.empty() ? code : error));
-    return kExitComponentMissing;
-  }
-  return kExitSuccess;
-}
+};
 
 int Run(const std::vector<std::string>& arguments) {
+  TerminalOutput output;
   const LauncherRequest request = ParseCommandLine(arguments);
-  if (request.action == LauncherAction::kUsage) {
-    std::fputs(kUsageText, stdout);
-    return kExitSuccess;
-  }
-  if (request.action == LauncherAction::kVersion) {
-    std::printf("Tarvel Pelcon %s\n", PELCON_VERSION);
-    return kExitSuccess;
-  }
-
+  if (const auto answered = AnswerWithoutComponent(request, output)) return *answered;
   if (request.action == LauncherAction::kRegister ||
       request.action == LauncherAction::kUnregister) {
-    return Register(request);
+    return RegisterLibrary(request, platform::ExecutableDirectory() + "/" + kLibraryName, output);
   }
 
   platform::SingleInstanceGuard guard;
-  if (!guard.Acquire("Tarvel Pelcon")) {
-    std::fputs("pelcon: another copy of Tarvel Pelcon is running\n", stderr);
-    return kExitAlreadyRunning;
+  switch (guard.Acquire("Tarvel Pelcon")) {
+    case platform::InstanceLock::kAcquired:
+      break;
+    case platform::InstanceLock::kHeldByAnother:
+      output.Error({"another copy of Tarvel Pelcon is running"});
+      return kExitAlreadyRunning;
+    case platform::InstanceLock::kUnavailable:
+      output.Error({"cannot take the lock that keeps a second copy out (" + guard.Problem() +
+                    "); going on without it"});
+      break;
   }
 
   IPelcon* component = nullptr;
@@ -137,11 +58,10 @@ int Run(const std::vector<std::string>& arguments) {
   if (platform::CreateInProcessInstance(kClsidCoPelconText, kClsidCoPelcon, kIidIPelcon,
                                         kLibraryName, reinterpret_cast<void**>(&component),
                                         error) < 0) {
-    platform::ShowNotice("Unable to load DLL", platform::NoticeIcon::kNone, kCaption);
-    std::fprintf(stderr, "pelcon: %s\n", error.c_str());
+    output.Error({"Unable to load DLL", error});
     return kExitComponentMissing;
   }
-  const int exitCode = Dispatch(*component, request);
+  const int exitCode = RunComponentRequest(*component, request, output);
   component->Release();
   return exitCode;
 }

@@ -4,18 +4,14 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "component/ipelcon.hpp"
-#include "launcher/command_line.hpp"
 #include "launcher/exit_codes.hpp"
+#include "launcher/launcher_actions.hpp"
 #include "launcher/windows_command_line.hpp"
 #include "platform/component_activation.hpp"
-#include "platform/move_file.hpp"
 #include "platform/notifier.hpp"
-#include "platform/owned_bstr.hpp"
-#include "platform/path_kind.hpp"
 #include "platform/single_instance.hpp"
 #include "platform/win32/system_text.hpp"
 
@@ -33,80 +29,35 @@ std::string ProgramName() {
   return name.empty() ? "Pelcon" : name;
 }
 
-class Launcher {
+// One message box for each message, its lines together.
+class MessageBoxOutput final : public LauncherOutput {
  public:
-  explicit Launcher(IPelcon& component) : component_(component), caption_(ProgramName()) {}
-
-  int Run(const std::string& commandLine) {
-    switch (ClassifyCommandLine(commandLine)) {
-      case WindowsLauncherAction::kBatchDialog:
-        component_.UIConvertFiles();
-        return kExitSuccess;
-      case WindowsLauncherAction::kUsage:
-        Show(kUsageText, platform::NoticeIcon::kInformation);
-        return kExitSuccess;
-      case WindowsLauncherAction::kConvert:
-        return Convert(CutConversionArguments(commandLine));
-      case WindowsLauncherAction::kEditTemplate:
-        return EditTemplate(FirstPlainArgument(commandLine));
-    }
-    return kExitInvalidArguments;
+  void Error(const std::vector<std::string>& lines) override {
+    std::string text;
+    for (const std::string& line : lines) text.append(text.empty() ? "" : "\n").append(line);
+    platform::ShowNotice(text, platform::NoticeIcon::kStop, caption_);
+  }
+  void Information(std::string_view text) override {
+    platform::ShowNotice(text, platform::NoticeIcon::kInformation, caption_);
   }
 
  private:
-  void Show(const std::string& text, platform::NoticeIcon icon) {
-    platform::ShowNotice(text, icon, caption_);
-  }
-
-  int Convert(const ConversionArguments& arguments) {
-    if (!platform::IsNonDirectoryFile(arguments.logFilePath)) {
-      Show("Invalid input bin file", platform::NoticeIcon::kStop);
-      return kExitInvalidArguments;
-    }
-    const bool templateGiven = arguments.templatePath && !arguments.templatePath->empty();
-    if (templateGiven && !platform::IsNonDirectoryFile(*arguments.templatePath))
-      Show("Invalid input template file", platform::NoticeIcon::kStop);
-    const bool directoryGiven = arguments.outputDirectory.has_value();
-    if (directoryGiven && !platform::IsDirectory(*arguments.outputDirectory))
-      Show("Invalid input output directory", platform::NoticeIcon::kStop);
-
-    const platform::OwnedBstr logFile(arguments.logFilePath);
-    const platform::OwnedBstr templateFile(templateGiven ? *arguments.templatePath : std::string());
-    const HRESULT result =
-        component_.ConvertFile(logFile.get(), templateGiven ? templateFile.get() : nullptr);
-    if (FAILED(result)) {
-      char text[64];
-      std::snprintf(text, sizeof text, "File conversion failed: %08lX",
-                    static_cast<unsigned long>(result));
-      Show(text, platform::NoticeIcon::kStop);
-      return kExitConversionFailed;
-    }
-    if (!directoryGiven) return kExitSuccess;
-    // A file of that name already in the directory stays, and so does the new one beside the log
-    // file; only the exit code tells.
-    const std::string source = arguments.logFilePath + ".csv";
-    int error = 0;
-    return platform::MoveFileWithoutReplacing(
-               source, DestinationInDirectory(*arguments.outputDirectory, source), error)
-               ? kExitSuccess
-               : kExitNotMoved;
-  }
-
-  int EditTemplate(const std::string& path) {
-    if (path.empty() || !platform::IsNonDirectoryFile(path) || !HasTemplateExtension(path))
-      return kExitInvalidArguments;
-    const platform::OwnedBstr templateFile(path);
-    component_.ConfigureTemplate(templateFile.get());
-    return kExitSuccess;
-  }
-
-  IPelcon& component_;
-  std::string caption_;
+  std::string caption_ = ProgramName();
 };
 
 int Run(const std::string& commandLine) {
+  MessageBoxOutput output;
+  const LauncherRequest request = ParseWindowsCommandLine(commandLine);
+  if (const auto answered = AnswerWithoutComponent(request, output)) return *answered;
+  if (request.action == LauncherAction::kRegister ||
+      request.action == LauncherAction::kUnregister) {
+    return RegisterLibrary(request, platform::ExecutableDirectory() + "\\" + kLibraryName, output);
+  }
+
+  // A lock that cannot be taken says nothing about other copies: go on without it.
   platform::SingleInstanceGuard guard;
-  if (!guard.Acquire("Tarvel Pelcon")) return kExitAlreadyRunning;
+  if (guard.Acquire("Tarvel Pelcon") == platform::InstanceLock::kHeldByAnother)
+    return kExitAlreadyRunning;
 
   const HRESULT initialised = ::CoInitialize(nullptr);
   IPelcon* component = nullptr;
@@ -117,7 +68,7 @@ int Run(const std::string& commandLine) {
                                                error))) {
     platform::ShowNotice("Unable to load DLL", platform::NoticeIcon::kNone, ProgramName());
   } else {
-    exitCode = Launcher(*component).Run(commandLine);
+    exitCode = RunComponentRequest(*component, request, output);
     component->Release();
   }
   if (SUCCEEDED(initialised)) ::CoUninitialize();

@@ -6,6 +6,7 @@
 #include "component/export_template.hpp"
 #include "component/server/module_lock.hpp"
 #include "component/template_operations.hpp"
+#include "platform/output_error_handover.hpp"
 #include "platform/wide_text.hpp"
 #include "ui/dialog_session.hpp"
 
@@ -81,12 +82,16 @@ HRESULT STDMETHODCALLTYPE CoPelcon::CreateTemplate(BSTR* pbstrPathFile) {
   });
 }
 
+// A failure to create or write the CSV file leaves the system's reason for the caller.
 HRESULT STDMETHODCALLTYPE CoPelcon::ConvertFile(BSTR bstrPathFile, BSTR bstrTemplatePathFile) {
-  return Guarded([&]() -> HRESULT {
+  platform::ForgetOutputError();
+  const HRESULT result = Guarded([&]() -> HRESULT {
     const std::string logFilePath = platform::WideToNarrow(bstrPathFile);
     std::string templatePath = platform::WideToNarrow(bstrTemplatePathFile);
     return ConvertLogFile(logFilePath, templatePath, nullptr, nullptr);
   });
+  platform::HandOverOutputError();
+  return result;
 }
 
 HRESULT STDMETHODCALLTYPE CoPelcon::UIConvertFiles() {

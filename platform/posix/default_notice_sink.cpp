@@ -2,20 +2,27 @@
 
 #include <cerrno>
 #include <string>
+#include <string_view>
 
 #include "platform/notifier.hpp"
 
 namespace pelcon::platform {
 namespace {
 
-// Outside a dialog there is nobody to click a box: a notice becomes one line on stderr, written
-// with one call so that lines of concurrent conversions do not interleave.
+// Outside a dialog there is nobody to click a box: a notice becomes one line on stderr in the
+// usual form "<program>: <text>", its line breaks made blanks, so every line of the process
+// reads alike and a script can take it line by line. The caption belongs to a window's title
+// bar and is not shown. The line is written with one call so that lines of concurrent
+// conversions do not interleave.
 class StderrSink final : public NoticeSink {
  public:
   void Show(const Notice& notice) override {
+    const std::string_view program = program_invocation_short_name;
     std::string line;
-    line.reserve(notice.caption.size() + notice.text.size() + 3);
-    line.append(notice.caption).append(": ").append(notice.text).push_back('\n');
+    line.reserve(program.size() + notice.text.size() + 3);
+    line.append(program).append(": ");
+    for (const char c : notice.text) line.push_back(c == '\n' || c == '\r' ? ' ' : c);
+    line.push_back('\n');
     std::string_view rest = line;
     while (!rest.empty()) {
       ssize_t written = ::write(STDERR_FILENO, rest.data(), rest.size());

@@ -4,15 +4,21 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <locale.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/decimal_comma_locales.hpp"
 #include "tests/support/log_file_builder.hpp"
 
 namespace pelcon {
@@ -51,7 +57,9 @@ class PelconProgram : public ::testing::Test {
 
   void TearDown() override { fs::remove_all(directory_); }
 
-  Outcome Run(const std::vector<std::string>& arguments) {
+  // Runs pelcon with the arguments; environment adds or replaces variables.
+  Outcome Run(const std::vector<std::string>& arguments,
+              const std::vector<std::pair<std::string, std::string>>& environment = {}) {
     const fs::path out = directory_ / "stdout.txt";
     const fs::path err = directory_ / "stderr.txt";
     const pid_t child = ::fork();
@@ -66,6 +74,7 @@ class PelconProgram : public ::testing::Test {
       for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         ::unsetenv(display);
       }
+      for (const auto& [name, value] : environment) ::setenv(name.c_str(), value.c_str(), 1);
       std::vector<char*> argv{const_cast<char*>(PELCON_PROGRAM)};
       for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -143,6 +152,10 @@ TEST_F(PelconProgram, AMissingOutputDirectoryLeavesTheFileBesideTheLogFile) {
       Run({"-f", logFile_, "-t", templateFile_, "-o", (directory_ / "absent").string()});
   EXPECT_EQ(outcome.exitCode, 2);
   EXPECT_NE(outcome.err.find("Invalid input output directory"), std::string::npos) << outcome.err;
+  EXPECT_NE(outcome.err.find("\npelcon: Converted into " + logFile_ +
+                             ".csv, beside the log file: the output directory does not exist\n"),
+            std::string::npos)
+      << outcome.err;
   EXPECT_TRUE(fs::exists(logFile_ + ".csv"));
 }
 
@@ -168,7 +181,7 @@ TEST_F(PelconProgram, WithoutADisplayTheDialogsFailClearlyInsteadOfCrashing) {
   // The message names the cause: no display, or a build without dialogs.
   const Outcome batch = Run({});
   EXPECT_EQ(batch.exitCode, 6);
-  EXPECT_NE(batch.err.find("Tarvel Pelcon: "), std::string::npos) << batch.err;
+  EXPECT_EQ(batch.err.rfind("pelcon: ", 0), 0u) << batch.err;
   EXPECT_NE(batch.err.find("dialogs"), std::string::npos) << batch.err;
 
   const Outcome edit = Run({templateFile_});
@@ -185,6 +198,92 @@ TEST_F(PelconProgram, ASecondCopyEndsWhileTheFirstHoldsTheGuard) {
   EXPECT_EQ(outcome.exitCode, 5);
   EXPECT_NE(outcome.err.find("another copy"), std::string::npos) << outcome.err;
   EXPECT_FALSE(fs::exists(logFile_ + ".csv"));
+}
+
+TEST_F(PelconProgram, TheVersionIsShown) {
+  const Outcome outcome = Run({"--version"});
+  EXPECT_EQ(outcome.exitCode, 0);
+  EXPECT_EQ(outcome.out, "Tarvel Pelcon 1.3.0.2\n");
+}
+
+// Each failure: the line scripts read, then one line that says what happened and what to do,
+// every line of stderr starting with "pelcon: ".
+TEST_F(PelconProgram, AFailedConversionSaysWhatHappenedAndWhatToDo) {
+  Outcome outcome = Run({"-f", logFile_});
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_EQ(outcome.err,
+            "pelcon: File conversion failed: 81000003\n"
+            "pelcon: No template: give one with -t, or choose a default template in the dialog\n");
+
+  const std::string damaged = (directory_ / "damaged.bin").string();
+  std::ofstream(damaged, std::ios::binary) << "not a log file";
+  outcome = Run({"-f", damaged, "-t", templateFile_});
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_EQ(outcome.err,
+            "pelcon: Unable to load file " + damaged +
+                "\n"
+                "pelcon: File conversion failed: 81000002\n"
+                "pelcon: The log file could not be read as a log file (damaged, cut short or of "
+                "another kind), or the template could not be read; the message above names the "
+                "file\n");
+
+  // The CSV file cannot be created: the system's reason.
+  fs::create_directories(logFile_ + ".csv");
+  outcome = Run({"-f", logFile_, "-t", templateFile_});
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_NE(outcome.err.find("\npelcon: File conversion failed: 81000002\npelcon: " + logFile_ +
+                             ".csv could not be created: Is a directory. "),
+            std::string::npos)
+      << outcome.err;
+}
+
+TEST_F(PelconProgram, AFullDiskNamesTheReasonAndTheFile) {
+  if (::geteuid() != 0) GTEST_SKIP() << "mounting a small file system needs root";
+  const fs::path full = directory_ / "full";
+  fs::create_directories(full);
+  // One page, taken up by the log file: the CSV file has no room.
+  ASSERT_LE(fs::file_size(logFile_), 4096u);
+  if (::mount("tmpfs", full.c_str(), "tmpfs", 0, "size=4k") != 0)
+    GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+  fs::copy_file(logFile_, full / "well.bin");
+  const std::string csv = (full / "well.bin.csv").string();
+  const Outcome outcome = Run({"-f", (full / "well.bin").string(), "-t", templateFile_});
+  ::umount2(full.c_str(), MNT_DETACH);
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_EQ(outcome.err,
+            "pelcon: An unexpected library error occurred. Please contact Tarvel Technical "
+            "Support.\n"
+            "pelcon: File conversion failed: 80004005\n"
+            "pelcon: Writing " +
+                csv +
+                " failed: No space left on device. The file may be incomplete: free space or fix "
+                "the cause, then convert again\n");
+}
+
+TEST_F(PelconProgram, EveryGoldenConversionIsTheSameUnderADecimalCommaLocale) {
+  const fs::path golden = fs::path(__FILE__).parent_path().parent_path() / "e2e" / "golden";
+  std::vector<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(golden)) {
+    if (entry.path().extension() != ".bin") continue;
+    names.push_back(entry.path().filename().string());
+    fs::copy_file(entry.path(), directory_ / names.back());
+  }
+  ASSERT_GE(names.size(), 10u);
+  for (const char* locale : test_support::kDecimalCommaLocales) {
+    const locale_t probe = ::newlocale(LC_ALL_MASK, locale, static_cast<locale_t>(0));
+    ASSERT_NE(probe, static_cast<locale_t>(0))
+        << "no locale " << locale << ": tools/setup-debian.sh makes it";
+    ::freelocale(probe);
+    for (const std::string& name : names) {
+      const Outcome outcome =
+          Run({"-f", (directory_ / name).string(), "-t", (golden / "all_columns.bft").string()},
+              {{"LC_ALL", locale}, {"PELCON_NOW", "2024-05-06 07:08:09"}});
+      EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+      EXPECT_EQ(Slurp(directory_ / (name + ".csv")), Slurp(golden / (name + ".csv")))
+          << name << " in " << locale;
+      fs::remove(directory_ / (name + ".csv"));
+    }
+  }
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <string>
+
 #include "tests/platform/notice_recorder.hpp"
 
 namespace pelcon::platform {
@@ -9,7 +12,16 @@ namespace {
 
 using pelcon::testing::NoticeRecorder;
 
-TEST(DefaultNoticeSink, WritesOneCaptionedLineOnStandardError) {
+// The program's name starts every line on stderr.
+std::string Line(const std::string& text) {
+#ifdef _WIN32
+  return text;
+#else
+  return std::string(program_invocation_short_name) + ": " + text + "\n";
+#endif
+}
+
+TEST(DefaultNoticeSink, WritesOneLineNamedAfterTheProgramOnStandardError) {
 #ifdef _WIN32
   GTEST_SKIP()
       << "Linux only: on Windows the default sink is a message box, which waits for a click";
@@ -18,7 +30,7 @@ TEST(DefaultNoticeSink, WritesOneCaptionedLineOnStandardError) {
   ShowNotice("Unable to load file\n/data/well.bin", NoticeIcon::kStop);
   ShowNotice("Usage", NoticeIcon::kNone, "Pelcon");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-            "Tarvel Pelcon: Unable to load file\n/data/well.bin\nPelcon: Usage\n");
+            Line("Unable to load file /data/well.bin") + Line("Usage"));
 }
 
 TEST(DefaultNoticeSink, AnswersQuestionsWithTheDefault) {
@@ -29,8 +41,7 @@ TEST(DefaultNoticeSink, AnswersQuestionsWithTheDefault) {
   ::testing::internal::CaptureStderr();
   EXPECT_TRUE(AskYesNo("Replace?", true));
   EXPECT_FALSE(AskYesNo("Replace?", false));
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-            "Tarvel Pelcon: Replace?\nTarvel Pelcon: Replace?\n");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), Line("Replace?") + Line("Replace?"));
 }
 
 TEST(NoticeSink, InstalledSinkReceivesNoticesUntilItsScopeEnds) {

@@ -2,71 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/launcher/command_line_table.hpp"
+
 namespace pelcon::launcher {
 namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(WindowsCommandLine, DispatchTestsRunInOrderOverTheWholeLine) {
-  EXPECT_EQ(ClassifyCommandLine(""), WindowsLauncherAction::kBatchDialog);
-  EXPECT_EQ(ClassifyCommandLine("  \t"), WindowsLauncherAction::kBatchDialog);
-  EXPECT_EQ(ClassifyCommandLine("?"), WindowsLauncherAction::kUsage);
-  // "?" wins over "-f", wherever it stands.
-  EXPECT_EQ(ClassifyCommandLine("-f C:\\data\\well.bin /?"), WindowsLauncherAction::kUsage);
-  EXPECT_EQ(ClassifyCommandLine("-t a.bft -f b.bin"), WindowsLauncherAction::kConvert);
-  // Plain substring search: "-f" inside a name counts as the switch.
-  EXPECT_EQ(ClassifyCommandLine("C:\\data-files\\level.bft"), WindowsLauncherAction::kConvert);
-  EXPECT_EQ(ClassifyCommandLine("C:\\T\\level.bft"), WindowsLauncherAction::kEditTemplate);
-  EXPECT_EQ(ClassifyCommandLine("-o C:\\Out"), WindowsLauncherAction::kEditTemplate);
-}
-
-TEST(WindowsCommandLine, CutsAllThreeValuesInAnyOrder) {
-  ConversionArguments a =
-      CutConversionArguments("-f C:\\data\\well.bin -t C:\\T\\level.bft -o C:\\Out");
-  EXPECT_EQ(a.logFilePath, "C:\\data\\well.bin");
-  EXPECT_EQ(a.templatePath, "C:\\T\\level.bft");
-  EXPECT_EQ(a.outputDirectory, "C:\\Out");
-
-  a = CutConversionArguments("-o C:\\Out -f a.bin -t b.bft");
-  EXPECT_EQ(a.logFilePath, "a.bin");
-  EXPECT_EQ(a.templatePath, "b.bft");
-  EXPECT_EQ(a.outputDirectory, "C:\\Out");
-}
-
-TEST(WindowsCommandLine, OnlyASwitchAheadEndsAValue) {
-  // The template switch first: the log file path runs to the end, the template path to "-f".
-  ConversionArguments a = CutConversionArguments("-t x.bft -f y.bin");
-  EXPECT_EQ(a.logFilePath, "y.bin");
-  EXPECT_EQ(a.templatePath, "x.bft");
-  EXPECT_EQ(a.outputDirectory, std::nullopt);
-
-  a = CutConversionArguments("-t b.bft -o C:\\Out -f a.bin");
-  EXPECT_EQ(a.logFilePath, "a.bin");
-  EXPECT_EQ(a.templatePath, "b.bft");
-  EXPECT_EQ(a.outputDirectory, "C:\\Out");
-
-  // Only the first occurrence of each switch is looked for; a repeated "-f" is text.
-  EXPECT_EQ(CutConversionArguments("-f a.bin -f b.bin").logFilePath, "a.bin -f b.bin");
-}
-
-TEST(WindowsCommandLine, ASwitchInsideANameCutsThere) {
-  // "-o" of "data-old" ends the log file path and starts an output directory.
-  const ConversionArguments a = CutConversionArguments("-f C:\\data-old\\well.bin");
-  EXPECT_EQ(a.logFilePath, "C:\\data");
-  EXPECT_EQ(a.outputDirectory, "ld\\well.bin");
-  EXPECT_EQ(a.templatePath, std::nullopt);
-}
-
-TEST(WindowsCommandLine, ValuesAreTrimmedButKeepTheirQuotationMarks) {
-  ConversionArguments a = CutConversionArguments("-f  \"C:\\My Data\\well.bin\"  -o\tC:\\Out\\  ");
-  EXPECT_EQ(a.logFilePath, "\"C:\\My Data\\well.bin\"");
-  EXPECT_EQ(a.outputDirectory, "C:\\Out\\");
-
-  // A switch without a value is present and empty; the template then is the default one.
-  a = CutConversionArguments("-f x.bin -t");
-  EXPECT_EQ(a.logFilePath, "x.bin");
-  EXPECT_EQ(a.templatePath, "");
-  EXPECT_EQ(CutConversionArguments("-f").logFilePath, "");
+TEST(WindowsCommandLine, PelconExeReadsEveryLineAsPelconDoes) {
+  for (const table::Row& row : table::kRows) {
+    SCOPED_TRACE(row.commandLine);
+    table::ExpectRequest(row, ParseWindowsCommandLine(row.commandLine));
+  }
 }
 
 TEST(WindowsCommandLine, SplitsLikeTheCRuntime) {
@@ -84,9 +31,7 @@ TEST(WindowsCommandLine, SplitsLikeTheCRuntime) {
   EXPECT_EQ(SplitCommandLine("  "), Strings{});
 }
 
-TEST(WindowsCommandLine, TemplateToEditIsTheFirstPlainArgument) {
-  EXPECT_EQ(FirstPlainArgument("-x /y \"C:\\T\\a b.bft\" z.bft"), "C:\\T\\a b.bft");
-  EXPECT_EQ(FirstPlainArgument("-x /y"), "");
+TEST(WindowsCommandLine, OnlyATemplateNamedInLowerCaseIsOpened) {
   EXPECT_TRUE(HasTemplateExtension("C:\\T\\level.bft"));
   EXPECT_TRUE(HasTemplateExtension(".bft"));
   // The comparison counts letter case, and only the text after the last dot.

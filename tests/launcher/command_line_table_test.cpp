@@ -1,0 +1,17 @@
+#include <gtest/gtest.h>
+
+#include "launcher/command_line.hpp"
+#include "tests/launcher/command_line_table.hpp"
+
+namespace pelcon::launcher {
+namespace {
+
+TEST(CommandLineTable, PelconReadsEveryLineAsPelconExeDoes) {
+  for (const table::Row& row : table::kRows) {
+    SCOPED_TRACE(row.commandLine);
+    table::ExpectRequest(row, ParseCommandLine(row.arguments));
+  }
+}
+
+}  // namespace
+}  // namespace pelcon::launcher
