@@ -25,6 +25,7 @@
 
 #include "component/column_name_table.hpp"
 #include "component/conversion_driver.hpp"
+#include "datalib/number_text.hpp"
 #include "tests/support/log_file_builder.hpp"
 
 extern char** environ;
@@ -87,7 +88,7 @@ int ConvertOnce(const std::string& logPath, std::string templatePath) {
   const auto start = std::chrono::steady_clock::now();
   const pelcon::ResultCode result = pelcon::ConvertLogFile(logPath, templatePath, nullptr, nullptr);
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-  std::printf("%.3f\n", seconds.count());
+  std::printf("%s\n", pelcon::FormatFixed(seconds.count(), 3).c_str());
   return result == pelcon::kResultOk ? 0 : 1;
 }
 
@@ -127,7 +128,7 @@ bool Measure(const char* self, const std::string& logPath, const std::string& te
       length <= 0) {
     return false;
   }
-  out.seconds = std::strtod(text, nullptr);
+  out.seconds = pelcon::ReadFloating(text);
   auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec * 1e-6; };
   out.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
   out.peakKilobytes = usage.ru_maxrss;

@@ -85,7 +85,7 @@ double ReadFloating(std::string_view text) {
     negative = text[i] == '-';
     ++i;
   }
-  // from_chars takes no sign of its own here, so "+-1" and "--1" read as 0 as with strtod.
+  // from_chars takes no sign of its own here, so "+-1" and "--1" read as 0 as in the C library.
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) return 0.0;
   const char* first = text.data() + i;
   const char* last = text.data() + text.size();

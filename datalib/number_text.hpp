@@ -18,7 +18,7 @@ std::uint32_t ReadInteger(std::string_view text);
 
 // Floating-point reading: leading white space, optional sign, digits with an optional point and
 // exponent, "inf"/"nan"; text that does not start a number reads as 0. Overflow gives an
-// infinity, underflow 0, as strtod does.
+// infinity, underflow 0, as the C library's reading does.
 double ReadFloating(std::string_view text);
 
 // "%.*g" with precision 15, exponent with a sign and at least three digits ("1e+020", "0.1").

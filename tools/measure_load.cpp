@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "datalib/number_text.hpp"
 #include "logfile/log_loader.hpp"
 #include "tests/support/echo_formulas.hpp"
 
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "measure_load: %s\n", result.detail.c_str());
     return 1;
   }
-  std::printf("%zu rows of %d bytes, %zu values each, start %.6f\n", log.RowCount(),
-              log.RecordSize(), log.ChannelCodeList().size(), log.StartTime());
+  std::printf("%zu rows of %d bytes, %zu values each, start %s\n", log.RowCount(), log.RecordSize(),
+              log.ChannelCodeList().size(), pelcon::FormatFixed(log.StartTime(), 6).c_str());
   return 0;
 }
