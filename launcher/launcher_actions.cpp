@@ -69,21 +69,6 @@ int EditTemplate(IPelcon& component, const std::string& path, LauncherOutput& ou
                                                                    : kExitSuccess;
 }
 
-}  // namespace
-
-std::optional<int> AnswerWithoutComponent(const LauncherRequest& request, LauncherOutput& output) {
-  switch (request.action) {
-    case LauncherAction::kUsage:
-      output.Information(kUsageText);
-      return kExitSuccess;
-    case LauncherAction::kVersion:
-      output.Information("Tarvel Pelcon " PELCON_VERSION "\n");
-      return kExitSuccess;
-    default:
-      return std::nullopt;
-  }
-}
-
 int RegisterLibrary(const LauncherRequest& request, const std::string& defaultLibrary,
                     LauncherOutput& output) {
   const std::string library = request.library.empty() ? defaultLibrary : request.library;
@@ -99,6 +84,26 @@ int RegisterLibrary(const LauncherRequest& request, const std::string& defaultLi
     return kExitComponentMissing;
   }
   return kExitSuccess;
+}
+
+}  // namespace
+
+std::optional<int> AnswerWithoutComponent(const LauncherRequest& request,
+                                          const std::string& defaultLibrary,
+                                          LauncherOutput& output) {
+  switch (request.action) {
+    case LauncherAction::kUsage:
+      output.Information(kUsageText);
+      return kExitSuccess;
+    case LauncherAction::kVersion:
+      output.Information("Tarvel Pelcon " PELCON_VERSION "\n");
+      return kExitSuccess;
+    case LauncherAction::kRegister:
+    case LauncherAction::kUnregister:
+      return RegisterLibrary(request, defaultLibrary, output);
+    default:
+      return std::nullopt;
+  }
 }
 
 int RunComponentRequest(IPelcon& component, const LauncherRequest& request,

@@ -12,13 +12,12 @@ namespace pelcon::launcher {
 // What both launchers do with a request, so that the same request gives the same exit code and
 // the same messages on both platforms. Each returns the exit code.
 
-// The usage text and the version, which need no component; nothing for other requests.
-std::optional<int> AnswerWithoutComponent(const LauncherRequest& request, LauncherOutput& output);
-
-// --register and --unregister: calls the library's registration entry point (the one beside the
-// program, named defaultLibrary, unless the request names another).
-int RegisterLibrary(const LauncherRequest& request, const std::string& defaultLibrary,
-                    LauncherOutput& output);
+// What needs no component: the usage text, the version, and --register/--unregister, which call
+// the library's registration entry point (the library beside the program, defaultLibrary, unless
+// the request names another). Nothing for other requests.
+std::optional<int> AnswerWithoutComponent(const LauncherRequest& request,
+                                          const std::string& defaultLibrary,
+                                          LauncherOutput& output);
 
 // A conversion, a template to edit, the batch dialog, or nothing to do.
 int RunComponentRequest(IPelcon& component, const LauncherRequest& request, LauncherOutput& output);

@@ -34,11 +34,8 @@ class TerminalOutput final : public LauncherOutput {
 int Run(const std::vector<std::string>& arguments) {
   TerminalOutput output;
   const LauncherRequest request = ParseCommandLine(arguments);
-  if (const auto answered = AnswerWithoutComponent(request, output)) return *answered;
-  if (request.action == LauncherAction::kRegister ||
-      request.action == LauncherAction::kUnregister) {
-    return RegisterLibrary(request, platform::ExecutableDirectory() + "/" + kLibraryName, output);
-  }
+  const std::string library = platform::ExecutableDirectory() + "/" + kLibraryName;
+  if (const auto answered = AnswerWithoutComponent(request, library, output)) return *answered;
 
   platform::SingleInstanceGuard guard;
   switch (guard.Acquire("Tarvel Pelcon")) {

@@ -48,11 +48,8 @@ class MessageBoxOutput final : public LauncherOutput {
 int Run(const std::string& commandLine) {
   MessageBoxOutput output;
   const LauncherRequest request = ParseWindowsCommandLine(commandLine);
-  if (const auto answered = AnswerWithoutComponent(request, output)) return *answered;
-  if (request.action == LauncherAction::kRegister ||
-      request.action == LauncherAction::kUnregister) {
-    return RegisterLibrary(request, platform::ExecutableDirectory() + "\\" + kLibraryName, output);
-  }
+  const std::string library = platform::ExecutableDirectory() + "\\" + kLibraryName;
+  if (const auto answered = AnswerWithoutComponent(request, library, output)) return *answered;
 
   // A lock that cannot be taken says nothing about other copies: go on without it.
   platform::SingleInstanceGuard guard;

@@ -261,7 +261,7 @@ TEST_F(PelconProgram, AFullDiskNamesTheReasonAndTheFile) {
 }
 
 TEST_F(PelconProgram, EveryGoldenConversionIsTheSameUnderADecimalCommaLocale) {
-  const fs::path golden = fs::path(__FILE__).parent_path().parent_path() / "e2e" / "golden";
+  const fs::path golden = PELCON_GOLDEN_DIRECTORY;
   std::vector<std::string> names;
   for (const fs::directory_entry& entry : fs::directory_iterator(golden)) {
     if (entry.path().extension() != ".bin") continue;
