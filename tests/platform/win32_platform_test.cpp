@@ -88,8 +88,8 @@ TEST(WindowsSingleInstance, SecondHolderOfTheNameIsRefused) {
   const std::string name = "Tarvel Pelcon test " + std::to_string(::GetCurrentProcessId());
   SingleInstanceGuard first;
   SingleInstanceGuard second;
-  EXPECT_TRUE(first.Acquire(name));
-  EXPECT_FALSE(second.Acquire(name));
+  EXPECT_EQ(first.Acquire(name), InstanceLock::kAcquired);
+  EXPECT_EQ(second.Acquire(name), InstanceLock::kHeldByAnother);
 }
 
 TEST(WindowsModules, PathsOfTheProgramAndItsDirectory) {
