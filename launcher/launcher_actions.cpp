@@ -42,9 +42,8 @@ int Convert(IPelcon& component, const ConversionArguments& arguments, LauncherOu
   }
   if (!directoryGiven) return kExitSuccess;
   if (!directoryValid) {
-    output.Error({"Converted into " + csv +
-                  ", beside the log file: the output directory does not "
-                  "exist"});
+    output.Error(
+        {"Converted into " + csv + ", beside the log file: the output directory does not exist"});
     return kExitInvalidArguments;
   }
 

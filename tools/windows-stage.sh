@@ -14,8 +14,8 @@ jobs=${PELCON_JOBS:-2}
 
 # The test programs that run under Wine (e2e: the golden conversions through the driver).
 unit_tests=(datalib platform logfile attributes calibration values derived component launcher ui e2e)
-# What the 32-bit build compiles: everything the component and the launcher are made of (32-bit
-# programs cannot run under this machine's Wine).
+# What the 32-bit build compiles: everything the component and the launcher are made of. It is
+# compiled only, never run: this machine's Wine starts 64-bit programs only.
 x86_targets=(pelcon_platform pelcon_datalib pelcon_logfile pelcon_values pelcon_component
   pelcon_ui_logic pelcon_launcher_cli)
 
@@ -55,6 +55,7 @@ cmake --build --preset windows-x64 -j "$jobs" --target "${unit_tests[@]/%/_tests
 echo "== Building for 32-bit Windows"
 cmake --preset windows-x86 >/dev/null
 cmake --build --preset windows-x86 -j "$jobs" --target "${x86_targets[@]}" "${programs[@]}"
+echo "== 32-bit build compiled; it is not run (Wine here starts 64-bit programs only)"
 echo "== Builds done in $((SECONDS - started)) s"
 
 # Debian's wine64 package keeps its loader out of PATH unless the wine package is there too.
@@ -122,7 +123,7 @@ check_programs() {
 
   # Every golden case, at the golden tests' fixed "now", must come out byte for byte as on Linux.
   local golden=tests/e2e/golden case name cases=0
-  mkdir -p "$work/out"
+  mkdir -p "$work/out" "$work/out-de"
   cp "$golden"/*.bin "$golden/all_columns.bft" "$work/"
   for case in "$golden"/*.bin; do
     name=$(basename "$case")
@@ -132,26 +133,41 @@ check_programs() {
     cases=$((cases + 1))
   done
   echo "golden cases converted identically: $cases"
+  # A user locale with a decimal comma changes no byte.
+  for case in "$golden"/*.bin; do
+    name=$(basename "$case")
+    LC_ALL=de_DE.UTF-8 PELCON_NOW="2024-05-06 07:08:09" \
+      pelcon -f "$w\\$name" -t "$w\\all_columns.bft" -o "$w\\out-de"
+    [ "$status" -eq 0 ] || fail "$name under de_DE: exit code $status, notices: $notices"
+    cmp -s "$work/out-de/$name.csv" "$case.csv" || fail "$name.csv differs under de_DE"
+  done
 
   # The launcher's own messages, with its program name as caption.
   local one
   one=$(basename "$(ls "$golden"/*.bin | head -n 1)")
   pelcon "?"
   expect_notice "information	Pelcon: Useage:"
+  pelcon --version
+  expect_notice "information	Pelcon: Tarvel Pelcon 1.3.0.2"
+  [ "$status" -eq 0 ] || fail "--version exits with $status"
   pelcon -f "$w\\missing.bin"
   expect_notice "stop	Pelcon: Invalid input bin file"
   [ "$status" -ne 0 ] || fail "a missing log file exits with 0"
   pelcon -f "$w\\$one" -t "$w\\missing.bft"
   expect_notice "stop	Pelcon: Invalid input template file"
   expect_notice "stop	Pelcon: File conversion failed: 81000003"
+  expect_notice "The template does not exist: give an existing one with -t, or leave -t out to use the default template chosen in the dialog"
+  [ "$status" -eq 1 ] || fail "a failed conversion exits with $status"
   rm -f "$work/$one.csv"
   pelcon -f "$w\\$one" -t "$w\\all_columns.bft" -o "$w\\no-such-folder"
   expect_notice "stop	Pelcon: Invalid input output directory"
+  expect_notice "stop	Pelcon: Converted into $w\\$one.csv, beside the log file: the output directory does not exist"
+  [ "$status" -eq 2 ] || fail "a missing output directory exits with $status, as pelcon does 2"
   [ -f "$work/$one.csv" ] || fail "the CSV file should stay beside the log file"
-  # The destination exists: nothing is replaced and nothing is said.
+  # The destination exists: nothing is replaced, and the message says so.
   pelcon -f "$w\\$one" -t "$w\\all_columns.bft" -o "$w\\out"
-  [ -z "$notices" ] || fail "a move onto an existing file showed: $notices"
-  [ "$status" -ne 0 ] || fail "a move onto an existing file exits with 0"
+  grep -qF "stop	Pelcon: Unable to move" <<<"$notices" || fail "a failed move showed: $notices"
+  [ "$status" -eq 3 ] || fail "a move onto an existing file exits with $status"
   cmp -s "$work/out/$one.csv" "$golden/$one.csv" || fail "the existing file was replaced"
 
   # The switches may come in any order, and a trailing backslash on the folder changes nothing.
@@ -160,26 +176,29 @@ check_programs() {
   [ "$status" -eq 0 ] && [ -f "$work/out2/$one.csv" ] || fail "-t before -f: $status, $notices"
   pelcon -f "$w\\$one" -t "$w\\all_columns.bft" -o "$w\\out3\\"
   [ "$status" -eq 0 ] && [ -f "$work/out3/$one.csv" ] || fail "trailing backslash: $notices"
-  # Switches are found by substring search, so "-o" inside "data-old" ends the log file path.
-  mkdir -p "$work/data-old"
+  # A switch counts only after white space, so "-o" inside "data-old" is part of the path; a
+  # quoted path loses its quotation marks.
+  mkdir -p "$work/data-old" "$work/my output"
   cp "$work/$one" "$work/data-old/"
   pelcon -f "$w\\data-old\\$one" -t "$w\\all_columns.bft"
-  expect_notice "stop	Pelcon: Invalid input bin file"
-  # Quotation marks stay part of the cut path, so a quoted log file path is not found.
-  pelcon -f "\"$w\\$one\"" -t "$w\\all_columns.bft"
-  expect_notice "stop	Pelcon: Invalid input bin file"
+  [ "$status" -eq 0 ] && [ -f "$work/data-old/$one.csv" ] || fail "data-old: $status, $notices"
+  rm -f "$work/$one.csv"
+  # (Wine puts an argument with a blank in quotation marks, as a Windows shell does.)
+  pelcon -f "$w\\$one" -t "$w\\all_columns.bft" -o "$w\\my output"
+  [ "$status" -eq 0 ] && [ -f "$work/my output/$one.csv" ] || fail "quoted paths: $status, $notices"
   # An empty "-t" means the default template, and there is none in a fresh registry.
   pelcon -f "$w\\$one" -t
   expect_notice "stop	Pelcon: File conversion failed: 81000003"
   grep -qF "Invalid input template file" <<<"$notices" && fail "an empty -t was taken as a path"
-  # A template named in capitals is not opened: the program ends at once, silently, with the
-  # exit code for nothing to do (a window would keep it running until the timeout).
+  # A template named in capitals is not opened: the program ends at once with the exit code for
+  # nothing to do and says so (a window would keep it running until the timeout).
   cp "$work/all_columns.bft" "$work/LEVEL.BFT"
   : >"$PELCON_NOTICE_LOG"
   status=0
   timeout 120 "$wine" "$bin/Pelcon.exe" "$w\\LEVEL.BFT" || status=$?
   [ "$status" -eq 2 ] || fail "a .BFT template ended with $status instead of 2"
-  [ -z "$(cat "$PELCON_NOTICE_LOG")" ] || fail "a .BFT template showed: $(cat "$PELCON_NOTICE_LOG")"
+  grep -qF "Nothing to do with" "$PELCON_NOTICE_LOG" ||
+    fail "a .BFT template showed: $(cat "$PELCON_NOTICE_LOG")"
 
   "$wine" regsvr32 /u /s "$bin/TarvelPelcon.dll" || fail "regsvr32 /u TarvelPelcon.dll"
   "$wine" reg query "HKCR\\CLSID\\$clsid" >/dev/null 2>&1 && fail "class key left behind"
@@ -241,4 +260,5 @@ if [ ${#failed[@]} -gt 0 ]; then
   echo "Windows stage failed: ${failed[*]}" >&2
   exit 1
 fi
-echo "Windows stage passed: ${#unit_tests[@]} unit test programs${programs:+, the program checks}"
+echo "Windows stage passed: ${#unit_tests[@]} unit test programs${programs:+, the program checks}" \
+  "under 64-bit Wine; the 32-bit build was compiled and not run"
