@@ -24,6 +24,8 @@ function(pelcon_test_folder area label)
   endif()
   add_executable(${area}_tests ${sources})
   target_link_libraries(${area}_tests PRIVATE ${ARG_DEPENDS} GTest::gtest_main)
+  # Where the tests find their data files; __FILE__ is no help when ccache makes paths relative.
+  target_compile_definitions(${area}_tests PRIVATE PELCON_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${area}_tests
     PROPERTIES LABELS ${label}
     ENVIRONMENT "PELCON_SOURCE_DIR=${PROJECT_SOURCE_DIR}"

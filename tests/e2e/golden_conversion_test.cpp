@@ -30,7 +30,7 @@ using test_support::Family;
 using test_support::LogFileDescription;
 
 const std::filesystem::path kGoldenDirectory =
-    std::filesystem::path(__FILE__).parent_path() / "golden";
+    std::filesystem::path(PELCON_SOURCE_DIR) / "tests" / "e2e" / "golden";
 
 // The report's "generated" line and every Event record stored without its seconds read this.
 constexpr const char* kNow = "2024-05-06 07:08:09";

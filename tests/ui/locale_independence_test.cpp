@@ -23,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kGoldenDirectory = fs::path(__FILE__).parent_path().parent_path() / "e2e" / "golden";
+const fs::path kGoldenDirectory = fs::path(PELCON_SOURCE_DIR) / "tests" / "e2e" / "golden";
 
 // Restores the "C" locale whatever the test does.
 class ScopedLocale {
