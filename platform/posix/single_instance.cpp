@@ -33,7 +33,10 @@ int OpenLockFolder(std::string& problem) {
       return -1;
     }
   }
-  const int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  // The runtime folder is the system's; a folder of our own in the temporary folder must not be a
+  // link someone else left there.
+  const int handle =
+      ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (runtime ? 0 : O_NOFOLLOW));
   if (handle < 0) {
     problem = folder + ": " + FileErrorText(errno);
     return -1;
