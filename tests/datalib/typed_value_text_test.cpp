@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "datalib/number_text.hpp"
+#include "datalib/significant_digits.hpp"
+#include "tests/support/decimal_comma_locales.hpp"
 
 namespace pelcon {
 namespace {
@@ -73,13 +75,24 @@ TEST(NumberText, ReadingFloatingPoint) {
                    2.71828182845905);
 }
 
-TEST(NumberText, DoubleTextIgnoresTheCLocale) {
+TEST(NumberText, NumbersIgnoreTheCLocale) {
   // A program that switched the C locale (Qt does) still writes and reads a point.
   const char* previous = std::setlocale(LC_NUMERIC, nullptr);
   const std::string saved = previous ? previous : "C";
-  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no de_DE locale";
-  EXPECT_EQ(FormatDouble(1.5), "1.5");
-  EXPECT_EQ(ReadFloating("1.5"), 1.5);
+  for (const char* locale : test_support::kDecimalCommaLocales) {
+    if (std::setlocale(LC_NUMERIC, locale) == nullptr) {
+#ifdef _WIN32
+      GTEST_SKIP() << "this Windows has no locale " << locale;
+#else
+      FAIL() << "no locale " << locale << ": tools/setup-debian.sh makes it";
+#endif
+    }
+    EXPECT_EQ(FormatDouble(1.5), "1.5");
+    EXPECT_EQ(ReadFloating("1.5"), 1.5);
+    EXPECT_EQ(FormatFixed(755.0, 6), "755.000000");
+    EXPECT_EQ(FormatScientific(4.5, 1), "4.5e+00");
+    EXPECT_EQ(FormatSignificant(4.5, 2), "4.5");
+  }
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
