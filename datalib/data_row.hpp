@@ -1,8 +1,9 @@
 #pragma once
 
-// One data record of a log file: its time, its raw 16-bit readings, and, only while the record is
-// the current one, its COOKED, BASE and USER values. Names resolve to slots through the row's
-// owner, which keeps one name table and one presence flag per slot for each stage.
+// One data record of a log file as the formulas read it: its time, its raw 16-bit readings, and,
+// only while the record is the current one, its COOKED, BASE and USER values. The log file keeps
+// its records packed and makes such a row of one when asked. Names resolve to slots through the
+// row's owner, which keeps one name table and one presence flag per slot for each stage.
 
 #include <array>
 #include <cstdint>
@@ -62,11 +63,10 @@ class DataRow {
   std::uint16_t RawAt(int slot) const { return raw_[static_cast<std::size_t>(slot)]; }
   void SetRawAt(int slot, std::uint16_t value) { raw_[static_cast<std::size_t>(slot)] = value; }
 
-  // Takes the time and the raw readings of another row of the same file, not its stages: a
-  // reader of its own computes a record's stages in such a copy.
-  void CopyReadingsFrom(const DataRow& other) {
-    timestamp_ = other.timestamp_;
-    raw_ = other.raw_;
+  // Raw readings 0 and time 0; the stages stay.
+  void ClearReadings() {
+    raw_.fill(0);
+    timestamp_ = 0.0;
   }
 
   // The computed stages exist only while the owner holds the row current: it hands the storage

@@ -33,11 +33,16 @@ void FillStage(const StageNameTable& table, std::array<double, N>& values, doubl
 
 }  // namespace
 
-LogFile::LogFile(const StageFormulas& formulas) : formulas_(&formulas) {}
+LogFile::LogFile(const StageFormulas& formulas)
+    : formulas_(&formulas), current_(*this), unstaged_(*this) {}
 
 void LogFile::Reset() {
-  rows_.clear();
-  rows_.shrink_to_fit();
+  times_.clear();
+  times_.shrink_to_fit();
+  readings_.clear();
+  readings_.shrink_to_fit();
+  readingSlots_.clear();
+  current_.Reset();
   blocks_ = LogBlocks{};
   blockTypes_.clear();
   shortBlock86_ = false;
@@ -156,20 +161,39 @@ int LogFile::MissingBlock() const {
   return 0;
 }
 
+void LogFile::CopyRecord(std::size_t index, DataRow& row) const {
+  row.ClearReadings();
+  if (index >= times_.size()) return;
+  row.SetTimestamp(times_[index]);
+  const std::size_t count = readingSlots_.size();
+  const std::uint16_t* readings = readings_.data() + index * count;
+  for (std::size_t j = 0; j < count; ++j) row.SetRawAt(readingSlots_[j], readings[j]);
+}
+
+const DataRow& LogFile::Row(std::size_t index) const {
+  if (current_.IsComputed() && currentIndex_ == index) return current_;
+  CopyRecord(index, unstaged_);
+  return unstaged_;
+}
+
 const DataRow* LogFile::FetchRow(std::size_t index) {
-  if (index >= rows_.size()) return nullptr;
-  DataRow& row = rows_[index];
-  if (row.IsComputed()) return nullptr;
+  if (index >= times_.size()) return nullptr;
+  if (current_.IsComputed()) {
+    if (currentIndex_ == index) return nullptr;
+    spareStages_ = current_.DetachStages();
+  }
   std::unique_ptr<DataRowStages> stages =
       spareStages_ ? std::move(spareStages_) : std::make_unique<DataRowStages>();
-  row.AttachStages(std::move(stages));
-  ComputeStages(row, *row.Stages());
-  return &row;
+  CopyRecord(index, current_);
+  current_.AttachStages(std::move(stages));
+  currentIndex_ = index;
+  ComputeStages(current_, *current_.Stages());
+  return &current_;
 }
 
 void LogFile::ReleaseRow(std::size_t index) {
-  if (index >= rows_.size() || !rows_[index].IsComputed()) return;
-  spareStages_ = rows_[index].DetachStages();
+  if (!current_.IsComputed() || currentIndex_ != index) return;
+  spareStages_ = current_.DetachStages();
 }
 
 void LogFile::ComputeStagesOf(DataRow& copy) const {

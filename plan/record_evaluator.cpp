@@ -49,7 +49,7 @@ RecordEvaluator::~RecordEvaluator() = default;
 bool RecordEvaluator::Select(std::size_t record) {
   selected_ = false;
   if (record >= plan_.RecordCount()) return false;
-  row_.CopyReadingsFrom(plan_.Log().Row(record));
+  plan_.Log().CopyRecord(record, row_);
   plan_.Log().ComputeStagesOf(row_);
   std::fill(nodeStates_.begin(), nodeStates_.end(), NodeState::kUnknown);
   selected_ = true;
