@@ -56,13 +56,18 @@ class CsvLines {
  public:
   CsvLines(const ExportTemplate& exportTemplate, const ConversionPlan& plan)
       : separator_(exportTemplate.Separator()), emptyFieldText_(exportTemplate.EmptyFieldText()) {
+    // A number never holds a separator made of other characters, nor a quote or a line end.
+    const bool numbersArePlain =
+        separator_.find_first_of(ValueFormat::kPlainNumberCharacters) == std::string_view::npos;
+    AppendCell(emptyCell_, {});
     for (std::size_t k = 0; k < plan.Columns().size(); ++k) {
       const ColumnProgram& program = plan.Programs()[k];
+      plainCells_.push_back(numbersArePlain && program.format.PrintsPlainNumbers());
       std::optional<std::string>& cell = fixedCells_.emplace_back();
       if (program.source == ColumnProgram::Source::kFixed) {
         AppendCell(cell.emplace(), program.fixedText);
       } else if (!plan.Columns()[k].supplied) {
-        AppendCell(cell.emplace(), {});
+        cell = emptyCell_;
       }
     }
   }
@@ -82,6 +87,12 @@ class CsvLines {
       if (k > 0) out.append(separator_);
       if (fixedCells_[k]) {
         out.append(*fixedCells_[k]);
+        continue;
+      }
+      if (plainCells_[k]) {
+        const std::size_t start = out.size();
+        evaluator.AppendCellText(k, out);
+        if (out.size() == start) out.append(emptyCell_);
         continue;
       }
       cell.clear();
@@ -109,7 +120,9 @@ class CsvLines {
 
   std::string_view separator_;
   std::string emptyFieldText_;
+  std::string emptyCell_;
   std::vector<std::optional<std::string>> fixedCells_;
+  std::vector<bool> plainCells_;  // cells that go to the line as they are printed
 };
 
 unsigned HeaderSectionsOf(const TemplateSections& sections) {

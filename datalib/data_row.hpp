@@ -38,6 +38,14 @@ struct DataRowStages {
   std::array<double, kUserSlotCount> user{};
 };
 
+// The slots of each computed stage a reader needs; a stage is computed only where it is needed.
+// USER values read BASE values, so a reader that needs a USER slot gets every BASE slot too.
+struct StageSelection {
+  std::array<bool, kCookedSlotCount> cooked{};
+  std::array<bool, kBaseSlotCount> base{};
+  std::array<bool, kUserSlotCount> user{};
+};
+
 class DataRow {
  public:
   explicit DataRow(DataRowOwner& owner) : owner_(&owner) {}

@@ -1,5 +1,6 @@
 #include "logfile/log_file.hpp"
 
+#include <algorithm>
 #include <limits>
 
 namespace pelcon {
@@ -17,11 +18,13 @@ double ValueOrNaN(const std::optional<double>& value) {
   return value ? *value : std::numeric_limits<double>::quiet_NaN();
 }
 
-// One value per slot: 0 for a value the file lacks, the row time for the timestamp slot.
+// One value per slot: 0 for a value the file lacks, the row time for the timestamp slot. Only the
+// selected slots when a selection is given.
 template <std::size_t N, typename Formula>
 void FillStage(const StageNameTable& table, std::array<double, N>& values, double timestamp,
-               Formula formula) {
+               Formula formula, const std::array<bool, N>* selected = nullptr) {
   for (int slot = 0; slot < table.Size() && static_cast<std::size_t>(slot) < N; ++slot) {
+    if (selected && !(*selected)[static_cast<std::size_t>(slot)]) continue;
     const int code = table.CodeOf(slot);
     double value = 0.0;
     if (table.PresenceOf(slot) != 0) {
@@ -196,20 +199,29 @@ void LogFile::ReleaseRow(std::size_t index) {
   spareStages_ = current_.DetachStages();
 }
 
-void LogFile::ComputeStagesOf(DataRow& copy) const {
-  if (DataRowStages* stages = copy.Stages()) ComputeStages(copy, *stages);
+void LogFile::ComputeStagesOf(DataRow& copy, const StageSelection& selection) const {
+  if (DataRowStages* stages = copy.Stages()) ComputeStages(copy, *stages, &selection);
 }
 
-void LogFile::ComputeStages(DataRow& row, DataRowStages& stages) const {
+void LogFile::ComputeStages(DataRow& row, DataRowStages& stages,
+                            const StageSelection* selection) const {
   double timestamp = 0.0;
   row.GetTimestamp(timestamp);
-  // Stages run in this order because USER reads BASE.
-  FillStage(tables_.Table(ValueStage::kCooked), stages.cooked, timestamp,
-            [&](int code) { return formulas_->Cooked(*this, row, code); });
-  FillStage(tables_.Table(ValueStage::kBase), stages.base, timestamp,
-            [&](int code) { return formulas_->Base(*this, row, code); });
-  FillStage(tables_.Table(ValueStage::kUser), stages.user, timestamp,
-            [&](int code) { return formulas_->User(*this, row, code); });
+  // Stages run in this order because USER reads BASE, all of it.
+  const bool allBase =
+      selection == nullptr || std::ranges::find(selection->user, true) != selection->user.end();
+  FillStage(
+      tables_.Table(ValueStage::kCooked), stages.cooked, timestamp,
+      [&](int code) { return formulas_->Cooked(*this, row, code); },
+      selection ? &selection->cooked : nullptr);
+  FillStage(
+      tables_.Table(ValueStage::kBase), stages.base, timestamp,
+      [&](int code) { return formulas_->Base(*this, row, code); },
+      allBase ? nullptr : &selection->base);
+  FillStage(
+      tables_.Table(ValueStage::kUser), stages.user, timestamp,
+      [&](int code) { return formulas_->User(*this, row, code); },
+      selection ? &selection->user : nullptr);
 }
 
 int LogFile::StageSlotOf(ValueStage stage, std::string_view name) const {

@@ -81,10 +81,10 @@ class LogFile final : public DataRowOwner {
   const DataRow* FetchRow(std::size_t index);
   // Discards the computed values of a row fetched before.
   void ReleaseRow(std::size_t index);
-  // Computes the stages of a row that is not one of the file's own (a copy of a record, with
-  // stage storage attached) without touching the file: readers on several threads may do so at
-  // once.
-  void ComputeStagesOf(DataRow& copy) const;
+  // Computes the selected stage values of a row that is not one of the file's own (a copy of a
+  // record, with stage storage attached) without touching the file: readers on several threads
+  // may do so at once. Slots that are not selected keep what they held.
+  void ComputeStagesOf(DataRow& copy, const StageSelection& selection) const;
 
   // DataRowOwner
   int StageSlotOf(ValueStage stage, std::string_view name) const override;
@@ -99,7 +99,9 @@ class LogFile final : public DataRowOwner {
   int MissingBlock() const;
 
   std::span<std::uint8_t> MutableBlock(int type);
-  void ComputeStages(DataRow& row, DataRowStages& stages) const;
+  // Every stage value, or only the selected ones.
+  void ComputeStages(DataRow& row, DataRowStages& stages,
+                     const StageSelection* selection = nullptr) const;
 
   const StageFormulas* formulas_;
   LogBlocks blocks_{};

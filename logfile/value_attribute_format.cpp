@@ -131,6 +131,10 @@ void ValueFormat::AppendDateTime(double julian, std::string& out) {
   }
 }
 
+bool ValueFormat::PrintsPlainNumbers() const {
+  return kind_ == Kind::kDateTime || (kind_ == Kind::kNumber && prefix_.empty() && suffix_.empty());
+}
+
 int ValueFormat::FixedDecimals() const {
   if (kind_ != Kind::kNumber || digits_ > 0) return -1;
   return precision_ < 0 ? 6 : precision_;

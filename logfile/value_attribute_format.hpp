@@ -31,6 +31,10 @@ class ValueFormat {
   void AppendNumber(double value, std::string& out) const;
 
   bool IsDateTime() const { return kind_ == Kind::kDateTime; }
+  // Whether every text it prints is made of kPlainNumberCharacters only: a number or a date-time
+  // with no literal text around it.
+  bool PrintsPlainNumbers() const;
+  static constexpr std::string_view kPlainNumberCharacters = "0123456789-. /:";
   // Digits after the point of a number printed with a fixed format; -1 for any other format.
   int FixedDecimals() const;
   // More than 0 when a number is printed with that many significant digits.

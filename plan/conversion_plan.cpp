@@ -63,6 +63,27 @@ void ResolveValue(ValueDictionary& dictionary, std::string_view name, DerivedNod
   }
 }
 
+void SelectStage(const RecordSlot& record, StageSelection& selection) {
+  if (record.kind != RecordSlot::Kind::kStage || record.slot < 0) return;
+  const auto slot = static_cast<std::size_t>(record.slot);
+  const auto select = [slot](auto& slots) {
+    if (slot < slots.size()) slots[slot] = true;
+  };
+  switch (record.stage) {
+    case ValueStage::kCooked:
+      select(selection.cooked);
+      break;
+    case ValueStage::kBase:
+      select(selection.base);
+      break;
+    case ValueStage::kUser:
+      select(selection.user);
+      break;
+    case ValueStage::kRaw:
+      break;
+  }
+}
+
 }  // namespace
 
 ConversionPlan::ConversionPlan(const LogFile& log, std::span<const PlanColumnRequest> columns)
@@ -95,6 +116,14 @@ ConversionPlan::ConversionPlan(const LogFile& log, std::span<const PlanColumnReq
       }
     }
     column.supplied = program.source != Source::kNothing;
+  }
+  for (const ColumnProgram& program : programs_) {
+    if (program.source == Source::kRecord) SelectStage(program.record, neededStages_);
+  }
+  for (const DerivedNode& node : derived_.Nodes()) {
+    for (const DerivedOrigin& origin : node.origins) {
+      if (origin.kind == DerivedOrigin::Kind::kRecord) SelectStage(origin.record, neededStages_);
+    }
   }
   // The vector is complete: its texts stay where they are.
   for (ColumnProgram& program : programs_) {

@@ -61,12 +61,15 @@ class ConversionPlan {
   std::span<const ColumnProgram> Programs() const { return programs_; }
   // The derived values the columns need, with the derived values they are computed from.
   const std::vector<DerivedNode>& DerivedValueNodes() const { return derived_.Nodes(); }
+  // The stage values the columns read, directly or through derived values.
+  const StageSelection& NeededStages() const { return neededStages_; }
 
  private:
   const LogFile* log_;
   std::vector<PlanColumn> columns_;
   std::vector<ColumnProgram> programs_;
   DerivedNodes derived_;
+  StageSelection neededStages_;
 };
 
 }  // namespace pelcon

@@ -37,11 +37,10 @@ ExactProduct Multiply(double a, double b) {
   return {product, error};
 }
 
-// The 15 significant digits of a positive value as an integer, with the value's scale, rounded
-// half to even on the exact binary value as the text conversion rounds; false when the fast
-// arithmetic cannot tell.
-bool SignificantDigits(double magnitude, int& exponent, double& digits) {
-  exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+// The 15 significant digits of a positive value as an integer, for a value whose decimal exponent
+// is `exponent`, rounded half to even on the exact binary value as the text conversion rounds;
+// false when the fast arithmetic cannot tell.
+bool SignificantDigits(double magnitude, int exponent, double& digits) {
   const int shift = 14 - exponent;  // digits = magnitude * 10^shift, rounded
   double scaled = 0.0;
   int errorSign = 0;  // the sign of the exact value minus scaled
@@ -69,7 +68,18 @@ bool SignificantDigits(double magnitude, int& exponent, double& digits) {
   } else {
     digits = std::fmod(whole, 2.0) == 0 ? whole : whole + 1;  // a true tie
   }
-  // A wrong guess of the exponent shows as a digit too few or too many.
+  return true;
+}
+
+// The decimal exponent of a positive finite value (floor of its log10) and its 15 digits, from the
+// binary exponent: floor(e2 log10 2) is the decimal exponent or one less.
+bool DecimalDigits(double magnitude, int& exponent, double& digits) {
+  exponent = (std::ilogb(magnitude) * 78913) >> 18;
+  if (!SignificantDigits(magnitude, exponent, digits)) return false;
+  if (digits > 10 * kFifteenDigits) {
+    ++exponent;
+    if (!SignificantDigits(magnitude, exponent, digits)) return false;
+  }
   return digits >= kFifteenDigits && digits <= 10 * kFifteenDigits;
 }
 
@@ -82,7 +92,7 @@ double RoundAsPrinted(double value) {
   if (std::isfinite(value)) {
     int exponent = 0;
     double digits = 0.0;
-    if (SignificantDigits(magnitude, exponent, digits)) {
+    if (DecimalDigits(magnitude, exponent, digits)) {
       // One operation on two exact operands: the double nearest the decimal, as a reader of the
       // text gets it.
       const int shift = 14 - exponent;

@@ -50,7 +50,7 @@ bool RecordEvaluator::Select(std::size_t record) {
   selected_ = false;
   if (record >= plan_.RecordCount()) return false;
   plan_.Log().CopyRecord(record, row_);
-  plan_.Log().ComputeStagesOf(row_);
+  plan_.Log().ComputeStagesOf(row_, plan_.NeededStages());
   std::fill(nodeStates_.begin(), nodeStates_.end(), NodeState::kUnknown);
   selected_ = true;
   return true;
