@@ -58,6 +58,9 @@ class ConversionPlan {
   const LogFile& Log() const { return *log_; }
   std::size_t RecordCount() const;
   std::span<const PlanColumn> Columns() const { return columns_; }
+  // Whether some column shows a derived value that is computed record by record.
+  bool HasDerivedColumns() const { return !derived_.empty(); }
+  // How each column is evaluated: for the plan's evaluators and writers, not a stable interface.
   std::span<const ColumnProgram> Programs() const { return programs_; }
   // The derived values the columns need, with the derived values they are computed from.
   const std::vector<DerivedNode>& DerivedValueNodes() const { return derived_.Nodes(); }
