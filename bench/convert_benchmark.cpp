@@ -1,26 +1,34 @@
-// Converts whole builder-made log files with a template of all 54 columns and prints records per
-// second, cells per second and the peak memory of the conversion. Each conversion runs in a
-// child process of its own, so that its peak memory is not mixed with the builder's.
+// Converts whole builder-made log files and prints, in one run on one machine: the time and the
+// cell rate of each conversion, its peak memory, and the time of a bare baseline that formats the
+// same number of cells with snprintf("%.3f") into a buffer and writes it (the practical limit).
+// Each conversion and each baseline runs in a child process of its own, so that its peak memory
+// is not mixed with the builder's. PELCON_THREADS sets the workers of a conversion.
 //
-//   convert_benchmark [directory]          a Vorta file of 100,000 records, a Lodax file of
-//                                          1,000,000 records, and two smaller sizes of each
+//   convert_benchmark [directory]          a Vorta sonde of 100,000 records with all 54 columns
+//                                          on one worker and on all, and a Lodax level logger of
+//                                          1,000,000 records with all columns and with four
 //   convert_benchmark --convert <log file> <template>     one conversion (used by the above)
-//   convert_benchmark --profile-input <directory>         writes a Vorta file of 20,000 records
-//                                          and the template, and keeps them: the input to run
-//                                          --convert under a profiler
+//   convert_benchmark --baseline <cells> <columns> <csv>   the baseline (used by the above)
+//   convert_benchmark --profile-input <directory>         writes a Vorta file of 20,000 records,
+//                                          a Lodax file of 100,000 and the templates, and keeps
+//                                          them: the input to run --convert under a profiler
 
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 #include "component/column_name_table.hpp"
@@ -74,14 +82,52 @@ LogFileDescription Lodax(int records) {
   return d;
 }
 
-std::string AllColumnsTemplate() {
+// A template of the columns with every header section.
+std::string TemplateOf(const std::vector<std::string_view>& columns) {
   std::string text = ",\n-----\n";
-  for (const pelcon::ColumnName& column : pelcon::ColumnNameTable()) {
-    text.append(column.displayName).push_back('\n');
-  }
+  for (const std::string_view column : columns) text.append(column).push_back('\n');
   return text +
          "Header General Info Enabled\nHeader Device Info Enabled\n"
          "Header Test Info Enabled\nHeader Test Def Enabled\n";
+}
+
+std::vector<std::string_view> AllColumns() {
+  std::vector<std::string_view> columns;
+  for (const pelcon::ColumnName& column : pelcon::ColumnNameTable()) {
+    columns.push_back(column.displayName);
+  }
+  return columns;
+}
+
+// What a level logger's user typically exports.
+const std::vector<std::string_view> kLevelColumns{"Time - Time Stamp", "Level/Depth (ft)",
+                                                  "Pressure (PSI)", "Temperature (C)"};
+
+// The same number of cells as a conversion, each a reading printed with "%.3f", joined into lines
+// and written in blocks of 64 KiB.
+int BaselineOnce(long cells, long columns, const std::string& csvPath) {
+  const auto start = std::chrono::steady_clock::now();
+  std::FILE* out = std::fopen(csvPath.c_str(), "wb");
+  if (out == nullptr) return 1;
+  std::string buffer;
+  buffer.reserve(1 << 17);
+  char cell[64];
+  bool good = true;
+  for (long i = 0; i < cells; ++i) {
+    const double value = 1000.0 * std::sin(static_cast<double>(i) * 0.001) + 0.0625 * (i % 89);
+    const int length = std::snprintf(cell, sizeof cell, "%.3f", value);
+    buffer.append(cell, static_cast<std::size_t>(length));
+    buffer.append((i + 1) % columns == 0 ? "\r\n" : ",");
+    if (buffer.size() >= (1 << 16)) {
+      good = good && std::fwrite(buffer.data(), 1, buffer.size(), out) == buffer.size();
+      buffer.clear();
+    }
+  }
+  good = good && std::fwrite(buffer.data(), 1, buffer.size(), out) == buffer.size();
+  good = std::fclose(out) == 0 && good;
+  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  std::printf("%.3f\n", seconds.count());
+  return good ? 0 : 1;
 }
 
 int ConvertOnce(const std::string& logPath, std::string templatePath) {
@@ -99,18 +145,16 @@ struct Measurement {
 };
 
 // Runs one conversion in a child process; its peak resident size comes from the kernel.
-bool Measure(const char* self, const std::string& logPath, const std::string& templatePath,
-             Measurement& out) {
+bool Measure(const char* self, std::vector<std::string> arguments, Measurement& out) {
   int pipeEnds[2];
   if (pipe(pipeEnds) != 0) return false;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-  std::string convert = "--convert";
-  std::vector<char*> argv{const_cast<char*>(self), convert.data(),
-                          const_cast<char*>(logPath.c_str()),
-                          const_cast<char*>(templatePath.c_str()), nullptr};
+  std::vector<char*> argv{const_cast<char*>(self)};
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
   pid_t child = 0;
   const int spawned = posix_spawn(&child, self, &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
@@ -135,42 +179,66 @@ bool Measure(const char* self, const std::string& logPath, const std::string& te
   return true;
 }
 
-bool Run(const char* self, const std::filesystem::path& directory, const std::string& name,
-         const LogFileDescription& description, const std::string& templatePath) {
-  const std::string logPath = (directory / (name + ".bin")).string();
-  if (!pelcon::test_support::WriteFile(logPath, pelcon::test_support::Build(description))) {
-    std::fprintf(stderr, "cannot write %s\n", logPath.c_str());
-    return false;
+void Report(const std::string& name, double records, double cells, const Measurement& m,
+            const Measurement& baseline) {
+  // Wall time of the conversion alone, and the CPU time of the child (all its threads, loading
+  // the program and the log file included): on a shared machine the wall time counts the waits
+  // for the other processes too, and only the wall time shows what more workers gain.
+  std::printf(
+      "%-28s %8.0f records %6.2f s wall %6.2f s cpu %10.0f cells/s wall %10.0f cells/s cpu "
+      "%6.1f MB peak | baseline %5.2f s wall %5.2f s cpu, ratio %.2f wall %.2f cpu\n",
+      name.c_str(), records, m.seconds, m.cpuSeconds, cells / m.seconds, cells / m.cpuSeconds,
+      static_cast<double>(m.peakKilobytes) / 1024.0, baseline.seconds, baseline.cpuSeconds,
+      m.seconds / baseline.seconds, m.cpuSeconds / baseline.cpuSeconds);
+  std::fflush(stdout);
+}
+
+// Converts the file with the template on the given number of workers ("" for all), with the
+// baseline of the same number of cells.
+bool Run(const char* self, const std::string& name, const std::string& logPath, double records,
+         const std::string& templatePath, std::size_t columns, const char* workers) {
+  if (*workers != '\0') {
+    setenv("PELCON_THREADS", workers, 1);
+  } else {
+    unsetenv("PELCON_THREADS");
   }
   Measurement m;
-  if (!Measure(self, logPath, templatePath, m)) {
+  if (!Measure(self, {"--convert", logPath, templatePath}, m)) {
     std::fprintf(stderr, "the conversion of %s failed\n", logPath.c_str());
     return false;
   }
-  const double records = static_cast<double>(description.records.size());
-  const double cells = records * static_cast<double>(pelcon::ColumnNameTable().size());
-  const auto logBytes = std::filesystem::file_size(logPath);
-  const auto csvBytes = std::filesystem::file_size(logPath + ".csv");
-  // Rates per CPU second of the child: on a shared machine the wall time counts the waits too.
-  std::printf(
-      "%-14s %8.0f records %7.2f s wall %7.2f s cpu %9.0f records/s %10.0f cells/s %7.1f MB peak "
-      "(log %.1f MB, csv %.1f MB)\n",
-      name.c_str(), records, m.seconds, m.cpuSeconds, records / m.cpuSeconds, cells / m.cpuSeconds,
-      static_cast<double>(m.peakKilobytes) / 1024.0, static_cast<double>(logBytes) / 1048576.0,
-      static_cast<double>(csvBytes) / 1048576.0);
-  std::fflush(stdout);
-  std::filesystem::remove(logPath);
+  const double cells = records * static_cast<double>(columns);
+  Measurement baseline;
+  const std::string baselinePath = logPath + ".baseline.csv";
+  if (!Measure(self,
+               {"--baseline", std::to_string(static_cast<long>(cells)), std::to_string(columns),
+                baselinePath},
+               baseline)) {
+    std::fprintf(stderr, "the baseline failed\n");
+    return false;
+  }
+  Report(name, records, cells, m, baseline);
   std::filesystem::remove(logPath + ".csv");
+  std::filesystem::remove(baselinePath);
   return true;
 }
 
-bool WriteProfileInput(const std::filesystem::path& directory, const std::string& templatePath) {
-  const std::string logPath = (directory / "vorta_20000.bin").string();
-  if (!pelcon::test_support::WriteFile(logPath, pelcon::test_support::Build(Vorta(20000)))) {
-    std::fprintf(stderr, "cannot write %s\n", logPath.c_str());
-    return false;
+bool WriteLog(const std::string& logPath, const LogFileDescription& description) {
+  if (pelcon::test_support::WriteFile(logPath, pelcon::test_support::Build(description))) {
+    return true;
   }
-  std::printf("convert_benchmark --convert %s %s\n", logPath.c_str(), templatePath.c_str());
+  std::fprintf(stderr, "cannot write %s\n", logPath.c_str());
+  return false;
+}
+
+bool WriteProfileInput(const std::filesystem::path& directory, const std::string& allPath,
+                       const std::string& levelPath) {
+  const std::string vortaPath = (directory / "vorta_20000.bin").string();
+  const std::string lodaxPath = (directory / "lodax_100000.bin").string();
+  if (!WriteLog(vortaPath, Vorta(20000)) || !WriteLog(lodaxPath, Lodax(100000))) return false;
+  std::printf("convert_benchmark --convert %s %s\n", vortaPath.c_str(), allPath.c_str());
+  std::printf("convert_benchmark --convert %s %s\n", lodaxPath.c_str(), allPath.c_str());
+  std::printf("convert_benchmark --convert %s %s\n", lodaxPath.c_str(), levelPath.c_str());
   return true;
 }
 
@@ -178,6 +246,9 @@ bool WriteProfileInput(const std::filesystem::path& directory, const std::string
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--convert") return ConvertOnce(argv[2], argv[3]);
+  if (argc == 5 && std::string(argv[1]) == "--baseline") {
+    return BaselineOnce(std::atol(argv[2]), std::max(1L, std::atol(argv[3])), argv[4]);
+  }
   const bool profileInput = argc == 3 && std::string(argv[1]) == "--profile-input";
   if (argc > 2 && !profileInput) {
     std::fprintf(stderr,
@@ -190,20 +261,37 @@ int main(int argc, char** argv) {
   // Reproducible report lines and Event times.
   setenv("PELCON_NOW", "2024-05-06 07:08:09", 1);
   const std::string self = std::filesystem::canonical("/proc/self/exe").string();
-  const std::string templatePath = (directory / "convert_benchmark.bft").string();
-  std::ofstream(templatePath, std::ios::binary) << AllColumnsTemplate();
-  if (profileInput) return WriteProfileInput(directory, templatePath) ? 0 : 1;
+  const std::vector<std::string_view> all = AllColumns();
+  const std::string allPath = (directory / "convert_benchmark.bft").string();
+  const std::string levelPath = (directory / "convert_benchmark_level.bft").string();
+  std::ofstream(allPath, std::ios::binary) << TemplateOf(all);
+  std::ofstream(levelPath, std::ios::binary) << TemplateOf(kLevelColumns);
+  if (profileInput) return WriteProfileInput(directory, allPath, levelPath) ? 0 : 1;
 
-  std::printf("all %zu columns, every header section\n", pelcon::ColumnNameTable().size());
+  std::printf("every header section; %u hardware threads\n", std::thread::hardware_concurrency());
   bool good = true;
-  for (int records : {10000, 100000}) {
-    good = good && Run(self.c_str(), directory, "vorta_" + std::to_string(records), Vorta(records),
-                       templatePath);
+  const std::string vortaPath = (directory / "vorta_100000.bin").string();
+  if (WriteLog(vortaPath, Vorta(100000))) {
+    good = Run(self.c_str(), "sonde, 54 columns, 1 thread", vortaPath, 100000, allPath, all.size(),
+               "1") &&
+           Run(self.c_str(), "sonde, 54 columns, all", vortaPath, 100000, allPath, all.size(), "");
+    std::filesystem::remove(vortaPath);
+  } else {
+    good = false;
   }
-  for (int records : {100000, 1000000}) {
-    good = good && Run(self.c_str(), directory, "lodax_" + std::to_string(records), Lodax(records),
-                       templatePath);
+  const std::string lodaxPath = (directory / "lodax_1000000.bin").string();
+  if (good && WriteLog(lodaxPath, Lodax(1000000))) {
+    good =
+        Run(self.c_str(), "level, 54 columns, 1 thread", lodaxPath, 1000000, allPath, all.size(),
+            "1") &&
+        Run(self.c_str(), "level, 54 columns, all", lodaxPath, 1000000, allPath, all.size(), "") &&
+        Run(self.c_str(), "level, 4 columns, 1 thread", lodaxPath, 1000000, levelPath,
+            kLevelColumns.size(), "1");
+    std::filesystem::remove(lodaxPath);
+  } else {
+    good = false;
   }
-  std::filesystem::remove(templatePath);
+  std::filesystem::remove(allPath);
+  std::filesystem::remove(levelPath);
   return good ? 0 : 1;
 }

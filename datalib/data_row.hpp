@@ -1,8 +1,9 @@
 #pragma once
 
-// One data record of a log file: its time, its raw 16-bit readings, and, only while the record is
-// the current one, its COOKED, BASE and USER values. Names resolve to slots through the row's
-// owner, which keeps one name table and one presence flag per slot for each stage.
+// One data record of a log file as the formulas read it: its time, its raw 16-bit readings, and,
+// only while the record is the current one, its COOKED, BASE and USER values. The log file keeps
+// its records packed and makes such a row of one when asked. Names resolve to slots through the
+// row's owner, which keeps one name table and one presence flag per slot for each stage.
 
 #include <array>
 #include <cstdint>
@@ -37,6 +38,14 @@ struct DataRowStages {
   std::array<double, kUserSlotCount> user{};
 };
 
+// The slots of each computed stage a reader needs; a stage is computed only where it is needed.
+// USER values read BASE values, so a reader that needs a USER slot gets every BASE slot too.
+struct StageSelection {
+  std::array<bool, kCookedSlotCount> cooked{};
+  std::array<bool, kBaseSlotCount> base{};
+  std::array<bool, kUserSlotCount> user{};
+};
+
 class DataRow {
  public:
   explicit DataRow(DataRowOwner& owner) : owner_(&owner) {}
@@ -61,6 +70,12 @@ class DataRow {
   // Slot access for the loader, which resolves each record position's slot once per file.
   std::uint16_t RawAt(int slot) const { return raw_[static_cast<std::size_t>(slot)]; }
   void SetRawAt(int slot, std::uint16_t value) { raw_[static_cast<std::size_t>(slot)] = value; }
+
+  // Raw readings 0 and time 0; the stages stay.
+  void ClearReadings() {
+    raw_.fill(0);
+    timestamp_ = 0.0;
+  }
 
   // The computed stages exist only while the owner holds the row current: it hands the storage
   // in (the flag is then set) and takes it back (the flag is cleared).

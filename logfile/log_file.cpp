@@ -1,5 +1,6 @@
 #include "logfile/log_file.hpp"
 
+#include <algorithm>
 #include <limits>
 
 namespace pelcon {
@@ -17,11 +18,13 @@ double ValueOrNaN(const std::optional<double>& value) {
   return value ? *value : std::numeric_limits<double>::quiet_NaN();
 }
 
-// One value per slot: 0 for a value the file lacks, the row time for the timestamp slot.
+// One value per slot: 0 for a value the file lacks, the row time for the timestamp slot. Only the
+// selected slots when a selection is given.
 template <std::size_t N, typename Formula>
 void FillStage(const StageNameTable& table, std::array<double, N>& values, double timestamp,
-               Formula formula) {
+               Formula formula, const std::array<bool, N>* selected = nullptr) {
   for (int slot = 0; slot < table.Size() && static_cast<std::size_t>(slot) < N; ++slot) {
+    if (selected && !(*selected)[static_cast<std::size_t>(slot)]) continue;
     const int code = table.CodeOf(slot);
     double value = 0.0;
     if (table.PresenceOf(slot) != 0) {
@@ -33,11 +36,16 @@ void FillStage(const StageNameTable& table, std::array<double, N>& values, doubl
 
 }  // namespace
 
-LogFile::LogFile(const StageFormulas& formulas) : formulas_(&formulas) {}
+LogFile::LogFile(const StageFormulas& formulas)
+    : formulas_(&formulas), current_(*this), unstaged_(*this) {}
 
 void LogFile::Reset() {
-  rows_.clear();
-  rows_.shrink_to_fit();
+  times_.clear();
+  times_.shrink_to_fit();
+  readings_.clear();
+  readings_.shrink_to_fit();
+  readingSlots_.clear();
+  current_.Reset();
   blocks_ = LogBlocks{};
   blockTypes_.clear();
   shortBlock86_ = false;
@@ -156,32 +164,64 @@ int LogFile::MissingBlock() const {
   return 0;
 }
 
+void LogFile::CopyRecord(std::size_t index, DataRow& row) const {
+  row.ClearReadings();
+  if (index >= times_.size()) return;
+  row.SetTimestamp(times_[index]);
+  const std::size_t count = readingSlots_.size();
+  const std::uint16_t* readings = readings_.data() + index * count;
+  for (std::size_t j = 0; j < count; ++j) row.SetRawAt(readingSlots_[j], readings[j]);
+}
+
+const DataRow& LogFile::Row(std::size_t index) const {
+  if (current_.IsComputed() && currentIndex_ == index) return current_;
+  CopyRecord(index, unstaged_);
+  return unstaged_;
+}
+
 const DataRow* LogFile::FetchRow(std::size_t index) {
-  if (index >= rows_.size()) return nullptr;
-  DataRow& row = rows_[index];
-  if (row.IsComputed()) return nullptr;
+  if (index >= times_.size()) return nullptr;
+  if (current_.IsComputed()) {
+    if (currentIndex_ == index) return nullptr;
+    spareStages_ = current_.DetachStages();
+  }
   std::unique_ptr<DataRowStages> stages =
       spareStages_ ? std::move(spareStages_) : std::make_unique<DataRowStages>();
-  row.AttachStages(std::move(stages));
-  ComputeStages(row, *row.Stages());
-  return &row;
+  CopyRecord(index, current_);
+  current_.AttachStages(std::move(stages));
+  currentIndex_ = index;
+  ComputeStages(current_, *current_.Stages());
+  return &current_;
 }
 
 void LogFile::ReleaseRow(std::size_t index) {
-  if (index >= rows_.size() || !rows_[index].IsComputed()) return;
-  spareStages_ = rows_[index].DetachStages();
+  if (!current_.IsComputed() || currentIndex_ != index) return;
+  spareStages_ = current_.DetachStages();
 }
 
-void LogFile::ComputeStages(DataRow& row, DataRowStages& stages) const {
+void LogFile::ComputeStagesOf(DataRow& copy, const StageSelection& selection) const {
+  if (DataRowStages* stages = copy.Stages()) ComputeStages(copy, *stages, &selection);
+}
+
+void LogFile::ComputeStages(DataRow& row, DataRowStages& stages,
+                            const StageSelection* selection) const {
   double timestamp = 0.0;
   row.GetTimestamp(timestamp);
-  // Stages run in this order because USER reads BASE.
-  FillStage(tables_.Table(ValueStage::kCooked), stages.cooked, timestamp,
-            [&](int code) { return formulas_->Cooked(*this, row, code); });
-  FillStage(tables_.Table(ValueStage::kBase), stages.base, timestamp,
-            [&](int code) { return formulas_->Base(*this, row, code); });
-  FillStage(tables_.Table(ValueStage::kUser), stages.user, timestamp,
-            [&](int code) { return formulas_->User(*this, row, code); });
+  // Stages run in this order because USER reads BASE, all of it.
+  const bool allBase =
+      selection == nullptr || std::ranges::find(selection->user, true) != selection->user.end();
+  FillStage(
+      tables_.Table(ValueStage::kCooked), stages.cooked, timestamp,
+      [&](int code) { return formulas_->Cooked(*this, row, code); },
+      selection ? &selection->cooked : nullptr);
+  FillStage(
+      tables_.Table(ValueStage::kBase), stages.base, timestamp,
+      [&](int code) { return formulas_->Base(*this, row, code); },
+      allBase ? nullptr : &selection->base);
+  FillStage(
+      tables_.Table(ValueStage::kUser), stages.user, timestamp,
+      [&](int code) { return formulas_->User(*this, row, code); },
+      selection ? &selection->user : nullptr);
 }
 
 int LogFile::StageSlotOf(ValueStage stage, std::string_view name) const {

@@ -67,14 +67,24 @@ class LogFile final : public DataRowOwner {
   // blocks its family needs.
   bool IsValid() const { return headerComplete_ && (vorta_ || lodax_) && MissingBlock() == 0; }
 
-  std::size_t RowCount() const { return rows_.size(); }
-  const DataRow& Row(std::size_t index) const { return rows_[index]; }
+  std::size_t RowCount() const { return times_.size(); }
+  // A record as a row: the current row (with its stages) when it is that record, else the record
+  // without stages in a row that the next call reuses. Not for several threads at once.
+  const DataRow& Row(std::size_t index) const;
+  // Copies a record's time and readings into a row of this file, leaving its stages alone.
+  // Several threads may copy records at once.
+  void CopyRecord(std::size_t index, DataRow& row) const;
 
   // Makes a row current: computes its COOKED, BASE and USER values. Fails (nullptr) for a row
-  // that does not exist or is already current. A value that cannot be computed is NaN.
+  // that does not exist or is already current. A value that cannot be computed is NaN. One row
+  // is current at a time: fetching another one discards the stages of the last.
   const DataRow* FetchRow(std::size_t index);
   // Discards the computed values of a row fetched before.
   void ReleaseRow(std::size_t index);
+  // Computes the selected stage values of a row that is not one of the file's own (a copy of a
+  // record, with stage storage attached) without touching the file: readers on several threads
+  // may do so at once. Slots that are not selected keep what they held.
+  void ComputeStagesOf(DataRow& copy, const StageSelection& selection) const;
 
   // DataRowOwner
   int StageSlotOf(ValueStage stage, std::string_view name) const override;
@@ -89,7 +99,9 @@ class LogFile final : public DataRowOwner {
   int MissingBlock() const;
 
   std::span<std::uint8_t> MutableBlock(int type);
-  void ComputeStages(DataRow& row, DataRowStages& stages) const;
+  // Every stage value, or only the selected ones.
+  void ComputeStages(DataRow& row, DataRowStages& stages,
+                     const StageSelection* selection = nullptr) const;
 
   const StageFormulas* formulas_;
   LogBlocks blocks_{};
@@ -107,7 +119,14 @@ class LogFile final : public DataRowOwner {
   double startOfTestReference_ = 0.0;
   StageTables tables_;
   bool headerComplete_ = false;
-  std::vector<DataRow> rows_;
+  // The records, packed: a time each, and the same number of readings each, which go to the RAW
+  // slots in readingSlots_ in order.
+  std::vector<double> times_;
+  std::vector<std::uint16_t> readings_;
+  std::vector<int> readingSlots_;
+  DataRow current_;
+  std::size_t currentIndex_ = 0;
+  mutable DataRow unstaged_;  // what Row gives for another record
   std::unique_ptr<DataRowStages> spareStages_;
 };
 

@@ -397,7 +397,10 @@ class LogLoaderRun {
                   static_cast<int>(valueCount));
     RecordClock clock(log_.blocks_, log_.testType_, log_.startTime_);
     const std::size_t available = log_.dataEnd_ - std::min(log_.dataStart_, log_.dataEnd_);
-    log_.rows_.reserve(available / recordSize);
+    log_.readingSlots_.assign(slots.begin(),
+                              slots.begin() + static_cast<std::ptrdiff_t>(valueCount));
+    log_.times_.reserve(available / recordSize);
+    log_.readings_.reserve(available / recordSize * valueCount);
 
     std::array<std::uint8_t, 4 + 2 * kMaxRecordValues> record{};
     const std::span<std::uint8_t> area(record.data(), recordSize);
@@ -409,14 +412,13 @@ class LogLoaderRun {
       if (event) std::memcpy(&seconds, record.data(), sizeof seconds);
       const std::uint8_t* values = record.data() + (event ? 4 : 0);
 
-      DataRow& row = log_.rows_.emplace_back(log_);
-      row.SetTimestamp(clock.TimeOf(log_.rows_.size() - 1, seconds));
+      log_.times_.push_back(clock.TimeOf(log_.times_.size(), seconds));
       for (std::size_t j = 0; j < valueCount; ++j) {
         std::uint16_t value;
         std::memcpy(&value, values + 2 * j, sizeof value);
-        row.SetRawAt(slots[j], value);
+        log_.readings_.push_back(value);
       }
-      if (log_.rows_.size() == 1) StoreStartOfTestReference(row);
+      if (log_.times_.size() == 1) StoreStartOfTestReference(log_.Row(0));
     }
   }
 

@@ -70,6 +70,7 @@ class ValueDictionary {
   const CDataMap& RootValues() const { return rootValues_; }
   const CDataMap& RootValidity() const { return rootValidity_; }
   const CDataMap& RowValidity() const { return rowValidity_; }
+  const RowValues& RowValueTable() const { return rowValues_; }
   const AppliedValueTable& AppliedValues() const { return applied_; }
   const DerivedValueTable& DerivedValues() const { return derived_; }
   const ValueAttributeTable& Attributes() const { return attributes_; }

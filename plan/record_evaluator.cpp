@@ -1,0 +1,160 @@
+#include "plan/record_evaluator.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <span>
+
+#include "logfile/log_file.hpp"
+#include "plan/printed_precision.hpp"
+
+namespace pelcon {
+namespace {
+
+using Source = ColumnProgram::Source;
+
+double StageValue(const DataRowStages& stages, ValueStage stage, int slot) {
+  const auto at = [slot](const auto& values) {
+    return static_cast<std::size_t>(slot) < values.size() ? values[static_cast<std::size_t>(slot)]
+                                                          : 0.0;
+  };
+  switch (stage) {
+    case ValueStage::kCooked:
+      return at(stages.cooked);
+    case ValueStage::kBase:
+      return at(stages.base);
+    case ValueStage::kUser:
+      return at(stages.user);
+    case ValueStage::kRaw:
+      break;
+  }
+  return 0.0;
+}
+
+}  // namespace
+
+// The row copy only reads its owner (slots by name); the file itself is never changed.
+RecordEvaluator::RecordEvaluator(const ConversionPlan& plan)
+    : plan_(plan),
+      row_(const_cast<LogFile&>(plan.Log())),
+      nodeStates_(plan.DerivedValueNodes().size(), NodeState::kUnknown),
+      nodeValues_(plan.DerivedValueNodes().size()) {
+  row_.AttachStages(std::make_unique<DataRowStages>());
+}
+
+RecordEvaluator::~RecordEvaluator() = default;
+
+bool RecordEvaluator::Select(std::size_t record) {
+  selected_ = false;
+  if (record >= plan_.RecordCount()) return false;
+  plan_.Log().CopyRecord(record, row_);
+  plan_.Log().ComputeStagesOf(row_, plan_.NeededStages());
+  std::fill(nodeStates_.begin(), nodeStates_.end(), NodeState::kUnknown);
+  selected_ = true;
+  return true;
+}
+
+double RecordEvaluator::RecordNumber(const RecordSlot& record) const {
+  switch (record.kind) {
+    case RecordSlot::Kind::kRaw:
+      return row_.RawAt(record.slot);
+    case RecordSlot::Kind::kStage:
+      return RoundAsPrinted(StageValue(*row_.Stages(), record.stage, record.slot));
+    case RecordSlot::Kind::kTimestamp:
+      break;
+  }
+  double time = 0.0;
+  row_.GetTimestamp(time);
+  return RoundAsPrinted(time);
+}
+
+bool RecordEvaluator::DerivedNumber(std::size_t index, double& number) {
+  if (nodeStates_[index] == NodeState::kUnknown) {
+    const DerivedNode& node = plan_.DerivedValueNodes()[index];
+    std::array<double, kMostDerivedOrigins> numbers;
+    std::array<std::int32_t, kMostDerivedOrigins> flags;
+    const std::size_t count = std::min(node.origins.size(), kMostDerivedOrigins);
+    for (std::size_t i = 0; i < count; ++i) {
+      const DerivedOrigin& origin = node.origins[i];
+      numbers[i] = origin.number;
+      flags[i] = origin.flag;
+      if (origin.kind == DerivedOrigin::Kind::kRecord) {
+        const double value = RecordNumber(origin.record);
+        if (origin.record.kind == RecordSlot::Kind::kRaw) {
+          numbers[i] = std::numeric_limits<double>::quiet_NaN();
+          flags[i] = static_cast<std::int32_t>(value);
+        } else {
+          numbers[i] = value;
+          flags[i] = DerivedInputs::kNoFlag;
+        }
+      } else if (origin.kind == DerivedOrigin::Kind::kDerived) {
+        double value = 0.0;
+        if (DerivedNumber(origin.node, value)) {
+          numbers[i] = value;
+          flags[i] = DerivedInputs::kNoFlag;
+        }
+      }
+    }
+    std::optional<double> value;
+    if (node.compute != nullptr && node.familyKnown) {
+      value = node.compute({std::span<const double>(numbers.data(), count),
+                            std::span<const std::int32_t>(flags.data(), count), node.family});
+    }
+    nodeStates_[index] = value ? NodeState::kValue : NodeState::kNone;
+    if (value) nodeValues_[index] = RoundAsPrinted(*value);
+  }
+  number = nodeValues_[index];
+  return nodeStates_[index] == NodeState::kValue;
+}
+
+bool RecordEvaluator::Number(const ColumnProgram& program, double& number) {
+  switch (program.source) {
+    case Source::kRecord:
+      number = RecordNumber(program.record);
+      return true;
+    case Source::kDerived:
+      return DerivedNumber(program.derivedNode, number);
+    case Source::kNothing:
+    case Source::kFixed:
+      break;
+  }
+  return false;
+}
+
+CellValue RecordEvaluator::Value(std::size_t column) {
+  const ColumnProgram& program = plan_.Programs()[column];
+  if (!selected_) return {};
+  if (program.source == Source::kFixed) return program.fixedValue;
+  double number = 0.0;
+  if (!Number(program, number)) return {};
+  const bool time = plan_.Columns()[column].kind == CellKind::kDateTime;
+  return {time ? CellValue::Type::kDateTime : CellValue::Type::kNumber, number, nullptr};
+}
+
+void RecordEvaluator::AppendCellText(std::size_t column, std::string& out) {
+  const ColumnProgram& program = plan_.Programs()[column];
+  if (!selected_) return;
+  if (program.source == Source::kFixed) {
+    out.append(program.fixedText);
+    return;
+  }
+  double number = 0.0;
+  if (Number(program, number)) program.format.AppendNumber(number, out);
+}
+
+std::string RecordEvaluator::CellText(std::size_t column) {
+  std::string text;
+  AppendCellText(column, text);
+  return text;
+}
+
+CellValue RecordEvaluator::RecordTime() const {
+  if (!selected_) return {};
+  double time = 0.0;
+  row_.GetTimestamp(time);
+  return {CellValue::Type::kDateTime, time, nullptr};
+}
+
+}  // namespace pelcon
