@@ -53,6 +53,7 @@ void LogFile::Reset() {
   startOfTestReference_ = 0.0;
   tables_.Reset();
   headerComplete_ = false;
+  loadProblems_.clear();
 }
 
 std::span<std::uint8_t> LogFile::MutableBlock(int type) {

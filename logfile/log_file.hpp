@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -67,6 +68,10 @@ class LogFile final : public DataRowOwner {
   // blocks its family needs.
   bool IsValid() const { return headerComplete_ && (vorta_ || lodax_) && MissingBlock() == 0; }
 
+  // What the load met and worked around without failing, one sentence each, in the order met: a
+  // partial record, a cut trailer, trailer bytes read as data.
+  const std::vector<std::string>& LoadProblems() const { return loadProblems_; }
+
   std::size_t RowCount() const { return rows_.size(); }
   const DataRow& Row(std::size_t index) const { return rows_[index]; }
 
@@ -107,6 +112,7 @@ class LogFile final : public DataRowOwner {
   double startOfTestReference_ = 0.0;
   StageTables tables_;
   bool headerComplete_ = false;
+  std::vector<std::string> loadProblems_;
   std::vector<DataRow> rows_;
   std::unique_ptr<DataRowStages> spareStages_;
 };

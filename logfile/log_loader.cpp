@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "logfile/layout_decoder.hpp"
@@ -149,6 +150,9 @@ class LogLoaderRun {
     if (LoadResult converted = ConvertHeader(); !converted) return converted;
     if (LoadResult processed = PostProcess(); !processed) return processed;
     if (!log_.IsValid()) return Invalid();
+    NoteUnmarkedTrailer();
+    IgnoreCutTrailer();
+    NotePartialRecord();
     ReadRecords();
     return {};
   }
@@ -224,11 +228,51 @@ class LogLoaderRun {
     const std::uint16_t marker = static_cast<std::uint16_t>(bytes_[start] << 8 | bytes_[start + 1]);
     if (std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) ==
         std::end(kTrailerMarkers)) {
-      return;  // not a trailer: its bytes are data
+      unmarkedTrailerType_ = type;  // not a trailer: its bytes are data
+      return;
     }
     cursor_.Seek(start);
     cursor_.Read(log_.MutableBlock(type));
     log_.dataEnd_ = start;
+    trailerRead_ = true;
+  }
+
+  int TrailerTypeOfFamily() const { return log_.lodax_ ? kLodaxTrailerBlock : kVortaTrailerBlock; }
+
+  void NoteUnmarkedTrailer() {
+    if (unmarkedTrailerType_ == TrailerTypeOfFamily()) {
+      log_.loadProblems_.emplace_back("trailer with an unknown marker read as data");
+    }
+  }
+
+  // A download cut short inside the trailer leaves the start of a trailer behind the records. Its
+  // bytes are not records: a marker at a record boundary within the last trailer-length bytes
+  // ends the data.
+  void IgnoreCutTrailer() {
+    if (trailerRead_) return;
+    const std::size_t trailerSize = BlockSizeOf(TrailerTypeOfFamily());
+    const auto recordSize = static_cast<std::size_t>(log_.recordSize_);
+    const std::size_t end = log_.dataEnd_;
+    const std::size_t from = end > trailerSize ? end - trailerSize : 0;
+    std::size_t at = log_.dataStart_;
+    if (at < from) at += (from - at + recordSize - 1) / recordSize * recordSize;
+    for (; at + 1 < end; at += recordSize) {
+      const auto marker = static_cast<std::uint16_t>(bytes_[at] << 8 | bytes_[at + 1]);
+      if (std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) !=
+          std::end(kTrailerMarkers)) {
+        log_.dataEnd_ = at;
+        log_.loadProblems_.emplace_back("log file ends inside its trailer");
+        return;
+      }
+    }
+  }
+
+  void NotePartialRecord() {
+    const std::size_t data = log_.dataEnd_ - std::min(log_.dataStart_, log_.dataEnd_);
+    const std::size_t rest = data % static_cast<std::size_t>(log_.recordSize_);
+    if (rest == 0) return;
+    log_.loadProblems_.push_back("partial record ignored (" + std::to_string(rest) + " of " +
+                                 std::to_string(log_.recordSize_) + " bytes)");
   }
 
   LoadResult Convert(std::span<std::uint8_t> area, const RecordLayout& layout) {
@@ -431,6 +475,8 @@ class LogLoaderRun {
   std::span<const std::uint8_t> bytes_;
   ByteCursor cursor_;
   LogFile& log_;
+  bool trailerRead_ = false;
+  int unmarkedTrailerType_ = 0;
 };
 
 LoadResult LogLoader::Load(std::span<const std::uint8_t> bytes, LogFile& log) {
