@@ -62,6 +62,13 @@ class DataRow {
   std::uint16_t RawAt(int slot) const { return raw_[static_cast<std::size_t>(slot)]; }
   void SetRawAt(int slot, std::uint16_t value) { raw_[static_cast<std::size_t>(slot)] = value; }
 
+  // Takes the time and the raw readings of another row of the same file, not its stages: a
+  // reader of its own computes a record's stages in such a copy.
+  void CopyReadingsFrom(const DataRow& other) {
+    timestamp_ = other.timestamp_;
+    raw_ = other.raw_;
+  }
+
   // The computed stages exist only while the owner holds the row current: it hands the storage
   // in (the flag is then set) and takes it back (the flag is cleared).
   bool IsComputed() const { return stages_ != nullptr; }

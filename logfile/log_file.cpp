@@ -173,6 +173,10 @@ void LogFile::ReleaseRow(std::size_t index) {
   spareStages_ = rows_[index].DetachStages();
 }
 
+void LogFile::ComputeStagesOf(DataRow& copy) const {
+  if (DataRowStages* stages = copy.Stages()) ComputeStages(copy, *stages);
+}
+
 void LogFile::ComputeStages(DataRow& row, DataRowStages& stages) const {
   double timestamp = 0.0;
   row.GetTimestamp(timestamp);

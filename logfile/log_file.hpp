@@ -80,6 +80,10 @@ class LogFile final : public DataRowOwner {
   const DataRow* FetchRow(std::size_t index);
   // Discards the computed values of a row fetched before.
   void ReleaseRow(std::size_t index);
+  // Computes the stages of a row that is not one of the file's own (a copy of a record's
+  // readings, with stage storage attached) without touching the file: readers on several threads
+  // may do so at once.
+  void ComputeStagesOf(DataRow& copy) const;
 
   // DataRowOwner
   int StageSlotOf(ValueStage stage, std::string_view name) const override;

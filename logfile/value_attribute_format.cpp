@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
+#include <iterator>
 
 #include "datalib/calendar.hpp"
 #include "datalib/number_text.hpp"
@@ -88,59 +88,98 @@ bool ValueFormat::ParseConversion(std::string_view format, char conversion) {
   return true;
 }
 
-std::string ValueFormat::Pad(std::string_view body) const {
-  std::string out;
+void ValueFormat::AppendPadded(std::string_view body, std::string& out) const {
   const std::size_t width = static_cast<std::size_t>(width_);
   const std::size_t pad = body.size() < width ? width - body.size() : 0;
-  out.reserve(prefix_.size() + pad + body.size() + suffix_.size());
   out.append(prefix_).append(pad, ' ').append(body).append(suffix_);
-  return out;
 }
 
 // printf's "%.*f" in any C locale: the point is always ".".
-std::string ValueFormat::FormatNumber(double value) const {
+void ValueFormat::AppendFixed(double value, std::string& out) const {
   char buffer[512];
   const int precision = precision_ < 0 ? 6 : precision_;
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-  if (result.ec != std::errc()) return std::string();
-  return Pad(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+  if (result.ec != std::errc()) return;
+  AppendPadded(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)), out);
+}
+
+void ValueFormat::AppendFormattedNumber(double value, std::string& out) const {
+  if (!std::isfinite(value)) return;
+  if (digits_ > 0) {
+    out.append(FormatSignificant(value, digits_));
+  } else {
+    AppendFixed(value, out);
+  }
+}
+
+// "%m/%d/%y %H:%M:%S".
+void ValueFormat::AppendDateTime(double julian, std::string& out) {
+  if (!(julian >= kFirstPrintableJulian && julian < kEndOfPrintableJulian)) return;
+  DateTimeRecord time;
+  JulianToDateTime(julian, time);
+  const int fields[] = {time.month, time.day, time.year % 100, time.hour, time.minute, time.second};
+  const char separators[] = {'/', '/', ' ', ':', ':', '\0'};
+  for (std::size_t i = 0; i < std::size(fields); ++i) {
+    // Every field is two digits except a value that does not fit, which prints whole.
+    const int field = fields[i];
+    if (field >= 0 && field < 10) out.push_back('0');
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, field);
+    out.append(buffer, result.ptr);
+    if (separators[i] != '\0') out.push_back(separators[i]);
+  }
+}
+
+int ValueFormat::FixedDecimals() const {
+  if (kind_ != Kind::kNumber || digits_ > 0) return -1;
+  return precision_ < 0 ? 6 : precision_;
+}
+
+void ValueFormat::AppendNumber(double value, std::string& out) const {
+  switch (kind_) {
+    case Kind::kNumber:
+      AppendFormattedNumber(value, out);
+      return;
+    case Kind::kDateTime:
+      AppendDateTime(value, out);
+      return;
+    default: {
+      char buffer[kNumberTextSize];
+      out.append(Format(std::string_view(buffer, FormatDoubleTo(value, buffer))));
+      return;
+    }
+  }
 }
 
 std::string ValueFormat::Format(std::string_view text) const {
+  std::string out;
   switch (kind_) {
     case Kind::kNone:
-      return IsNonFiniteText(text) ? std::string() : std::string(text);
+      if (!IsNonFiniteText(text)) out.assign(text);
+      break;
     case Kind::kInteger: {
-      if (!std::isfinite(ReadFloating(text))) return std::string();
+      if (!std::isfinite(ReadFloating(text))) break;
       char buffer[16];
       const auto value = static_cast<std::int32_t>(ReadInteger(text));
       const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-      return std::string(buffer, result.ptr);
+      out.assign(buffer, result.ptr);
+      break;
     }
     case Kind::kText:
-      return Pad(precision_ < 0 ? text : text.substr(0, static_cast<std::size_t>(precision_)));
-    case Kind::kNumber: {
-      const double value = ReadFloating(text);
-      if (!std::isfinite(value)) return std::string();
-      return digits_ > 0 ? FormatSignificant(value, digits_) : FormatNumber(value);
-    }
-    case Kind::kDateTime: {
-      const double julian = ReadFloating(text);
-      if (!(julian >= kFirstPrintableJulian && julian < kEndOfPrintableJulian))
-        return std::string();
-      DateTimeRecord time;
-      JulianToDateTime(julian, time);
-      char buffer[80];
-      const int length =
-          std::snprintf(buffer, sizeof buffer, "%02d/%02d/%02d %02d:%02d:%02d", time.month,
-                        time.day, time.year % 100, time.hour, time.minute, time.second);
-      return std::string(buffer, static_cast<std::size_t>(length));
-    }
+      AppendPadded(precision_ < 0 ? text : text.substr(0, static_cast<std::size_t>(precision_)),
+                   out);
+      break;
+    case Kind::kNumber:
+      AppendFormattedNumber(ReadFloating(text), out);
+      break;
+    case Kind::kDateTime:
+      AppendDateTime(ReadFloating(text), out);
+      break;
     case Kind::kEmpty:
       break;
   }
-  return std::string();
+  return out;
 }
 
 }  // namespace pelcon

@@ -26,6 +26,15 @@ class ValueFormat {
   // A value that is not a finite number (NaN, infinity) or a date-time outside the years 1 to
   // 9999 gives the empty text: it is no reading.
   std::string Format(std::string_view text) const;
+  // Appends what Format gives for the text a double is stored as ("%.15g"); value must already
+  // be at that precision (read back from such a text, or rounded to it).
+  void AppendNumber(double value, std::string& out) const;
+
+  bool IsDateTime() const { return kind_ == Kind::kDateTime; }
+  // Digits after the point of a number printed with a fixed format; -1 for any other format.
+  int FixedDecimals() const;
+  // More than 0 when a number is printed with that many significant digits.
+  int SignificantDigits() const { return kind_ == Kind::kNumber ? digits_ : 0; }
 
  private:
   enum class Kind { kNone, kInteger, kText, kNumber, kDateTime, kEmpty };
@@ -40,8 +49,10 @@ class ValueFormat {
   int precision_ = -1;
 
   bool ParseConversion(std::string_view format, char conversion);
-  std::string Pad(std::string_view body) const;
-  std::string FormatNumber(double value) const;
+  void AppendPadded(std::string_view body, std::string& out) const;
+  void AppendFormattedNumber(double value, std::string& out) const;
+  void AppendFixed(double value, std::string& out) const;
+  static void AppendDateTime(double julian, std::string& out);
 };
 
 }  // namespace pelcon

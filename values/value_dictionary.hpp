@@ -41,6 +41,9 @@ class ValueDictionary {
   // record or it cannot be computed, and then no record is selected.
   int SelectRow(int index);
   void ClearRow();
+  // Makes a record current whose stages the caller computed (see LogFile::ComputeStagesOf), so
+  // that dictionaries on several threads evaluate records of one file without touching it.
+  void SelectComputedRow(const DataRow& row);
 
   // The value of the name (letter case ignored for the lookup) into result. 1 on success, 0 on
   // failure with the codes in "ErrCode".
@@ -70,6 +73,7 @@ class ValueDictionary {
   const CDataMap& RootValues() const { return rootValues_; }
   const CDataMap& RootValidity() const { return rootValidity_; }
   const CDataMap& RowValidity() const { return rowValidity_; }
+  const RowValues& RowValueTable() const { return rowValues_; }
   const AppliedValueTable& AppliedValues() const { return applied_; }
   const DerivedValueTable& DerivedValues() const { return derived_; }
   const ValueAttributeTable& Attributes() const { return attributes_; }

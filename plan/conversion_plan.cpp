@@ -1,0 +1,140 @@
+#include "plan/conversion_plan.hpp"
+
+#include <cstdint>
+
+#include "datalib/data_map.hpp"
+#include "datalib/number_text.hpp"
+#include "datalib/type_codes.hpp"
+#include "logfile/log_file.hpp"
+#include "logfile/value_attribute_table.hpp"
+#include "values/value_dictionary.hpp"
+
+namespace pelcon {
+namespace {
+
+using Source = ColumnProgram::Source;
+
+std::string AttributeText(ValueDictionary& dictionary, std::string_view name,
+                          std::string_view attribute) {
+  CDataMap result;
+  dictionary.ResolveAttribute(name, attribute, result);
+  std::string text;
+  result.GetText(attribute, text);
+  return text;
+}
+
+// Whether a derived value can be computed for this file: the dictionary's test before it
+// computes one (otherwise the value takes its fallback, which is the same at every record).
+bool DerivedValueAvailable(const ValueDictionary& dictionary, std::string_view name) {
+  const auto* origins = dictionary.DerivedValues().OriginsOf(name);
+  if (origins == nullptr) return false;
+  for (const DerivedValueTable::Origin& origin : *origins) {
+    if (!origin.colValid) return false;
+  }
+  return true;
+}
+
+// A value that is the same in every record (a header value, or the fallback of a derived value
+// the file cannot compute): asked of the dictionary once.
+void ResolveOnce(ValueDictionary& dictionary, std::string_view name, ColumnProgram& program) {
+  CDataMap result;
+  if (dictionary.ResolveValue(name, result) == 0) return;
+  dictionary.ResolveAttribute(name, kAttribValueStr, result);
+  const std::string* text = result.FindText(kAttribValueStr);
+  if (text == nullptr || text->empty()) return;
+  program.source = Source::kFixed;
+  program.fixedText = *text;
+  double number = 0.0;
+  std::int32_t integer = 0;
+  if (result.GetDouble(name, &number) != 0) {
+    program.fixedValue = {CellValue::Type::kNumber, number, nullptr};
+  } else if (result.GetInt(name, &integer) != 0) {
+    program.fixedValue = {CellValue::Type::kNumber, static_cast<double>(integer), nullptr};
+  } else {
+    program.fixedValue = {CellValue::Type::kText, 0.0, nullptr};
+  }
+}
+
+// Where the dictionary's row value function finds the name: a stage value directly, or the one
+// an applied name is bound to.
+void ResolveRowValue(const ValueDictionary& dictionary, std::string_view name,
+                     ColumnProgram& program) {
+  const RowValues& rows = dictionary.RowValueTable();
+  const RowValues::Value* value = rows.Find(name);
+  if (value == nullptr) {
+    const std::string* alias = dictionary.AppliedValues().FindAlias(name);
+    value = alias != nullptr ? rows.Find(*alias) : nullptr;
+  }
+  if (value == nullptr || !value->valid) return;
+  if (value->slot == -1) {
+    program.source = Source::kTimestamp;
+  } else {
+    program.source = value->stage == ValueStage::kRaw ? Source::kRaw : Source::kStage;
+    program.stage = value->stage;
+    program.slot = value->slot;
+  }
+}
+
+void ResolveValue(ValueDictionary& dictionary, std::string_view name, ColumnProgram& program) {
+  const ValueFunction function = dictionary.FindValueFunction(name);
+  if (function == nullptr) return;
+  if (function == FetchRowValue) {
+    ResolveRowValue(dictionary, name, program);
+  } else if (function == FetchRootValue || function == FetchZero ||
+             !DerivedValueAvailable(dictionary, name)) {
+    ResolveOnce(dictionary, name, program);
+  } else {
+    program.source = Source::kDerived;
+    program.derivedName = name;
+  }
+}
+
+}  // namespace
+
+ConversionPlan::ConversionPlan(const LogFile& log, std::span<const PlanColumnRequest> columns)
+    : log_(&log) {
+  // The plan's dictionary only reads the file (it never selects a row of it).
+  ValueDictionary dictionary;
+  const bool valid = log.IsValid();
+  if (valid) dictionary.AttachLogFile(const_cast<LogFile&>(log));
+  for (const PlanColumnRequest& request : columns) {
+    PlanColumn& column = columns_.emplace_back();
+    ColumnProgram& program = programs_.emplace_back();
+    column.title = request.title;
+    if (request.fixedText) {
+      program.source = Source::kFixed;
+      program.fixedText = *request.fixedText;
+      program.fixedValue.type = CellValue::Type::kText;
+    } else if (valid && !request.valueName.empty()) {
+      const std::string_view name = request.valueName;
+      column.valueName = request.valueName;
+      column.unit = AttributeText(dictionary, name, kAttribUnitsAbv);
+      const std::string digits = AttributeText(dictionary, name, kAttribDigits);
+      program.format = ValueFormat(AttributeText(dictionary, name, kAttribFormat),
+                                   static_cast<int>(ReadInteger(digits)));
+      column.kind = program.format.IsDateTime() ? CellKind::kDateTime : CellKind::kNumber;
+      column.decimals = program.format.FixedDecimals();
+      column.significantDigits = program.format.SignificantDigits();
+      ResolveValue(dictionary, name, program);
+      if (program.source == Source::kFixed && program.fixedValue.type == CellValue::Type::kText) {
+        column.kind = CellKind::kText;
+      }
+      hasDerived_ = hasDerived_ || program.source == Source::kDerived;
+    }
+    column.supplied = program.source != Source::kNothing;
+  }
+  // The vector is complete: its texts stay where they are.
+  for (ColumnProgram& program : programs_) {
+    if (program.fixedValue.type == CellValue::Type::kText) {
+      program.fixedValue.text = &program.fixedText;
+    }
+  }
+}
+
+ConversionPlan::~ConversionPlan() = default;
+
+std::size_t ConversionPlan::RecordCount() const {
+  return log_->RowCount();
+}
+
+}  // namespace pelcon

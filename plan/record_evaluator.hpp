@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "datalib/data_row.hpp"
+#include "plan/cell_value.hpp"
+#include "plan/conversion_plan.hpp"
+
+namespace pelcon {
+
+class DerivedLane;
+
+// Evaluates the records of a plan: one per thread. Select computes a record's stages once; every
+// column's value and text are then read from them.
+class RecordEvaluator {
+ public:
+  explicit RecordEvaluator(const ConversionPlan& plan);
+  ~RecordEvaluator();
+  RecordEvaluator(const RecordEvaluator&) = delete;
+  RecordEvaluator& operator=(const RecordEvaluator&) = delete;
+
+  // Makes the record current; false (nothing current) when the file has no such record.
+  bool Select(std::size_t record);
+
+  // The column's value at the current record.
+  CellValue Value(std::size_t column);
+  // Appends the column's cell text at the current record: the value dictionary's text, empty
+  // when the value cannot be given (the CSV writer shows its empty-field text then).
+  void AppendCellText(std::size_t column, std::string& out);
+  std::string CellText(std::size_t column);
+  // The current record's time stamp (a Julian date).
+  CellValue RecordTime() const;
+
+ private:
+  // The number a stage value, the time stamp or a derived value has at the current record, at
+  // the dictionary's precision; nothing when it cannot be given.
+  bool Number(const ColumnProgram& program, double& number);
+
+  const ConversionPlan& plan_;
+  DataRow row_;  // a copy of the current record's readings, with its computed stages
+  bool selected_ = false;
+  std::unique_ptr<DerivedLane> derived_;  // only when some column is derived
+};
+
+}  // namespace pelcon
