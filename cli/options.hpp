@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/text_format.hpp"
+#include "component/export_template.hpp"
+
+namespace pelcon::cli {
+
+// `pelcon convert`.
+struct ConvertOptions {
+  std::vector<std::string> inputs;  // log files and folders
+  bool recursive = false;
+  unsigned jobs = 0;  // 0: one per core
+  std::string templatePath;
+  std::optional<std::vector<std::string>> columns;  // display names, Windows-1252
+  std::string outputDirectory;                      // empty: beside each log file
+  std::string namePattern = "{name}.csv";
+  TextFormat format;
+  bool overwrite = false;
+  bool skipExisting = false;
+  bool quiet = false;
+  bool json = false;
+  bool dryRun = false;
+};
+
+// `pelcon inspect`.
+struct InspectOptions {
+  std::vector<std::string> files;
+  bool json = false;
+};
+
+// `pelcon columns`.
+struct ColumnsOptions {
+  std::string file;  // empty: the table alone
+  bool json = false;
+};
+
+// `pelcon template new` and `pelcon template show`.
+struct TemplateNewOptions {
+  std::string path;
+  std::optional<std::vector<std::string>> columns;  // Windows-1252; absent: every column
+  std::string separator = ",";
+  std::string emptyField = "-----";
+  TemplateSections sections;
+  bool overwrite = false;
+};
+
+struct TemplateShowOptions {
+  std::string path;
+  bool json = false;
+};
+
+}  // namespace pelcon::cli
