@@ -3,27 +3,17 @@
 #include <cstring>
 
 #include "component/header_report.hpp"
-#include "datalib/calendar.hpp"
 #include "logfile/log_file.hpp"
+#include "logfile/record_clock.hpp"
 #include "logfile/stage_tables.hpp"
 
 namespace pelcon::cli {
 namespace {
 
-// The Julian day of a stamp, nothing for an unset one (year 0) or an impossible date.
+// The Julian day of a stamp, nothing for an unset one (year 0).
 std::optional<double> StampTime(const Stamp& stamp) {
   if (stamp.year == 0) return std::nullopt;
-  DateTimeRecord record;
-  record.year = stamp.year;
-  record.month = stamp.month;
-  record.day = stamp.day;
-  record.hour = stamp.hour;
-  record.minute = stamp.minute;
-  record.second = stamp.second;
-  record.millisecond = static_cast<std::uint16_t>(stamp.hundredths * 10);
-  double julian = 0.0;
-  if (DateTimeToJulian(record, julian) == 0) return std::nullopt;
-  return julian;
+  return StampToJulian(stamp);
 }
 
 // The Lodax first block keeps its bytes as stored; the header report reads its year the same

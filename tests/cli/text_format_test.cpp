@@ -8,17 +8,17 @@
 namespace pelcon::cli {
 namespace {
 
-double Julian(int year, int month, int day, int hour, int minute, int second, int millisecond) {
-  DateTimeRecord record;
-  record.year = static_cast<std::uint16_t>(year);
-  record.month = static_cast<std::uint16_t>(month);
-  record.day = static_cast<std::uint16_t>(day);
-  record.hour = static_cast<std::uint16_t>(hour);
-  record.minute = static_cast<std::uint16_t>(minute);
-  record.second = static_cast<std::uint16_t>(second);
-  record.millisecond = static_cast<std::uint16_t>(millisecond);
+double Julian(std::uint16_t year, std::uint16_t month, std::uint16_t day, std::uint16_t hour,
+              std::uint16_t minute, std::uint16_t millisecond = 0) {
   double julian = 0.0;
-  EXPECT_NE(DateTimeToJulian(record, julian), 0);
+  EXPECT_NE(DateTimeToJulian({.year = year,
+                              .month = month,
+                              .day = day,
+                              .hour = hour,
+                              .minute = minute,
+                              .millisecond = millisecond},
+                             julian),
+            0);
   return julian;
 }
 
@@ -33,15 +33,14 @@ TEST(UtcOffset, TakesSignedHoursAndMinutesOnly) {
 
 TEST(IsoTime, CarriesTheOffsetOrMovesToUtcAcrossMidnight) {
   TextFormat format;
-  const double justAfterMidnight = Julian(2009, 3, 1, 0, 15, 0, 0);
+  const double justAfterMidnight = Julian(2009, 3, 1, 0, 15);
   EXPECT_EQ(IsoTimeText(justAfterMidnight, format), "2009-03-01T00:15:00");
   format.utcOffsetMinutes = 60;
   EXPECT_EQ(IsoTimeText(justAfterMidnight, format), "2009-03-01T00:15:00+01:00");
   format.toUtc = true;
   // 2009 is no leap year: the day before 1 March is 28 February.
   EXPECT_EQ(IsoTimeText(justAfterMidnight, format), "2009-02-28T23:15:00Z");
-  EXPECT_EQ(IsoTimeText(Julian(2009, 3, 15, 14, 30, 0, 500), TextFormat{}),
-            "2009-03-15T14:30:00.500");
+  EXPECT_EQ(IsoTimeText(Julian(2009, 3, 15, 14, 30, 500), TextFormat{}), "2009-03-15T14:30:00.500");
 }
 
 TEST(DecimalText, FixedOrShortestWithEitherMark) {
