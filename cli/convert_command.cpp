@@ -70,15 +70,33 @@ TextFormat FormatOf(const ConvertOptions& options, const ColumnChoice& choice) {
   return format;
 }
 
+// A path as the file system resolves it, so that two spellings of one file compare equal.
+std::string Resolved(const std::string& path) {
+  std::error_code error;
+  const fs::path resolved = fs::weakly_canonical(path, error);
+  return error ? path : resolved.string();
+}
+
+// Every input with its output. An output that is an input (a --name pattern can make one) or
+// another input's output is an error of that job, never a file replaced.
 std::vector<Job> PlanJobs(const ConvertOptions& options) {
   std::vector<Job> jobs;
-  std::map<std::string, std::string> writers;  // output -> the input that writes it
+  std::map<std::string, std::string> writers;  // resolved output -> the input that writes it
+  std::map<std::string, std::string> inputs;   // resolved input -> the input as given
   for (InputFile& input : DiscoverInputs(options.inputs, options.recursive)) {
     Job& job = jobs.emplace_back();
     job.input = std::move(input);
+    inputs.emplace(Resolved(job.input.path), job.input.path);
+  }
+  for (Job& job : jobs) {
     if (!job.input.error.empty()) continue;
     job.output = OutputPathFor(job.input.path, options.outputDirectory, options.namePattern);
-    const auto [writer, added] = writers.emplace(job.output, job.input.path);
+    const std::string output = Resolved(job.output);
+    if (const auto input = inputs.find(output); input != inputs.end()) {
+      job.error = "its output would replace the input " + input->second;
+      continue;
+    }
+    const auto [writer, added] = writers.emplace(output, job.input.path);
     if (!added) job.error = "its output is also the output of " + writer->second;
   }
   return jobs;

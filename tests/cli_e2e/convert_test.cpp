@@ -158,6 +158,13 @@ TEST_F(ConvertCommand, ExistingOutputsAndLinksAreLeftAloneUnlessReplacing) {
                  Path("well.bin").string()});
   EXPECT_EQ(outcome.out.rfind("converted", 0), 0u) << outcome.out;
 
+  // No pattern makes an output of a log file, not even with --overwrite.
+  const std::string before = Slurp(Path("well.bin"));
+  outcome = Run({"convert", "--overwrite", "--name", "{name}", Path("well.bin").string()});
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_NE(outcome.out.find("would replace the input"), std::string::npos) << outcome.out;
+  EXPECT_EQ(Slurp(Path("well.bin")), before);
+
   // A dry run writes nothing.
   outcome = Run({"convert", "--dry-run", "-o", Path("dry").string(), Path("well.bin").string()});
   EXPECT_EQ(outcome.exitCode, 0);
