@@ -22,6 +22,7 @@ namespace fs = std::filesystem;
 
 // Runs pelcon with the arguments, its report thrown away; the exit code, or -1.
 int RunPelcon(const std::vector<std::string>& arguments) {
+  std::fflush(stdout);  // or the child would write what is buffered a second time
   const pid_t child = ::fork();
   if (child == 0) {
     if (!std::freopen("/dev/null", "w", stdout)) ::_exit(127);

@@ -13,11 +13,11 @@ cd "$(dirname "$0")/.."
 jobs=${PELCON_JOBS:-2}
 
 # The test programs that run under Wine (e2e: the golden conversions through the driver).
-unit_tests=(datalib platform logfile attributes calibration values derived component launcher ui e2e)
+unit_tests=(datalib platform logfile attributes calibration values derived component launcher ui e2e cli)
 # What the 32-bit build compiles: everything the component and the launcher are made of (32-bit
 # programs cannot run under this machine's Wine).
 x86_targets=(pelcon_platform pelcon_datalib pelcon_logfile pelcon_values pelcon_component
-  pelcon_ui_logic pelcon_launcher_cli)
+  pelcon_ui_logic pelcon_launcher_cli pelcon_cli)
 
 # libwine-dev holds the IDL files that widl needs for the type library.
 packages=(cmake ninja-build mingw-w64 mingw-w64-tools wine64 xvfb xauth googletest libwine-dev)
