@@ -27,9 +27,19 @@ TEST_F(InfoCommands, InspectShowsTheHeaderAndItsJsonFollowsTheSchema) {
     EXPECT_NE(outcome.out.find(expected), std::string::npos) << expected << "\n" << outcome.out;
   }
 
-  outcome = Run({"inspect", "--json", Path("well.bin").string(), Path("bad.bin").string()});
+  // A file cut inside its last record: the partial record is ignored and said so.
+  description.trailer = false;
+  std::vector<std::uint8_t> cut = test_support::Build(description);
+  cut.pop_back();
+  ASSERT_TRUE(test_support::WriteFile(Path("cut.bin").string(), cut));
+
+  outcome = Run({"inspect", "--json", Path("well.bin").string(), Path("bad.bin").string(),
+                 Path("cut.bin").string()});
   EXPECT_EQ(outcome.exitCode, 1);
-  EXPECT_EQ(Lines(outcome.out).size(), 2u);
+  ASSERT_EQ(Lines(outcome.out).size(), 3u);
+  EXPECT_NE(Lines(outcome.out)[0].find("\"load_problems\":[]"), std::string::npos);
+  EXPECT_EQ(Lines(outcome.out)[2].find("\"load_problems\":[]"), std::string::npos);
+  EXPECT_NE(Lines(outcome.out)[2].find("\"count\":2"), std::string::npos) << outcome.out;
   EXPECT_NE(outcome.out.find("\"error\":\"not a log file\""), std::string::npos) << outcome.out;
   if (std::system("/usr/bin/python3 -c 'import jsonschema' 2>/dev/null") != 0) {
     GTEST_SKIP() << "python3-jsonschema is not installed";
