@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "platform/notifier.hpp"
+#include "tests/platform/scratch_directory.hpp"
 
 namespace pelcon::fuzz {
 
@@ -40,23 +42,9 @@ class SilentNotices final : public platform::NoticeSink {
 // a file syncs it to disk, which on a disk would make a harness a hundred times slower.
 class ScratchFolder {
  public:
-  ScratchFolder() {
-    std::error_code noMemoryFolder;
-    const std::filesystem::path parent = std::filesystem::is_directory("/dev/shm", noMemoryFolder)
-                                             ? std::filesystem::path("/dev/shm")
-                                             : std::filesystem::temp_directory_path();
-    std::string pattern = (parent / "pelcon-fuzz-XXXXXX").string();
-    Check(::mkdtemp(pattern.data()) != nullptr, "cannot make a scratch folder");
-    path_ = pattern;
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
+  ScratchFolder() : directory_(MemoryFolderOrTemporary()) {}
 
-  std::string File(std::string_view name) const { return (path_ / name).string(); }
+  std::string File(std::string_view name) const { return directory_.File(name); }
 
   // Writes bytes as the whole file name; aborts when it cannot.
   std::string Write(std::string_view name, std::string_view bytes) const {
@@ -69,7 +57,14 @@ class ScratchFolder {
   }
 
  private:
-  std::filesystem::path path_;
+  static std::filesystem::path MemoryFolderOrTemporary() {
+    std::error_code noMemoryFolder;
+    return std::filesystem::is_directory("/dev/shm", noMemoryFolder)
+               ? std::filesystem::path("/dev/shm")
+               : std::filesystem::temp_directory_path();
+  }
+
+  testing::ScratchDirectory directory_;
 };
 
 inline std::string_view TextOf(const std::uint8_t* data, std::size_t size) {
