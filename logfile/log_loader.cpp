@@ -1,6 +1,7 @@
 #include "logfile/log_loader.hpp"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -262,8 +263,23 @@ class LogLoaderRun {
           std::end(kTrailerMarkers)) {
         log_.dataEnd_ = at;
         log_.loadProblems_.emplace_back("log file ends inside its trailer");
+        KeepWholeStopStamp(bytes_.subspan(at, end - at));
         return;
       }
+    }
+  }
+
+  // The header reports when the test stopped as for a whole file when the cut left that stamp
+  // whole; a part of a stamp would give a wrong date, so the stamp then stays zero.
+  void KeepWholeStopStamp(std::span<const std::uint8_t> cutTrailer) {
+    constexpr std::size_t kStampEnd = offsetof(Block101, stoppedOn) + sizeof(Stamp);
+    static_assert(offsetof(Block103, stoppedOn) + sizeof(Stamp) == kStampEnd);
+    if (cutTrailer.size() < kStampEnd) return;
+    const int type = TrailerTypeOfFamily();
+    const std::span<std::uint8_t> buffer = log_.MutableBlock(type);
+    std::memcpy(buffer.data(), cutTrailer.data(), std::min(cutTrailer.size(), buffer.size()));
+    if (!Convert(buffer, type == kLodaxTrailerBlock ? layouts::kBlock101 : layouts::kBlock103)) {
+      std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
     }
   }
 
