@@ -47,6 +47,13 @@ LoadResult Failure(LoadError error, const char* format, int value) {
   return {error, text};
 }
 
+// A trailer starts with one of the markers, a big-endian 16-bit word.
+bool StartsWithTrailerMarker(const std::uint8_t* bytes) {
+  const auto marker = static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]);
+  return std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) !=
+         std::end(kTrailerMarkers);
+}
+
 bool IsOptionalVortaBlock(int type) {
   switch (type) {
     case kBlock58:
@@ -226,9 +233,7 @@ class LogLoaderRun {
     const std::size_t size = BlockSizeOf(type);
     if (bytes_.size() - log_.dataStart_ < size) return;  // it would overlap the header
     const std::size_t start = bytes_.size() - size;
-    const std::uint16_t marker = static_cast<std::uint16_t>(bytes_[start] << 8 | bytes_[start + 1]);
-    if (std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) ==
-        std::end(kTrailerMarkers)) {
+    if (!StartsWithTrailerMarker(bytes_.data() + start)) {
       unmarkedTrailerType_ = type;  // not a trailer: its bytes are data
       return;
     }
@@ -258,9 +263,7 @@ class LogLoaderRun {
     std::size_t at = log_.dataStart_;
     if (at < from) at += (from - at + recordSize - 1) / recordSize * recordSize;
     for (; at + 1 < end; at += recordSize) {
-      const auto marker = static_cast<std::uint16_t>(bytes_[at] << 8 | bytes_[at + 1]);
-      if (std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) !=
-          std::end(kTrailerMarkers)) {
+      if (StartsWithTrailerMarker(bytes_.data() + at)) {
         log_.dataEnd_ = at;
         log_.loadProblems_.emplace_back("log file ends inside its trailer");
         KeepWholeStopStamp(bytes_.subspan(at, end - at));
