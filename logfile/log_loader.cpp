@@ -1,6 +1,7 @@
 #include "logfile/log_loader.hpp"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -44,6 +45,13 @@ LoadResult Failure(LoadError error, const char* format, int value) {
   char text[160];
   std::snprintf(text, sizeof text, format, value);
   return {error, text};
+}
+
+// A trailer starts with one of the markers, a big-endian 16-bit word.
+bool StartsWithTrailerMarker(const std::uint8_t* bytes) {
+  const auto marker = static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]);
+  return std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) !=
+         std::end(kTrailerMarkers);
 }
 
 bool IsOptionalVortaBlock(int type) {
@@ -225,9 +233,7 @@ class LogLoaderRun {
     const std::size_t size = BlockSizeOf(type);
     if (bytes_.size() - log_.dataStart_ < size) return;  // it would overlap the header
     const std::size_t start = bytes_.size() - size;
-    const std::uint16_t marker = static_cast<std::uint16_t>(bytes_[start] << 8 | bytes_[start + 1]);
-    if (std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) ==
-        std::end(kTrailerMarkers)) {
+    if (!StartsWithTrailerMarker(bytes_.data() + start)) {
       unmarkedTrailerType_ = type;  // not a trailer: its bytes are data
       return;
     }
@@ -257,13 +263,26 @@ class LogLoaderRun {
     std::size_t at = log_.dataStart_;
     if (at < from) at += (from - at + recordSize - 1) / recordSize * recordSize;
     for (; at + 1 < end; at += recordSize) {
-      const auto marker = static_cast<std::uint16_t>(bytes_[at] << 8 | bytes_[at + 1]);
-      if (std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) !=
-          std::end(kTrailerMarkers)) {
+      if (StartsWithTrailerMarker(bytes_.data() + at)) {
         log_.dataEnd_ = at;
         log_.loadProblems_.emplace_back("log file ends inside its trailer");
+        KeepWholeStopStamp(bytes_.subspan(at, end - at));
         return;
       }
+    }
+  }
+
+  // The header reports when the test stopped as for a whole file when the cut left that stamp
+  // whole; a part of a stamp would give a wrong date, so the stamp then stays zero.
+  void KeepWholeStopStamp(std::span<const std::uint8_t> cutTrailer) {
+    constexpr std::size_t kStampEnd = offsetof(Block101, stoppedOn) + sizeof(Stamp);
+    static_assert(offsetof(Block103, stoppedOn) + sizeof(Stamp) == kStampEnd);
+    if (cutTrailer.size() < kStampEnd) return;
+    const int type = TrailerTypeOfFamily();
+    const std::span<std::uint8_t> buffer = log_.MutableBlock(type);
+    std::memcpy(buffer.data(), cutTrailer.data(), std::min(cutTrailer.size(), buffer.size()));
+    if (!Convert(buffer, type == kLodaxTrailerBlock ? layouts::kBlock101 : layouts::kBlock103)) {
+      std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
     }
   }
 

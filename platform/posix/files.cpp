@@ -51,6 +51,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& error) {
 }
 
 std::string FileErrorText(int error) {
+  // The output factories report a symbolic link in a file's place with this code.
+  if (error == ELOOP) return "the name is a symbolic link, and nothing is written through one";
   return std::generic_category().message(error);
 }
 

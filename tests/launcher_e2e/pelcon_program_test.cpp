@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/platform/scoped_environment.hpp"
 #include "tests/support/log_file_builder.hpp"
 
 namespace pelcon {
@@ -185,6 +186,27 @@ TEST_F(PelconProgram, ASecondCopyEndsWhileTheFirstHoldsTheGuard) {
   EXPECT_EQ(outcome.exitCode, 5);
   EXPECT_NE(outcome.err.find("another copy"), std::string::npos) << outcome.err;
   EXPECT_FALSE(fs::exists(logFile_ + ".csv"));
+}
+
+// The name's bytes FF FE are not UTF-8; the path must still reach the file after its trip through
+// the component's wide strings.
+TEST_F(PelconProgram, AFileNameThatIsNotValidInTheLocaleStillConverts) {
+  testing::ScopedEnvironment locale("LC_ALL", "C.UTF-8");
+  const std::string oddName = (directory_ / "\xFF\xFE.bin").string();
+  fs::copy_file(logFile_, oddName);
+  const Outcome outcome = Run({"-f", oddName, "-t", templateFile_});
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+  EXPECT_TRUE(fs::exists(oddName + ".csv"));
+}
+
+TEST_F(PelconProgram, ALinkInPlaceOfTheCsvFileIsNotWrittenThrough) {
+  const fs::path victim = directory_ / "victim.txt";
+  std::ofstream(victim, std::ios::binary) << "precious\n";
+  fs::create_symlink(victim, logFile_ + ".csv");
+  const Outcome outcome = Run({"-f", logFile_, "-t", templateFile_});
+  EXPECT_EQ(outcome.exitCode, 1) << outcome.err;
+  EXPECT_EQ(Slurp(victim), "precious\n");
+  EXPECT_TRUE(fs::is_symlink(logFile_ + ".csv"));
 }
 
 }  // namespace

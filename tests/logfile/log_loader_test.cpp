@@ -445,14 +445,22 @@ TEST_F(LogLoaderTest, TrailerWithABadMarkerIsReadAsData) {
 TEST_F(LogLoaderTest, FileCutInsideItsTrailerKeepsItsRecords) {
   for (LogFileDescription d : {LodaxDescription(), VortaDescription()}) {
     const std::vector<std::uint8_t> bytes = Build(d);
-    const std::size_t trailerSize = d.deviceCode < 30 ? 17 : 25;
+    const bool lodax = d.deviceCode < 30;
+    const std::size_t trailerSize = lodax ? 17 : 25;
     const std::size_t dataEnd = bytes.size() - trailerSize;
+    auto stoppedOn = [&] {
+      return lodax ? log.Blocks().block101.stoppedOn : log.Blocks().block103.stoppedOn;
+    };
     for (std::size_t kept = 2; kept < trailerSize; ++kept) {
       SCOPED_TRACE(kept);
       ASSERT_TRUE(Load(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + dataEnd + kept)));
       EXPECT_EQ(log.DataEnd(), dataEnd);
       EXPECT_EQ(log.RowCount(), d.records.size());
       EXPECT_EQ(log.LoadProblems(), std::vector<std::string>{"log file ends inside its trailer"});
+      // The stop stamp (offsets 4 to 11) counts once it is whole: the builder's 2009-03-16 08:00.
+      const Stamp stamp = stoppedOn();
+      EXPECT_EQ(+stamp.year, kept >= 12 ? 2009 : 0);
+      EXPECT_EQ(+stamp.hour, kept >= 12 ? 8 : 0);
     }
   }
 }
