@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -10,14 +11,22 @@
 #include "component/header_report.hpp"
 #include "component/path_names.hpp"
 #include "component/settings.hpp"
+#include "component/template_plan.hpp"
 #include "datalib/data_map.hpp"
 #include "datalib/text_helpers.hpp"
+#include "plan/chunked_records.hpp"
+#include "plan/conversion_plan.hpp"
+#include "plan/record_evaluator.hpp"
+#include "plan/worker_count.hpp"
 #include "platform/notifier.hpp"
 #include "platform/output_file.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon {
 namespace {
+
+// About how many times a progress bar moves during a conversion.
+constexpr std::size_t kProgressSteps = 1000;
 
 constexpr std::string_view kValueTextAttribute = "AttribValueStr";
 constexpr std::string_view kUnexpectedError =
@@ -41,32 +50,21 @@ const std::string* ValueText(LogFileReader& reader, std::string_view valueName, 
   return result.FindText(kValueTextAttribute);
 }
 
-// What a column needs at every record, worked out once per file: either a dictionary value, or
-// a text that is the same in every row (the site columns, and the empty-field text of an entry
-// that names no column).
-struct ColumnPlan {
-  std::string_view valueName;  // empty for a fixed text
-  std::string fixedCell;       // the finished cell (quoted if needed) of a fixed text
-};
-
-class Conversion {
+// The CSV lines of a conversion plan. A column that is the same in every record (a site text, a
+// value the file cannot give) is a finished cell worked out once.
+class CsvLines {
  public:
-  Conversion(const ExportTemplate& exportTemplate, LogFileReader& reader)
+  CsvLines(const ExportTemplate& exportTemplate, const ConversionPlan& plan)
       : separator_(exportTemplate.Separator()), emptyFieldText_(exportTemplate.EmptyFieldText()) {
-    for (const std::string& entry : exportTemplate.Columns()) {
-      ColumnPlan& plan = columns_.emplace_back();
-      const std::string_view valueName = ValueNameForColumn(entry);
-      if (valueName == kTestNameValue) {
-        AppendCell(plan.fixedCell, TestNameOf(reader.Log()));
-      } else if (valueName == kDeviceNameValue) {
-        AppendCell(plan.fixedCell, UnitNameOf(reader.Log()));
-      } else if (valueName.empty()) {
-        AppendCell(plan.fixedCell, {});
-      } else {
-        plan.valueName = valueName;
+    for (std::size_t k = 0; k < plan.Columns().size(); ++k) {
+      const ColumnProgram& program = plan.Programs()[k];
+      std::optional<std::string>& cell = fixedCells_.emplace_back();
+      if (program.source == ColumnProgram::Source::kFixed) {
+        AppendCell(cell.emplace(), program.fixedText);
+      } else if (!plan.Columns()[k].supplied) {
+        AppendCell(cell.emplace(), {});
       }
     }
-    results_.resize(columns_.size());
   }
 
   // The title line: every entry as stored.
@@ -78,17 +76,17 @@ class Conversion {
     out.append("\r\n");
   }
 
-  // One data line for the reader's current record.
-  void AppendRecordLine(std::string& out, LogFileReader& reader) {
-    for (std::size_t k = 0; k < columns_.size(); ++k) {
+  // One data line for the evaluator's current record; cell is scratch space.
+  void AppendRecordLine(std::string& out, RecordEvaluator& evaluator, std::string& cell) const {
+    for (std::size_t k = 0; k < fixedCells_.size(); ++k) {
       if (k > 0) out.append(separator_);
-      const ColumnPlan& column = columns_[k];
-      if (column.valueName.empty()) {
-        out.append(column.fixedCell);
+      if (fixedCells_[k]) {
+        out.append(*fixedCells_[k]);
         continue;
       }
-      const std::string* text = ValueText(reader, column.valueName, results_[k]);
-      AppendCell(out, text ? std::string_view(*text) : std::string_view());
+      cell.clear();
+      evaluator.AppendCellText(k, cell);
+      AppendCell(out, cell);
     }
     out.append("\r\n");
   }
@@ -111,11 +109,7 @@ class Conversion {
 
   std::string_view separator_;
   std::string emptyFieldText_;
-  std::vector<ColumnPlan> columns_;
-  // One result map per column, kept from record to record so that its entries reuse their
-  // storage. Nothing stale is ever read: a query that succeeds has written the value under its
-  // name, and a derived value rewrites each origin (or its default) before reading it.
-  std::vector<CDataMap> results_;
+  std::vector<std::optional<std::string>> fixedCells_;
 };
 
 unsigned HeaderSectionsOf(const TemplateSections& sections) {
@@ -159,24 +153,47 @@ ResultCode Convert(const std::string& logFilePath, std::string& templatePath,
     progress->SetRange(0, static_cast<int>(std::min<std::size_t>(recordCount, INT_MAX)));
   }
 
-  Conversion conversion(exportTemplate, reader);
+  const std::vector<PlanColumnRequest> requests =
+      TemplateColumnRequests(reader.Log(), exportTemplate.Columns());
+  const ConversionPlan plan(reader.Log(), requests);
+  const CsvLines lines(exportTemplate, plan);
   std::string text;
   std::string report;
   WriteHeaderReport(report, HeaderSectionsOf(exportTemplate.Sections()), reader.Log(), csvPath);
   AppendCrLf(text, report);
-  conversion.AppendTitleLine(text, exportTemplate.Columns());
+  lines.AppendTitleLine(text, exportTemplate.Columns());
   if (!csv->Write(text)) return UnexpectedError();
 
-  for (int index = reader.FirstRecord(); index != -1; index = reader.NextRecord(index)) {
-    if (cancel && cancel->IsSet()) break;
-    text.clear();
-    conversion.AppendRecordLine(text, reader);
-    if (!csv->Write(text)) return UnexpectedError();
-    if (progress) {
-      progress->SetPosition(index + 1);
+  ChunkedRecords run;
+  run.recordCount = reader.FirstRecord() == -1 ? 0 : recordCount;
+  run.workers = ConversionWorkerCount();
+  // A progress bar moves once per chunk: small chunks keep it smooth (and per record for small
+  // files), and cost little next to the records they hold.
+  if (progress) run.chunkRecords = std::clamp<std::size_t>(recordCount / kProgressSteps, 1, 256);
+  // Each worker's evaluator is made on its own thread, the first time it formats.
+  std::vector<std::unique_ptr<RecordEvaluator>> evaluators(run.workers);
+  const auto format = [&](unsigned worker, std::size_t first, std::size_t last, std::string& out) {
+    std::unique_ptr<RecordEvaluator>& evaluator = evaluators[worker];
+    if (!evaluator) evaluator = std::make_unique<RecordEvaluator>(plan);
+    std::string cell;
+    for (std::size_t record = first; record < last; ++record) {
+      if (cancel && cancel->IsSet()) return record;
+      if (!evaluator->Select(record)) return record;
+      lines.AppendRecordLine(out, *evaluator, cell);
+    }
+    return last;
+  };
+  const auto write = [&](std::string_view chunk, std::size_t end) {
+    // Chunks formatted ahead of a cancel are not written either.
+    if (cancel && cancel->IsSet()) return ChunkedRecords::Step::kStop;
+    if (!csv->Write(chunk)) return ChunkedRecords::Step::kFailed;
+    if (progress && end > 0) {
+      progress->SetPosition(static_cast<int>(std::min<std::size_t>(end, INT_MAX)));
       progress->Redraw();
     }
-  }
+    return ChunkedRecords::Step::kWritten;
+  };
+  if (run.Run(format, write) == ChunkedRecords::Outcome::kFailed) return UnexpectedError();
   if (!csv->Close()) return UnexpectedError();
   return kResultOk;
 }

@@ -7,6 +7,8 @@
 #include "datalib/type_codes.hpp"
 #include "logfile/log_file.hpp"
 #include "logfile/value_attribute_table.hpp"
+#include "plan/row_value_lookup.hpp"
+#include "values/derived_value_compute.hpp"
 #include "values/value_dictionary.hpp"
 
 namespace pelcon {
@@ -21,17 +23,6 @@ std::string AttributeText(ValueDictionary& dictionary, std::string_view name,
   std::string text;
   result.GetText(attribute, text);
   return text;
-}
-
-// Whether a derived value can be computed for this file: the dictionary's test before it
-// computes one (otherwise the value takes its fallback, which is the same at every record).
-bool DerivedValueAvailable(const ValueDictionary& dictionary, std::string_view name) {
-  const auto* origins = dictionary.DerivedValues().OriginsOf(name);
-  if (origins == nullptr) return false;
-  for (const DerivedValueTable::Origin& origin : *origins) {
-    if (!origin.colValid) return false;
-  }
-  return true;
 }
 
 // A value that is the same in every record (a header value, or the fallback of a derived value
@@ -55,37 +46,20 @@ void ResolveOnce(ValueDictionary& dictionary, std::string_view name, ColumnProgr
   }
 }
 
-// Where the dictionary's row value function finds the name: a stage value directly, or the one
-// an applied name is bound to.
-void ResolveRowValue(const ValueDictionary& dictionary, std::string_view name,
-                     ColumnProgram& program) {
-  const RowValues& rows = dictionary.RowValueTable();
-  const RowValues::Value* value = rows.Find(name);
-  if (value == nullptr) {
-    const std::string* alias = dictionary.AppliedValues().FindAlias(name);
-    value = alias != nullptr ? rows.Find(*alias) : nullptr;
-  }
-  if (value == nullptr || !value->valid) return;
-  if (value->slot == -1) {
-    program.source = Source::kTimestamp;
-  } else {
-    program.source = value->stage == ValueStage::kRaw ? Source::kRaw : Source::kStage;
-    program.stage = value->stage;
-    program.slot = value->slot;
-  }
-}
-
-void ResolveValue(ValueDictionary& dictionary, std::string_view name, ColumnProgram& program) {
+void ResolveValue(ValueDictionary& dictionary, std::string_view name, DerivedNodes& derived,
+                  ColumnProgram& program) {
   const ValueFunction function = dictionary.FindValueFunction(name);
   if (function == nullptr) return;
   if (function == FetchRowValue) {
-    ResolveRowValue(dictionary, name, program);
-  } else if (function == FetchRootValue || function == FetchZero ||
-             !DerivedValueAvailable(dictionary, name)) {
-    ResolveOnce(dictionary, name, program);
-  } else {
+    if (const std::optional<RecordSlot> record = FindRecordSlot(dictionary, name)) {
+      program.source = Source::kRecord;
+      program.record = *record;
+    }
+  } else if (function == FetchDerivedValue && IsDerivedValueAvailable(dictionary, name)) {
     program.source = Source::kDerived;
-    program.derivedName = name;
+    program.derivedNode = derived.NodeOf(dictionary, name);
+  } else {
+    ResolveOnce(dictionary, name, program);
   }
 }
 
@@ -115,11 +89,10 @@ ConversionPlan::ConversionPlan(const LogFile& log, std::span<const PlanColumnReq
       column.kind = program.format.IsDateTime() ? CellKind::kDateTime : CellKind::kNumber;
       column.decimals = program.format.FixedDecimals();
       column.significantDigits = program.format.SignificantDigits();
-      ResolveValue(dictionary, name, program);
+      ResolveValue(dictionary, name, derived_, program);
       if (program.source == Source::kFixed && program.fixedValue.type == CellValue::Type::kText) {
         column.kind = CellKind::kText;
       }
-      hasDerived_ = hasDerived_ || program.source == Source::kDerived;
     }
     column.supplied = program.source != Source::kNothing;
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plan/column_program.hpp"
+#include "plan/derived_nodes.hpp"
 
 namespace pelcon {
 
@@ -57,15 +58,15 @@ class ConversionPlan {
   const LogFile& Log() const { return *log_; }
   std::size_t RecordCount() const;
   std::span<const PlanColumn> Columns() const { return columns_; }
-  // Whether some column needs the value dictionary's derived values.
-  bool HasDerivedColumns() const { return hasDerived_; }
   std::span<const ColumnProgram> Programs() const { return programs_; }
+  // The derived values the columns need, with the derived values they are computed from.
+  const std::vector<DerivedNode>& DerivedValueNodes() const { return derived_.Nodes(); }
 
  private:
   const LogFile* log_;
   std::vector<PlanColumn> columns_;
   std::vector<ColumnProgram> programs_;
-  bool hasDerived_ = false;
+  DerivedNodes derived_;
 };
 
 }  // namespace pelcon

@@ -1,14 +1,96 @@
 #include "plan/printed_precision.hpp"
 
+#include <array>
 #include <cmath>
 
 #include "datalib/number_text.hpp"
 
 namespace pelcon {
+namespace {
+
+// The powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kExactPowers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+constexpr double kFifteenDigits = 1e14;  // the smallest 15-digit integer
+
+// a * b as its rounded product and the exact error of that rounding (Dekker), without relying on
+// a fused multiply-add.
+struct ExactProduct {
+  double product;
+  double error;
+};
+
+ExactProduct Multiply(double a, double b) {
+  constexpr double kSplitter = 134217729.0;  // 2^27 + 1
+  const auto split = [](double v, double& high, double& low) {
+    const double t = kSplitter * v;
+    high = t - (t - v);
+    low = v - high;
+  };
+  double aHigh = 0, aLow = 0, bHigh = 0, bLow = 0;
+  split(a, aHigh, aLow);
+  split(b, bHigh, bLow);
+  const double product = a * b;
+  const double error = ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+  return {product, error};
+}
+
+// The 15 significant digits of a positive value as an integer, with the value's scale, rounded
+// half to even on the exact binary value as the text conversion rounds; false when the fast
+// arithmetic cannot tell.
+bool SignificantDigits(double magnitude, int& exponent, double& digits) {
+  exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  const int shift = 14 - exponent;  // digits = magnitude * 10^shift, rounded
+  double scaled = 0.0;
+  int errorSign = 0;  // the sign of the exact value minus scaled
+  if (shift >= 0) {
+    if (shift >= static_cast<int>(kExactPowers.size())) return false;
+    const ExactProduct p = Multiply(magnitude, kExactPowers[static_cast<std::size_t>(shift)]);
+    scaled = p.product;
+    errorSign = (p.error > 0) - (p.error < 0);
+  } else {
+    if (-shift >= static_cast<int>(kExactPowers.size())) return false;
+    const double divisor = kExactPowers[static_cast<std::size_t>(-shift)];
+    scaled = magnitude / divisor;
+    // magnitude - scaled * divisor, exactly in sign: the product is within a factor of two of
+    // the magnitude, so the first difference is exact.
+    const ExactProduct p = Multiply(scaled, divisor);
+    const double remainder = (magnitude - p.product) - p.error;
+    errorSign = (remainder > 0) - (remainder < 0);
+  }
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;
+  if (fraction > 0.5 || (fraction == 0.5 && errorSign > 0)) {
+    digits = whole + 1;
+  } else if (fraction < 0.5 || errorSign < 0) {
+    digits = whole;
+  } else {
+    digits = std::fmod(whole, 2.0) == 0 ? whole : whole + 1;  // a true tie
+  }
+  // A wrong guess of the exponent shows as a digit too few or too many.
+  return digits >= kFifteenDigits && digits <= 10 * kFifteenDigits;
+}
+
+}  // namespace
 
 double RoundAsPrinted(double value) {
+  const double magnitude = std::fabs(value);
   // A whole number below 10^15 has at most 15 digits: the text holds it exactly.
-  if (std::fabs(value) < 1e15 && value == std::trunc(value)) return value;
+  if (magnitude < 1e15 && value == std::trunc(value)) return value;
+  if (std::isfinite(value)) {
+    int exponent = 0;
+    double digits = 0.0;
+    if (SignificantDigits(magnitude, exponent, digits)) {
+      // One operation on two exact operands: the double nearest the decimal, as a reader of the
+      // text gets it.
+      const int shift = 14 - exponent;
+      const double rounded = shift >= 0 ? digits / kExactPowers[static_cast<std::size_t>(shift)]
+                                        : digits * kExactPowers[static_cast<std::size_t>(-shift)];
+      return std::signbit(value) ? -rounded : rounded;
+    }
+  }
   char buffer[kNumberTextSize];
   return ReadFloating(std::string_view(buffer, FormatDoubleTo(value, buffer)));
 }

@@ -1,7 +1,13 @@
 #include "plan/record_evaluator.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <span>
+
 #include "logfile/log_file.hpp"
-#include "plan/derived_lane.hpp"
 #include "plan/printed_precision.hpp"
 
 namespace pelcon {
@@ -31,9 +37,11 @@ double StageValue(const DataRowStages& stages, ValueStage stage, int slot) {
 
 // The row copy only reads its owner (slots by name); the file itself is never changed.
 RecordEvaluator::RecordEvaluator(const ConversionPlan& plan)
-    : plan_(plan), row_(const_cast<LogFile&>(plan.Log())) {
+    : plan_(plan),
+      row_(const_cast<LogFile&>(plan.Log())),
+      nodeStates_(plan.DerivedValueNodes().size(), NodeState::kUnknown),
+      nodeValues_(plan.DerivedValueNodes().size()) {
   row_.AttachStages(std::make_unique<DataRowStages>());
-  if (plan.HasDerivedColumns()) derived_ = std::make_unique<DerivedLane>(plan.Log());
 }
 
 RecordEvaluator::~RecordEvaluator() = default;
@@ -43,30 +51,71 @@ bool RecordEvaluator::Select(std::size_t record) {
   if (record >= plan_.RecordCount()) return false;
   row_.CopyReadingsFrom(plan_.Log().Row(record));
   plan_.Log().ComputeStagesOf(row_);
-  if (derived_) derived_->Select(row_);
+  std::fill(nodeStates_.begin(), nodeStates_.end(), NodeState::kUnknown);
   selected_ = true;
   return true;
 }
 
+double RecordEvaluator::RecordNumber(const RecordSlot& record) const {
+  switch (record.kind) {
+    case RecordSlot::Kind::kRaw:
+      return row_.RawAt(record.slot);
+    case RecordSlot::Kind::kStage:
+      return RoundAsPrinted(StageValue(*row_.Stages(), record.stage, record.slot));
+    case RecordSlot::Kind::kTimestamp:
+      break;
+  }
+  double time = 0.0;
+  row_.GetTimestamp(time);
+  return RoundAsPrinted(time);
+}
+
+bool RecordEvaluator::DerivedNumber(std::size_t index, double& number) {
+  if (nodeStates_[index] == NodeState::kUnknown) {
+    const DerivedNode& node = plan_.DerivedValueNodes()[index];
+    std::array<double, kMostDerivedOrigins> numbers;
+    std::array<std::int32_t, kMostDerivedOrigins> flags;
+    const std::size_t count = std::min(node.origins.size(), kMostDerivedOrigins);
+    for (std::size_t i = 0; i < count; ++i) {
+      const DerivedOrigin& origin = node.origins[i];
+      numbers[i] = origin.number;
+      flags[i] = origin.flag;
+      if (origin.kind == DerivedOrigin::Kind::kRecord) {
+        const double value = RecordNumber(origin.record);
+        if (origin.record.kind == RecordSlot::Kind::kRaw) {
+          numbers[i] = std::numeric_limits<double>::quiet_NaN();
+          flags[i] = static_cast<std::int32_t>(value);
+        } else {
+          numbers[i] = value;
+          flags[i] = DerivedInputs::kNoFlag;
+        }
+      } else if (origin.kind == DerivedOrigin::Kind::kDerived) {
+        double value = 0.0;
+        if (DerivedNumber(origin.node, value)) {
+          numbers[i] = value;
+          flags[i] = DerivedInputs::kNoFlag;
+        }
+      }
+    }
+    std::optional<double> value;
+    if (node.compute != nullptr && node.familyKnown) {
+      value = node.compute({std::span<const double>(numbers.data(), count),
+                            std::span<const std::int32_t>(flags.data(), count), node.family});
+    }
+    nodeStates_[index] = value ? NodeState::kValue : NodeState::kNone;
+    if (value) nodeValues_[index] = RoundAsPrinted(*value);
+  }
+  number = nodeValues_[index];
+  return nodeStates_[index] == NodeState::kValue;
+}
+
 bool RecordEvaluator::Number(const ColumnProgram& program, double& number) {
   switch (program.source) {
-    case Source::kRaw:
-      // Stored as an integer, which its text holds exactly.
-      number = row_.RawAt(program.slot);
+    case Source::kRecord:
+      number = RecordNumber(program.record);
       return true;
-    case Source::kStage:
-      number = RoundAsPrinted(StageValue(*row_.Stages(), program.stage, program.slot));
-      return true;
-    case Source::kTimestamp:
-      row_.GetTimestamp(number);
-      number = RoundAsPrinted(number);
-      return true;
-    case Source::kDerived: {
-      const std::optional<double> value = derived_->Evaluate(program.derivedName);
-      if (!value) return false;
-      number = *value;
-      return true;
-    }
+    case Source::kDerived:
+      return DerivedNumber(program.derivedNode, number);
     case Source::kNothing:
     case Source::kFixed:
       break;

@@ -3,14 +3,13 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "datalib/data_row.hpp"
 #include "plan/cell_value.hpp"
 #include "plan/conversion_plan.hpp"
 
 namespace pelcon {
-
-class DerivedLane;
 
 // Evaluates the records of a plan: one per thread. Select computes a record's stages once; every
 // column's value and text are then read from them.
@@ -34,14 +33,22 @@ class RecordEvaluator {
   CellValue RecordTime() const;
 
  private:
-  // The number a stage value, the time stamp or a derived value has at the current record, at
-  // the dictionary's precision; nothing when it cannot be given.
+  // The number a record value or a derived value has at the current record, at the dictionary's
+  // precision; false when it cannot be given.
   bool Number(const ColumnProgram& program, double& number);
+  // A value of the record as the dictionary stores it: a raw reading as an integer, anything else
+  // as a double at "%.15g" precision.
+  double RecordNumber(const RecordSlot& record) const;
+  // A derived value at the current record, computed once per record.
+  bool DerivedNumber(std::size_t node, double& number);
+
+  enum class NodeState : unsigned char { kUnknown, kValue, kNone };
 
   const ConversionPlan& plan_;
   DataRow row_;  // a copy of the current record's readings, with its computed stages
   bool selected_ = false;
-  std::unique_ptr<DerivedLane> derived_;  // only when some column is derived
+  std::vector<NodeState> nodeStates_;
+  std::vector<double> nodeValues_;
 };
 
 }  // namespace pelcon

@@ -1,12 +1,10 @@
-#include "values/derived_value_calculations.hpp"
-
 #include <optional>
 
-#include "values/derived_value_compute.hpp"
+#include "values/derived_value_calculations.hpp"
 #include "values/unit_converter.hpp"
 
 // Derived values of the conductivity family, computed from the actual conductivity (uS/cm) and
-// the water temperature.
+// the water temperature: origins CTX_MICROSIEMENS, DEGREES_C.
 
 namespace pelcon {
 namespace {
@@ -18,37 +16,33 @@ constexpr int kResistivity = 4;
 constexpr int kSpecificConductance = 5;
 
 // The conductivity converted to unit `to` at the water temperature, times factor.
-int ConvertConductivity(std::string_view name, CDataMap& result, int to, double factor) {
-  return DeriveValue(name, result, [&](CDataMap& origins) -> std::optional<double> {
-    const std::optional<int> type = UnitFamilyOf("CTX_OHMS", origins);
-    if (!type) return std::nullopt;
-    const double celsius = OriginValue(origins, "DEGREES_C");
-    return ConvertUnitsFull(OriginValue(origins, "CTX_MICROSIEMENS"), *type, 0, to,
-                            static_cast<float>(celsius), 0.0f, 0.0f) *
-           factor;
-  });
+std::optional<double> ConvertConductivity(const DerivedInputs& in, int to, double factor) {
+  const double celsius = in.numbers[1];
+  return ConvertUnitsFull(in.numbers[0], in.family, 0, to, static_cast<float>(celsius), 0.0f,
+                          0.0f) *
+         factor;
 }
 
 }  // namespace
 
-int FetchSalinity(std::string_view name, CDataMap& result) {
-  return ConvertConductivity(name, result, kSalinity, 1);
+std::optional<double> ComputeSalinity(const DerivedInputs& in) {
+  return ConvertConductivity(in, kSalinity, 1);
 }
 
-int FetchDissolvedSolids(std::string_view name, CDataMap& result) {
-  return ConvertConductivity(name, result, kDissolvedSolids, 1);
+std::optional<double> ComputeDissolvedSolids(const DerivedInputs& in) {
+  return ConvertConductivity(in, kDissolvedSolids, 1);
 }
 
-int FetchResistance(std::string_view name, CDataMap& result) {
-  return ConvertConductivity(name, result, kResistivity, 1);
+std::optional<double> ComputeResistance(const DerivedInputs& in) {
+  return ConvertConductivity(in, kResistivity, 1);
 }
 
-int FetchSpecificConductance(std::string_view name, CDataMap& result) {
-  return ConvertConductivity(name, result, kSpecificConductance, 1);
+std::optional<double> ComputeSpecificConductance(const DerivedInputs& in) {
+  return ConvertConductivity(in, kSpecificConductance, 1);
 }
 
-int FetchSpecificConductanceMilli(std::string_view name, CDataMap& result) {
-  return ConvertConductivity(name, result, kSpecificConductance, 0.001);
+std::optional<double> ComputeSpecificConductanceMilli(const DerivedInputs& in) {
+  return ConvertConductivity(in, kSpecificConductance, 0.001);
 }
 
 }  // namespace pelcon

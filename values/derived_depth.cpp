@@ -1,9 +1,7 @@
 #include "values/derived_value_calculations.hpp"
 
-#include <limits>
 #include <optional>
 
-#include "values/derived_value_compute.hpp"
 #include "values/unit_converter.hpp"
 
 // Water level from the transducer pressure: depth of water above the sensor, and the level below
@@ -52,18 +50,19 @@ ReferencedLevel ReferenceLevel(const LevelReferences& r) {
   return {reference - level, user};
 }
 
-LevelReferences ReadReferences(const CDataMap& origins) {
+// Origins: PSI, NOW_REFERENCE, USER_REFERENCE, WHENTOREAD_REF, GRAVITY, SPECIFIC_GRAVITY,
+// DENSITY, START_OF_TEST_REF.
+LevelReferences ReadReferences(const DerivedInputs& in) {
   LevelReferences r;
-  r.psi = OriginValue(origins, "PSI");
-  r.nowReference = OriginValue(origins, "NOW_REFERENCE");
-  r.userReference = OriginValue(origins, "USER_REFERENCE");
+  r.psi = in.numbers[0];
+  r.nowReference = in.numbers[1];
+  r.userReference = in.numbers[2];
   // A flag that cannot be read counts as the table's "no value" integer.
-  r.whenToRead = std::numeric_limits<std::int32_t>::max();
-  origins.GetInt("WHENTOREAD_REF", &r.whenToRead);
-  r.gravity = OriginValue(origins, "GRAVITY");
-  r.specificGravity = OriginValue(origins, "SPECIFIC_GRAVITY");
-  r.density = OriginValue(origins, "DENSITY");
-  r.startOfTestReference = OriginValue(origins, "START_OF_TEST_REF");
+  r.whenToRead = in.flags[3];
+  r.gravity = in.numbers[4];
+  r.specificGravity = in.numbers[5];
+  r.density = in.numbers[6];
+  r.startOfTestReference = in.numbers[7];
   return r;
 }
 
@@ -79,66 +78,34 @@ double DepthBelowTopOfCasing(const LevelReferences& references) {
   return level.belowReference + level.userReference;
 }
 
-int FetchDepthFeet(std::string_view name, CDataMap& result) {
-  return DeriveValue(name, result, [](CDataMap& origins) -> std::optional<double> {
-    const std::optional<int> type = UnitFamilyOf("PSI", origins);
-    if (!type) return std::nullopt;
-    const double psi = OriginValue(origins, "PSI");
-    const double density = OriginValue(origins, "DENSITY");
-    if (density != 0) {
-      return FeetOfWater(psi, *type, density, OriginValue(origins, "GRAVITY"));
-    }
-    // The specific gravity is valid only when positive, so it is not tested again here.
-    return ConvertUnits(psi, *type, kPsi, kFeet) / OriginValue(origins, "SPECIFIC_GRAVITY");
-  });
+// Origins: DENSITY, SPECIFIC_GRAVITY, GRAVITY, PSI.
+std::optional<double> ComputeDepthFeet(const DerivedInputs& in) {
+  const double density = in.numbers[0];
+  const double psi = in.numbers[3];
+  if (density != 0) return FeetOfWater(psi, in.family, density, in.numbers[2]);
+  // The specific gravity is valid only when positive, so it is not tested again here.
+  return ConvertUnits(psi, in.family, kPsi, kFeet) / in.numbers[1];
 }
 
-int FetchDepthMeters(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DEPTH_FEET", kMetersPerFoot);
+// Origin: a depth in feet.
+std::optional<double> ComputeMeters(const DerivedInputs& in) {
+  return in.numbers[0] * kMetersPerFoot;
 }
 
-int FetchDepthCentimeters(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DEPTH_FEET", kCentimetersPerFoot);
+std::optional<double> ComputeCentimeters(const DerivedInputs& in) {
+  return in.numbers[0] * kCentimetersPerFoot;
 }
 
-int FetchDepthInches(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DEPTH_FEET", kInchesPerFoot);
+std::optional<double> ComputeInches(const DerivedInputs& in) {
+  return in.numbers[0] * kInchesPerFoot;
 }
 
-int FetchSurfaceDepthFeet(std::string_view name, CDataMap& result) {
-  return DeriveValue(name, result, [](CDataMap& origins) -> std::optional<double> {
-    return DepthBelowSurface(ReadReferences(origins));
-  });
+std::optional<double> ComputeSurfaceDepthFeet(const DerivedInputs& in) {
+  return DepthBelowSurface(ReadReferences(in));
 }
 
-int FetchSurfaceDepthMeters(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DEPTH_SURFACE_FEET", kMetersPerFoot);
-}
-
-int FetchSurfaceDepthCentimeters(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DEPTH_SURFACE_FEET", kCentimetersPerFoot);
-}
-
-int FetchSurfaceDepthInches(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DEPTH_SURFACE_FEET", kInchesPerFoot);
-}
-
-int FetchCasingDepthFeet(std::string_view name, CDataMap& result) {
-  return DeriveValue(name, result, [](CDataMap& origins) -> std::optional<double> {
-    return DepthBelowTopOfCasing(ReadReferences(origins));
-  });
-}
-
-int FetchCasingDepthMeters(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DEPTH_TOC_FEET", kMetersPerFoot);
-}
-
-int FetchCasingDepthCentimeters(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DEPTH_TOC_FEET", kCentimetersPerFoot);
-}
-
-int FetchCasingDepthInches(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DEPTH_TOC_FEET", kInchesPerFoot);
+std::optional<double> ComputeCasingDepthFeet(const DerivedInputs& in) {
+  return DepthBelowTopOfCasing(ReadReferences(in));
 }
 
 }  // namespace pelcon

@@ -1,9 +1,7 @@
-#include "values/derived_value_calculations.hpp"
-
 #include <cmath>
 #include <optional>
 
-#include "values/derived_value_compute.hpp"
+#include "values/derived_value_calculations.hpp"
 
 namespace pelcon {
 namespace {
@@ -25,32 +23,31 @@ double GravityAt(double latitude, double elevation) {
   return g >= 9.74 && g <= 9.84 ? g : kStandardGravity;
 }
 
-int FetchGravity(std::string_view name, CDataMap& result) {
-  return DeriveValue(name, result, [](CDataMap& origins) -> std::optional<double> {
-    return GravityAt(OriginValue(origins, "LATITUDE"), OriginValue(origins, "ELEVATION"));
-  });
+// Origins: the constant default, LATITUDE, ELEVATION.
+std::optional<double> ComputeGravity(const DerivedInputs& in) {
+  return GravityAt(in.numbers[1], in.numbers[2]);
 }
 
-int FetchElapsedDays(std::string_view name, CDataMap& result) {
-  return DeriveValue(name, result, [](CDataMap& origins) -> std::optional<double> {
-    const double start = OriginValue(origins, "STARTTIME");
-    const double time = OriginValue(origins, "TIMESTAMP");
-    // A record before the start has no elapsed time.
-    if (time < start) return std::nullopt;
-    return time - start;
-  });
+// Origins: STARTTIME, TIMESTAMP.
+std::optional<double> ComputeElapsedDays(const DerivedInputs& in) {
+  const double start = in.numbers[0];
+  const double time = in.numbers[1];
+  // A record before the start has no elapsed time.
+  if (time < start) return std::nullopt;
+  return time - start;
 }
 
-int FetchElapsedHours(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "ELAPSED_DAYS", 24);
+// Origin: ELAPSED_DAYS.
+std::optional<double> ComputeElapsedHours(const DerivedInputs& in) {
+  return in.numbers[0] * 24;
 }
 
-int FetchElapsedMinutes(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "ELAPSED_DAYS", 1440);
+std::optional<double> ComputeElapsedMinutes(const DerivedInputs& in) {
+  return in.numbers[0] * 1440;
 }
 
-int FetchElapsedSeconds(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "ELAPSED_DAYS", 86400);
+std::optional<double> ComputeElapsedSeconds(const DerivedInputs& in) {
+  return in.numbers[0] * 86400;
 }
 
 }  // namespace pelcon

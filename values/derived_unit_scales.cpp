@@ -1,7 +1,9 @@
-#include "values/derived_value_calculations.hpp"
-#include "values/derived_value_compute.hpp"
+#include <optional>
 
-// Derived values that are one origin in another unit of its family.
+#include "values/derived_value_calculations.hpp"
+#include "values/unit_converter.hpp"
+
+// Derived values that are one origin in another unit of its family: each has that one origin.
 
 namespace pelcon {
 namespace {
@@ -18,58 +20,51 @@ constexpr int kMmHg = 5;
 // Milligrams of dissolved oxygen per litre to micromoles (1000 / 31.9988 g/mol).
 constexpr double kMicromolesPerMilligram = 31.251172;
 
+// The origin converted from unit 0 of its family to unit `to`.
+std::optional<double> Converted(const DerivedInputs& in, int to) {
+  return ConvertUnits(in.numbers[0], in.family, 0, to);
+}
+
 }  // namespace
 
-int FetchDegreesFahrenheit(std::string_view name, CDataMap& result) {
-  return ConvertOrigin(name, result, "DEGREES_C", kFahrenheit);
+std::optional<double> ComputeDegreesFahrenheit(const DerivedInputs& in) {
+  return Converted(in, kFahrenheit);
 }
 
-int FetchKilopascals(std::string_view name, CDataMap& result) {
-  return ConvertOrigin(name, result, "PSI", kKilopascals);
+std::optional<double> ComputeKilopascals(const DerivedInputs& in) {
+  return Converted(in, kKilopascals);
 }
 
-int FetchBarometricBars(std::string_view name, CDataMap& result) {
-  return ConvertOrigin(name, result, "BARO_PSI", kBars);
+std::optional<double> ComputeBarometricBars(const DerivedInputs& in) {
+  return Converted(in, kBars);
 }
 
-int FetchBarometricMillibars(std::string_view name, CDataMap& result) {
-  return ConvertOrigin(name, result, "BARO_PSI", kMillibars);
+std::optional<double> ComputeBarometricMillibars(const DerivedInputs& in) {
+  return Converted(in, kMillibars);
 }
 
-int FetchBarometricCmOfWater(std::string_view name, CDataMap& result) {
-  return ConvertOrigin(name, result, "BARO_PSI", kCmOfWater);
+std::optional<double> ComputeBarometricCmOfWater(const DerivedInputs& in) {
+  return Converted(in, kCmOfWater);
 }
 
-int FetchBarometricMmHg(std::string_view name, CDataMap& result) {
-  return ConvertOrigin(name, result, "BARO_PSI", kMmHg);
+std::optional<double> ComputeBarometricMmHg(const DerivedInputs& in) {
+  return Converted(in, kMmHg);
 }
 
-int FetchBarometricInchesHg(std::string_view name, CDataMap& result) {
-  return ConvertOrigin(name, result, "BARO_PSI", kInchesHg);
+std::optional<double> ComputeBarometricInchesHg(const DerivedInputs& in) {
+  return Converted(in, kInchesHg);
 }
 
-int FetchOrpVolts(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "ORP_MILLIVOLTS", 0.001);
+std::optional<double> ComputeThousandths(const DerivedInputs& in) {
+  return in.numbers[0] * 0.001;
 }
 
-int FetchMillisiemens(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "CTX_MICROSIEMENS", 0.001);
+std::optional<double> ComputeOxygenMicrograms(const DerivedInputs& in) {
+  return in.numbers[0] * 1000;
 }
 
-int FetchOxygenMicrograms(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DO_MILLIGRAMS", 1000);
-}
-
-int FetchOxygenMicromoles(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "DO_MILLIGRAMS", kMicromolesPerMilligram);
-}
-
-int FetchOpticalMicrograms(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "OPD_MILLIGRAMS", 1000);
-}
-
-int FetchOpticalMicromoles(std::string_view name, CDataMap& result) {
-  return ScaleOrigin(name, result, "OPD_MILLIGRAMS", kMicromolesPerMilligram);
+std::optional<double> ComputeOxygenMicromoles(const DerivedInputs& in) {
+  return in.numbers[0] * kMicromolesPerMilligram;
 }
 
 }  // namespace pelcon

@@ -1,15 +1,13 @@
 #pragma once
 
-// The functions of the derived values: each one reads its origins through the current value
-// dictionary and stores its value as a double under the requested name (value function
-// signature, see value_functions.hpp). Units follow the names.
+// The arithmetic of the derived values.
 
 #include <cstdint>
-#include <string_view>
+#include <optional>
+
+#include "values/derived_formula.hpp"
 
 namespace pelcon {
-
-class CDataMap;
 
 // Gravity (m/s2) from latitude (degrees) and elevation (m); 9.80665 when the formula leaves the
 // range 9.74 to 9.84 or the latitude lies beyond the poles.
@@ -33,56 +31,49 @@ struct LevelReferences {
 double DepthBelowSurface(const LevelReferences& references);
 double DepthBelowTopOfCasing(const LevelReferences& references);
 
+// The formulas of the derived values, over their origins in table order (see derived_formula.hpp).
+// Units follow the names.
+
 // "GRAVITY", "ELAPSED_DAYS", "ELAPSED_HOURS", "ELAPSED_MINUTES", "ELAPSED_SECONDS".
-int FetchGravity(std::string_view name, CDataMap& result);
-int FetchElapsedDays(std::string_view name, CDataMap& result);
-int FetchElapsedHours(std::string_view name, CDataMap& result);
-int FetchElapsedMinutes(std::string_view name, CDataMap& result);
-int FetchElapsedSeconds(std::string_view name, CDataMap& result);
+std::optional<double> ComputeGravity(const DerivedInputs& in);
+std::optional<double> ComputeElapsedDays(const DerivedInputs& in);
+std::optional<double> ComputeElapsedHours(const DerivedInputs& in);
+std::optional<double> ComputeElapsedMinutes(const DerivedInputs& in);
+std::optional<double> ComputeElapsedSeconds(const DerivedInputs& in);
 
 // "DEGREES_F", "KPASCALS", "BARO_BARS", "BARO_MILLIBARS", "BARO_CM_OF_H2O", "BARO_MM_HG",
-// "BARO_INCHES_HG", "ORP_VOLTS".
-int FetchDegreesFahrenheit(std::string_view name, CDataMap& result);
-int FetchKilopascals(std::string_view name, CDataMap& result);
-int FetchBarometricBars(std::string_view name, CDataMap& result);
-int FetchBarometricMillibars(std::string_view name, CDataMap& result);
-int FetchBarometricCmOfWater(std::string_view name, CDataMap& result);
-int FetchBarometricMmHg(std::string_view name, CDataMap& result);
-int FetchBarometricInchesHg(std::string_view name, CDataMap& result);
-int FetchOrpVolts(std::string_view name, CDataMap& result);
+// "BARO_INCHES_HG", "ORP_VOLTS", "CTX_MILLISIEMENS", "DO_MICROGRAMS", "DO_MICROMOLES",
+// "OPD_MICROGRAMS", "OPD_MICROMOLES".
+std::optional<double> ComputeDegreesFahrenheit(const DerivedInputs& in);
+std::optional<double> ComputeKilopascals(const DerivedInputs& in);
+std::optional<double> ComputeBarometricBars(const DerivedInputs& in);
+std::optional<double> ComputeBarometricMillibars(const DerivedInputs& in);
+std::optional<double> ComputeBarometricCmOfWater(const DerivedInputs& in);
+std::optional<double> ComputeBarometricMmHg(const DerivedInputs& in);
+std::optional<double> ComputeBarometricInchesHg(const DerivedInputs& in);
+// "ORP_VOLTS" and "CTX_MILLISIEMENS".
+std::optional<double> ComputeThousandths(const DerivedInputs& in);
+std::optional<double> ComputeOxygenMicrograms(const DerivedInputs& in);
+std::optional<double> ComputeOxygenMicromoles(const DerivedInputs& in);
 
-// "CTX_MILLISIEMENS", "CTX_SALINITY", "CTX_TDS", "CTX_RESISTANCE", "CTX_SPEC_COND",
-// "CTX_SPEC_COND_MIL".
-int FetchMillisiemens(std::string_view name, CDataMap& result);
-int FetchSalinity(std::string_view name, CDataMap& result);
-int FetchDissolvedSolids(std::string_view name, CDataMap& result);
-int FetchResistance(std::string_view name, CDataMap& result);
-int FetchSpecificConductance(std::string_view name, CDataMap& result);
-int FetchSpecificConductanceMilli(std::string_view name, CDataMap& result);
+// "CTX_SALINITY", "CTX_TDS", "CTX_RESISTANCE", "CTX_SPEC_COND", "CTX_SPEC_COND_MIL".
+std::optional<double> ComputeSalinity(const DerivedInputs& in);
+std::optional<double> ComputeDissolvedSolids(const DerivedInputs& in);
+std::optional<double> ComputeResistance(const DerivedInputs& in);
+std::optional<double> ComputeSpecificConductance(const DerivedInputs& in);
+std::optional<double> ComputeSpecificConductanceMilli(const DerivedInputs& in);
 
-// "DO_MICROGRAMS", "DO_MICROMOLES", "DO_PERCENTAGE", "OPD_MICROGRAMS", "OPD_MICROMOLES",
-// "OPD_PERCENTAGE", "OPD_PERCENTAGE_SENSOR".
-int FetchOxygenMicrograms(std::string_view name, CDataMap& result);
-int FetchOxygenMicromoles(std::string_view name, CDataMap& result);
-int FetchOxygenSaturation(std::string_view name, CDataMap& result);
-int FetchOpticalMicrograms(std::string_view name, CDataMap& result);
-int FetchOpticalMicromoles(std::string_view name, CDataMap& result);
-int FetchOpticalSaturation(std::string_view name, CDataMap& result);
-int FetchOpticalSaturationAtSensor(std::string_view name, CDataMap& result);
+// "DO_PERCENTAGE", "OPD_PERCENTAGE", "OPD_PERCENTAGE_SENSOR".
+std::optional<double> ComputeSaturation(const DerivedInputs& in);
 
-// "DEPTH_FEET", "DEPTH_METERS", "DEPTH_CENTIMETERS", "DEPTH_INCHES" and the same four of
-// "DEPTH_SURFACE_" and "DEPTH_TOC_".
-int FetchDepthFeet(std::string_view name, CDataMap& result);
-int FetchDepthMeters(std::string_view name, CDataMap& result);
-int FetchDepthCentimeters(std::string_view name, CDataMap& result);
-int FetchDepthInches(std::string_view name, CDataMap& result);
-int FetchSurfaceDepthFeet(std::string_view name, CDataMap& result);
-int FetchSurfaceDepthMeters(std::string_view name, CDataMap& result);
-int FetchSurfaceDepthCentimeters(std::string_view name, CDataMap& result);
-int FetchSurfaceDepthInches(std::string_view name, CDataMap& result);
-int FetchCasingDepthFeet(std::string_view name, CDataMap& result);
-int FetchCasingDepthMeters(std::string_view name, CDataMap& result);
-int FetchCasingDepthCentimeters(std::string_view name, CDataMap& result);
-int FetchCasingDepthInches(std::string_view name, CDataMap& result);
+// "DEPTH_FEET", "DEPTH_METERS", "DEPTH_CENTIMETERS", "DEPTH_INCHES" (the meters, centimeters
+// and inches of "DEPTH_SURFACE_" and "DEPTH_TOC_" too: each is its feet scaled), and the feet
+// below the surface and the top of the casing.
+std::optional<double> ComputeDepthFeet(const DerivedInputs& in);
+std::optional<double> ComputeMeters(const DerivedInputs& in);
+std::optional<double> ComputeCentimeters(const DerivedInputs& in);
+std::optional<double> ComputeInches(const DerivedInputs& in);
+std::optional<double> ComputeSurfaceDepthFeet(const DerivedInputs& in);
+std::optional<double> ComputeCasingDepthFeet(const DerivedInputs& in);
 
 }  // namespace pelcon

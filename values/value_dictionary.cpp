@@ -85,13 +85,6 @@ int ValueDictionary::SelectRow(int index) {
   return 1;
 }
 
-void ValueDictionary::SelectComputedRow(const DataRow& row) {
-  MakeCurrent();
-  ClearRow();
-  rowValues_.Load(row);
-  rowSelected_ = true;
-}
-
 // The row values are read only while a row is selected, and every selection overwrites all of
 // them.
 void ValueDictionary::ClearRow() {

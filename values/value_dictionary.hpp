@@ -41,9 +41,6 @@ class ValueDictionary {
   // record or it cannot be computed, and then no record is selected.
   int SelectRow(int index);
   void ClearRow();
-  // Makes a record current whose stages the caller computed (see LogFile::ComputeStagesOf), so
-  // that dictionaries on several threads evaluate records of one file without touching it.
-  void SelectComputedRow(const DataRow& row);
 
   // The value of the name (letter case ignored for the lookup) into result. 1 on success, 0 on
   // failure with the codes in "ErrCode".

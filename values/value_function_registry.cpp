@@ -3,7 +3,8 @@
 #include <array>
 
 #include "values/applied_value_table.hpp"
-#include "values/derived_value_functions.hpp"
+#include "values/derived_formula.hpp"
+#include "values/derived_value_compute.hpp"
 
 namespace pelcon {
 namespace {
@@ -114,8 +115,8 @@ ValueFunctionRegistry::ValueFunctionRegistry() {
   for (const AppliedValueRow& row : AppliedValueRows()) Insert(row.functionName, FetchRowValue);
   Insert("TIMESTAMP", FetchRowValue);
   for (std::string_view name : kOpticalValueNames) Insert(name, FetchRowValue);
-  for (const DerivedValueFunction& derived : DerivedValueFunctions()) {
-    Insert(derived.name, derived.function);
+  for (const DerivedFormula& formula : DerivedFormulas()) {
+    Insert(formula.name, formula.compute != nullptr ? FetchDerivedValue : FetchZero);
   }
 }
 

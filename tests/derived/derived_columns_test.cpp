@@ -9,7 +9,7 @@
 #include "component/column_name_table.hpp"
 #include "datalib/data_map.hpp"
 #include "tests/derived/sonde_test_files.hpp"
-#include "values/derived_value_functions.hpp"
+#include "values/derived_formula.hpp"
 #include "values/log_file_reader.hpp"
 
 // The cells of every derived column of an export, as the reader gives them for one record of a
@@ -21,9 +21,7 @@ namespace {
 using test_support::ChosenFormulas;
 
 bool IsDerived(std::string_view valueName) {
-  const auto functions = DerivedValueFunctions();
-  return std::ranges::any_of(
-      functions, [&](const DerivedValueFunction& derived) { return derived.name == valueName; });
+  return FindDerivedFormula(valueName) != nullptr;
 }
 
 // The sonde's second record (one minute after the start) reads 20 degrees C, 10 psi, a barometer

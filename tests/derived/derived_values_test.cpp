@@ -288,7 +288,9 @@ TEST(FallbackTest, AUnitFamilyThatIsNoneEndsTheComputation) {
   AttachedFile file(SondeDescription(), Chosen({}, {{test_support::kPressureCode, 1.0}}));
   ASSERT_TRUE(file.ready());
   CDataMap result;
-  EXPECT_EQ(ConvertOrigin("KPASCALS", result, "NO_SUCH_VALUE", 3), 0);
+  const DerivedFormula kilopascals{"KPASCALS", "NO_SUCH_VALUE", ComputeKilopascals,
+                                   FindDerivedFormula("KPASCALS")->origins};
+  EXPECT_EQ(FetchDerivedValueBy(kilopascals, "KPASCALS", result), 0);
   EXPECT_FALSE(result.Exists("KPASCALS"));
   std::int32_t code = -1;
   result.GetInt(kErrCodeKey, &code);

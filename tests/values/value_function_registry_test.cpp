@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "datalib/data_map.hpp"
-#include "values/derived_value_functions.hpp"
+#include "values/derived_formula.hpp"
+#include "values/derived_value_compute.hpp"
 #include "values/result_codes.hpp"
 
 namespace pelcon {
@@ -54,10 +55,20 @@ TEST(ValueFunctionRegistryTest, ComparesKeysWithLetterCase) {
 }
 
 TEST(ValueFunctionRegistryTest, RegistersEveryDerivedValue) {
-  ASSERT_EQ(DerivedValueFunctions().size(), 40u);
-  for (const DerivedValueFunction& derived : DerivedValueFunctions()) {
-    EXPECT_EQ(Registry().Find(derived.name), derived.function) << derived.name;
+  ASSERT_EQ(DerivedFormulas().size(), 40u);
+  std::size_t origins = 0;
+  for (const DerivedFormula& formula : DerivedFormulas()) {
+    EXPECT_EQ(Registry().Find(formula.name), formula.compute ? FetchDerivedValue : FetchZero)
+        << formula.name;
+    // A formula reads its origins by position: it must find every row of its value, and no more
+    // than it has room for.
+    EXPECT_EQ(formula.origins.empty(), formula.compute == nullptr) << formula.name;
+    EXPECT_LE(formula.origins.size(), kMostDerivedOrigins) << formula.name;
+    for (const DerivedValueRow& row : formula.origins) EXPECT_EQ(row.valueName, formula.name);
+    origins += formula.origins.size();
   }
+  // The 72 rows of the derived value table, each read by exactly one formula.
+  EXPECT_EQ(origins, DerivedValueRows().size());
 }
 
 TEST(ValueFunctionRegistryTest, TheZeroFunctionStoresZeroAndFails) {
