@@ -3,17 +3,21 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <optional>
 
 #include "cli/text_format.hpp"
+#include "compensation/log_records.hpp"
 #include "component/column_name_table.hpp"
+#include "datalib/date_time_value.hpp"
 #include "datalib/text_helpers.hpp"
 
 namespace pelcon::cli {
 namespace {
 
-constexpr std::string_view kSubcommands[] = {"convert", "inspect", "columns", "template"};
+constexpr std::string_view kSubcommands[] = {"convert", "inspect", "columns", "template",
+                                             "compensate"};
 
 // Display names from a comma-separated list. Command-line text is UTF-8; a list that is not is
 // taken as Windows-1252 bytes already. Every name must name a column.
@@ -104,6 +108,81 @@ void AddConvert(CLI::App& app, ConvertOptions& o, std::string& columns, std::str
   c->add_flag("-n,--dry-run", o.dryRun, "List what would be written; write nothing");
 }
 
+// A hand reading "TIME=VALUE": an ISO time of the level logger's clock ("2009-03-15T15:00:00")
+// and a number.
+TimedValue ParseReading(const std::string& option, const std::string& text) {
+  const std::string::size_type equals = text.rfind('=');
+  DateTimeValue time;
+  double value = 0.0;
+  const char* end = text.data() + text.size();
+  const bool valid = equals != std::string::npos &&
+                     ParseDateTimeText(std::string_view(text).substr(0, equals), time) &&
+                     std::from_chars(text.data() + equals + 1, end, value).ptr == end &&
+                     equals + 1 < text.size();
+  if (!valid) {
+    throw CLI::ValidationError(option,
+                               "\"" + text + "\" is not TIME=VALUE (2009-03-15T15:00:00=3.25)");
+  }
+  constexpr double kJulianOfDayZero = 2415018.5;  // 30 December 1899, midnight
+  return {JulianSeconds(time.days + kJulianOfDayZero), value};
+}
+
+struct CompensateText {
+  std::vector<std::string> depthToWater, elevation;
+  std::string baroOffset, units = "m";
+};
+
+void AddCompensate(CLI::App& app, CompensateOptions& o, CompensateText& text, std::string& encoding,
+                   std::string& time) {
+  CLI::App* c = app.add_subcommand(
+      "compensate",
+      "Subtract a barometric record from level records and tie them to hand readings");
+  c->add_option("--baro", o.barometricFile, "The barometric logger's file")->required();
+  c->add_option("LEVEL", o.levelFiles, "Level loggers' files")->required();
+  c->add_option("-o,--output-dir", o.outputDirectory, "Output folder, created if missing");
+  c->add_option("--encoding", encoding, "utf-8 or windows-1252")
+      ->check(CLI::IsMember({"utf-8", "windows-1252"}))
+      ->capture_default_str();
+  c->add_option("--time", time, "iso (2009-03-15T14:30:00) or us (3/15/2009 2:30:00 PM)")
+      ->check(CLI::IsMember({"iso", "us"}))
+      ->capture_default_str();
+  c->add_option("--max-gap", o.maxGapMinutes,
+                "Minutes a barometric record may lie from a level record")
+      ->check(CLI::PositiveNumber)
+      ->capture_default_str();
+  c->add_option("--baro-offset", text.baroOffset,
+                "Added to the barometric clock to match the level clock, +HH:MM or -HH:MM");
+  CLI::Option* density =
+      c->add_option("--density", o.density, "Water density, kg/m3 (default: the level file's)")
+          ->check(CLI::PositiveNumber);
+  c->add_flag("--density-from-temperature", o.densityFromTemperature,
+              "Fresh-water density at each record's temperature")
+      ->excludes(density);
+  CLI::Option* gravity = c->add_option("--gravity", o.gravity, "m/s2 (default: the level file's)")
+                             ->check(CLI::PositiveNumber);
+  CLI::Option* latitude =
+      c->add_option("--latitude", o.latitude, "Degrees, with --site-elevation for gravity")
+          ->check(CLI::Range(-90.0, 90.0))
+          ->excludes(gravity);
+  c->add_option("--site-elevation", o.siteElevation, "Metres, with --latitude for gravity")
+      ->excludes(gravity)
+      ->needs(latitude);
+  c->add_option("--offset", o.offsetPsi, "Pressure offset between the sensors, psi")
+      ->capture_default_str();
+  c->add_option("--units", text.units, "m, ft or cm")
+      ->check(CLI::IsMember({"m", "ft", "cm"}))
+      ->capture_default_str();
+  c->add_option("--depth-to-water", text.depthToWater,
+                "TIME=VALUE: a hand-measured depth to water (repeatable)")
+      ->allow_extra_args(false);
+  c->add_option("--elevation", text.elevation,
+                "TIME=VALUE: a water-level elevation above a datum (repeatable)")
+      ->allow_extra_args(false);
+  c->add_flag("--overwrite", o.overwrite, "Replace existing outputs");
+  c->add_flag("-q,--quiet", o.quiet, "No progress line");
+  c->add_flag("--json", o.json, "One JSON object per level file instead of the report lines");
+}
+
 }  // namespace
 
 bool IsSubcommandName(std::string_view firstArgument) {
@@ -122,6 +201,9 @@ ParsedCommand ParseCommandLine(const std::string& program,
   std::string time = "iso";
   std::string offset;
   AddConvert(app, convert, columns, encoding, time, offset);
+  CompensateOptions compensate;
+  CompensateText compensateText;
+  AddCompensate(app, compensate, compensateText, encoding, time);
 
   InspectOptions inspect;
   CLI::App* inspectCommand = app.add_subcommand("inspect", "Show what a log file's header holds");
@@ -181,6 +263,28 @@ ParsedCommand ParseCommandLine(const std::string& program,
         throw CLI::ValidationError("--name", "must be a file name without folders");
       }
       return convert;
+    }
+    if (*app.get_subcommand("compensate")) {
+      compensate.format.encoding =
+          encoding == "utf-8" ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
+      compensate.format.time = time == "iso" ? TimeStyle::kIso : TimeStyle::kUs;
+      if (!compensateText.baroOffset.empty()) {
+        const std::optional<int> minutes = ParseUtcOffset(compensateText.baroOffset);
+        if (!minutes) {
+          throw CLI::ValidationError(
+              "--baro-offset", "\"" + compensateText.baroOffset + "\" is not +HH:MM or -HH:MM");
+        }
+        compensate.barometricOffsetMinutes = *minutes;
+      }
+      if (compensate.latitude && !compensate.siteElevation) compensate.siteElevation = 0.0;
+      compensate.unit = *LevelUnitOf(compensateText.units);
+      for (const std::string& reading : compensateText.depthToWater) {
+        compensate.depthToWater.push_back(ParseReading("--depth-to-water", reading));
+      }
+      for (const std::string& reading : compensateText.elevation) {
+        compensate.elevation.push_back(ParseReading("--elevation", reading));
+      }
+      return compensate;
     }
     if (*inspectCommand) return inspect;
     if (*columnsCommand) return columnsOptions;

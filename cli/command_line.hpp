@@ -20,7 +20,7 @@ struct ParseEnd {
 };
 
 using ParsedCommand = std::variant<ParseEnd, ConvertOptions, InspectOptions, ColumnsOptions,
-                                   TemplateNewOptions, TemplateShowOptions>;
+                                   TemplateNewOptions, TemplateShowOptions, CompensateOptions>;
 
 // Parses the arguments after the program name, GNU style: --help on every subcommand, "--" ends
 // the options, errors name the program and the offending argument.

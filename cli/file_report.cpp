@@ -50,18 +50,20 @@ std::string ReportLine(const FileOutcome& o) {
   return line + "\n";
 }
 
+nlohmann::json ReportObject(const FileOutcome& o) {
+  return {{"input", o.input},
+          {"output", o.output.empty() ? nlohmann::json() : nlohmann::json(o.output)},
+          {"status", StatusName(o.status)},
+          {"records", o.records},
+          {"first_record", TimeJson(o.firstRecord)},
+          {"last_record", TimeJson(o.lastRecord)},
+          {"device", o.device.empty() ? nlohmann::json() : nlohmann::json(o.device)},
+          {"serial_number", o.serialNumber ? nlohmann::json(*o.serialNumber) : nlohmann::json()},
+          {"error", o.error.empty() ? nlohmann::json() : nlohmann::json(o.error)}};
+}
+
 std::string ReportJson(const FileOutcome& o) {
-  const nlohmann::json object = {
-      {"input", o.input},
-      {"output", o.output.empty() ? nlohmann::json() : nlohmann::json(o.output)},
-      {"status", StatusName(o.status)},
-      {"records", o.records},
-      {"first_record", TimeJson(o.firstRecord)},
-      {"last_record", TimeJson(o.lastRecord)},
-      {"device", o.device.empty() ? nlohmann::json() : nlohmann::json(o.device)},
-      {"serial_number", o.serialNumber ? nlohmann::json(*o.serialNumber) : nlohmann::json()},
-      {"error", o.error.empty() ? nlohmann::json() : nlohmann::json(o.error)}};
-  return JsonLine(object);
+  return JsonLine(ReportObject(o));
 }
 
 }  // namespace pelcon::cli

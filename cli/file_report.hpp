@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -31,6 +33,8 @@ bool IsFailure(FileStatus status);
 
 // One line for people: "converted  IN -> OUT (N records)", "failed  IN: reason", ...
 std::string ReportLine(const FileOutcome& outcome);
+// The JSON object of an outcome, for commands that add to it.
+nlohmann::json ReportObject(const FileOutcome& outcome);
 // One JSON object on one line.
 std::string ReportJson(const FileOutcome& outcome);
 

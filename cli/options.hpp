@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cli/text_format.hpp"
+#include "compensation/level_unit.hpp"
+#include "compensation/series_interpolation.hpp"
 #include "component/export_template.hpp"
 
 namespace pelcon::cli {
@@ -50,6 +52,29 @@ struct TemplateNewOptions {
 
 struct TemplateShowOptions {
   std::string path;
+  bool json = false;
+};
+
+// `pelcon compensate`.
+struct CompensateOptions {
+  std::string barometricFile;
+  std::vector<std::string> levelFiles;
+  std::string outputDirectory;  // empty: beside each level file
+  TextFormat format;
+  double maxGapMinutes = 60;
+  int barometricOffsetMinutes = 0;  // added to the barometric logger's clock
+  std::optional<double> density;    // kg/m3; absent: the level file's
+  bool densityFromTemperature = false;
+  std::optional<double> gravity;  // m/s2; absent: from latitude and site elevation, or the file's
+  std::optional<double> latitude;
+  std::optional<double> siteElevation;  // metres, for gravity
+  double offsetPsi = 0;
+  LevelUnit unit = LevelUnit::kMetre;
+  // Hand readings: seconds of the level logger's clock and the value in the unit.
+  std::vector<TimedValue> depthToWater;
+  std::vector<TimedValue> elevation;
+  bool overwrite = false;
+  bool quiet = false;
   bool json = false;
 };
 

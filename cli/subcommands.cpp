@@ -4,6 +4,7 @@
 
 #include "cli/columns_command.hpp"
 #include "cli/command_line.hpp"
+#include "cli/compensate_command.hpp"
 #include "cli/convert_command.hpp"
 #include "cli/inspect_command.hpp"
 #include "cli/template_command.hpp"
@@ -18,6 +19,7 @@ struct Runner {
   int operator()(const ColumnsOptions& options) const { return RunColumns(options); }
   int operator()(const TemplateNewOptions& options) const { return RunTemplateNew(options); }
   int operator()(const TemplateShowOptions& options) const { return RunTemplateShow(options); }
+  int operator()(const CompensateOptions& options) const { return RunCompensate(options); }
 };
 
 }  // namespace
