@@ -4,6 +4,7 @@
 
 #include "cli/output_naming.hpp"
 #include "datalib/calendar.hpp"
+#include "platform/path_separator.hpp"
 
 namespace pelcon::cli {
 namespace {
@@ -61,7 +62,9 @@ TEST(Windows1252, MicroSignBothWaysAndNothingForOtherText) {
 
 TEST(OutputNaming, PatternFolderAndBesideTheLogFile) {
   EXPECT_EQ(OutputPathFor("data/well.bin", "", "{name}.csv"), "data/well.bin.csv");
-  EXPECT_EQ(OutputPathFor("data/well.v2.bin", "out", "{stem}.csv"), "out/well.v2.csv");
+  // A folder without a closing separator gets the platform's.
+  EXPECT_EQ(OutputPathFor("data/well.v2.bin", "out", "{stem}.csv"),
+            std::string("out") + platform::kPathSeparator + "well.v2.csv");
   EXPECT_EQ(OutputPathFor("well.bin", "out/", "{stem}-{name}"), "out/well-well.bin");
 }
 
