@@ -70,6 +70,21 @@ TemplateSections ParseSections(const std::string& list) {
   return sections;
 }
 
+// --encoding and --time of the subcommands that write text files.
+void AddTextOptions(CLI::App& command, std::string& encoding, std::string& time) {
+  command.add_option("--encoding", encoding, "utf-8 or windows-1252")
+      ->check(CLI::IsMember({"utf-8", "windows-1252"}))
+      ->capture_default_str();
+  command.add_option("--time", time, "iso (2009-03-15T14:30:00) or us (3/15/2009 2:30:00 PM)")
+      ->check(CLI::IsMember({"iso", "us"}))
+      ->capture_default_str();
+}
+
+void SetTextOptions(TextFormat& format, const std::string& encoding, const std::string& time) {
+  format.encoding = encoding == "utf-8" ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
+  format.time = time == "iso" ? TimeStyle::kIso : TimeStyle::kUs;
+}
+
 void AddConvert(CLI::App& app, ConvertOptions& o, std::string& columns, std::string& encoding,
                 std::string& time, std::string& offset) {
   CLI::App* c =
@@ -85,12 +100,7 @@ void AddConvert(CLI::App& app, ConvertOptions& o, std::string& columns, std::str
   c->add_option("--name", o.namePattern,
                 "Output file name; {name} is the log file's name, {stem} without extension")
       ->capture_default_str();
-  c->add_option("--encoding", encoding, "utf-8 or windows-1252")
-      ->check(CLI::IsMember({"utf-8", "windows-1252"}))
-      ->capture_default_str();
-  c->add_option("--time", time, "iso (2009-03-15T14:30:00) or us (3/15/2009 2:30:00 PM)")
-      ->check(CLI::IsMember({"iso", "us"}))
-      ->capture_default_str();
+  AddTextOptions(*c, encoding, time);
   CLI::Option* offsetOption =
       c->add_option("--utc-offset", offset, "The logger clock's offset from UTC, +HH:MM or -HH:MM");
   c->add_flag("--to-utc", o.format.toUtc, "Write ISO times in UTC")->needs(offsetOption);
@@ -140,12 +150,7 @@ void AddCompensate(CLI::App& app, CompensateOptions& o, CompensateText& text, st
   c->add_option("--baro", o.barometricFile, "The barometric logger's file")->required();
   c->add_option("LEVEL", o.levelFiles, "Level loggers' files")->required();
   c->add_option("-o,--output-dir", o.outputDirectory, "Output folder, created if missing");
-  c->add_option("--encoding", encoding, "utf-8 or windows-1252")
-      ->check(CLI::IsMember({"utf-8", "windows-1252"}))
-      ->capture_default_str();
-  c->add_option("--time", time, "iso (2009-03-15T14:30:00) or us (3/15/2009 2:30:00 PM)")
-      ->check(CLI::IsMember({"iso", "us"}))
-      ->capture_default_str();
+  AddTextOptions(*c, encoding, time);
   c->add_option("--max-gap", o.maxGapMinutes,
                 "Minutes a barometric record may lie from a level record")
       ->check(CLI::PositiveNumber)
@@ -246,9 +251,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
       if (convert.columns && !convert.templatePath.empty()) {
         throw CLI::ValidationError("--columns", "excludes -t/--template");
       }
-      convert.format.encoding =
-          encoding == "utf-8" ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
-      convert.format.time = time == "iso" ? TimeStyle::kIso : TimeStyle::kUs;
+      SetTextOptions(convert.format, encoding, time);
       if (convert.format.byteOrderMark && convert.format.encoding != TextEncoding::kUtf8) {
         throw CLI::ValidationError("--bom", "a byte order mark is for --encoding utf-8 only");
       }
@@ -265,9 +268,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
       return convert;
     }
     if (*app.get_subcommand("compensate")) {
-      compensate.format.encoding =
-          encoding == "utf-8" ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
-      compensate.format.time = time == "iso" ? TimeStyle::kIso : TimeStyle::kUs;
+      SetTextOptions(compensate.format, encoding, time);
       if (!compensateText.baroOffset.empty()) {
         const std::optional<int> minutes = ParseUtcOffset(compensateText.baroOffset);
         if (!minutes) {

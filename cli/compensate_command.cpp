@@ -10,6 +10,7 @@
 #include "cli/json_text.hpp"
 #include "cli/log_opening.hpp"
 #include "cli/output_naming.hpp"
+#include "cli/output_publishing.hpp"
 #include "cli/progress_line.hpp"
 #include "compensation/level_file_constants.hpp"
 #include "compensation/log_records.hpp"
@@ -143,18 +144,13 @@ class Compensation {
       outcome.error = "cannot create " + outcome.output + ": " + platform::FileErrorText(error);
       return;
     }
-    if (!output->Write(CompensatedCsv(run, options_.format)) ||
-        !output->Publish(options_.overwrite)) {
-      if (platform::IsExistsError(output->Error())) {
-        outcome.status = FileStatus::kExists;
-        return;
-      }
+    if (!output->Write(CompensatedCsv(run, options_.format))) {
       outcome.error =
           "cannot write " + outcome.output + ": " + platform::FileErrorText(output->Error());
       return;
     }
-    outcome.status = FileStatus::kConverted;
     outcome.records = run.table.records.size();
+    PublishOutput(*output, options_.overwrite, outcome);
   }
 
   const CompensateOptions& options_;

@@ -15,6 +15,7 @@
 #include "cli/log_opening.hpp"
 #include "cli/log_summary.hpp"
 #include "cli/output_naming.hpp"
+#include "cli/output_publishing.hpp"
 #include "cli/progress_line.hpp"
 #include "component/settings.hpp"
 #include "platform/files.hpp"
@@ -175,16 +176,7 @@ class Conversion {
       output->Discard();
       return;
     }
-    if (!output->Publish(options_.overwrite)) {
-      if (platform::IsExistsError(output->Error())) {
-        outcome.status = FileStatus::kExists;
-        return;
-      }
-      outcome.error =
-          "cannot write " + job.output + ": " + platform::FileErrorText(output->Error());
-      return;
-    }
-    outcome.status = FileStatus::kConverted;
+    PublishOutput(*output, options_.overwrite, outcome);
   }
 
   const ConvertOptions& options_;
