@@ -12,7 +12,7 @@
 #include "cli/output_naming.hpp"
 #include "cli/output_publishing.hpp"
 #include "cli/progress_line.hpp"
-#include "compensation/level_file_constants.hpp"
+#include "compensation/level_log_compensation.hpp"
 #include "compensation/log_records.hpp"
 #include "platform/files.hpp"
 #include "platform/interrupt.hpp"
@@ -28,23 +28,22 @@ namespace fs = std::filesystem;
 
 constexpr char kProgram[] = "pelcon compensate";
 
-// The settings for one level file: the options, with what they leave open taken from the file.
-CompensationSettings SettingsFor(const CompensateOptions& options, const LogFile& level) {
-  const LevelFileConstants constants = LevelFileConstantsOf(level);
+// The settings of the options; density and gravity are the level file's unless given.
+CompensationSettings SettingsOf(const CompensateOptions& options) {
   CompensationSettings settings;
   settings.maxGapSeconds = options.maxGapMinutes * 60;
   settings.barometricShiftSeconds = options.barometricOffsetMinutes * 60.0;
-  settings.densityKgPerM3 = options.density.value_or(constants.densityKgPerM3);
   settings.densityFromTemperature = options.densityFromTemperature;
-  settings.gravity = options.gravity ? *options.gravity
-                     : options.latitude
-                         ? GravityAt(*options.latitude, options.siteElevation.value_or(0.0))
-                         : constants.gravity;
   settings.offsetPsi = options.offsetPsi;
   settings.unit = options.unit;
   settings.depthToWater = options.depthToWater;
   settings.elevation = options.elevation;
   return settings;
+}
+
+std::optional<double> GravityOf(const CompensateOptions& options) {
+  if (options.latitude) return GravityAt(*options.latitude, options.siteElevation.value_or(0.0));
+  return options.gravity;
 }
 
 nlohmann::json ReadingsJson(const std::vector<TimedValue>& readings) {
@@ -117,16 +116,10 @@ class Compensation {
     outcome.serialNumber = run->level.serialNumber;
     outcome.firstRecord = run->level.firstRecord;
     outcome.lastRecord = run->level.lastRecord;
-    const std::optional<LevelRecords> records = ReadLevelRecords(log, outcome.error);
-    if (!records) return outcome;
-    if (options_.densityFromTemperature &&
-        std::none_of(records->celsius.begin(), records->celsius.end(),
-                     [](const std::optional<double>& celsius) { return celsius.has_value(); })) {
-      outcome.error = "the level file has no temperature for --density-from-temperature";
-      return outcome;
-    }
-    run->settings = SettingsFor(options_, log);
-    run->table = Compensate(*records, barometricRecords_, run->settings);
+    LevelLogCompensation compensation = CompensateLevelLog(
+        log, barometricRecords_, SettingsOf(options_), options_.density, GravityOf(options_));
+    run->settings = std::move(compensation.settings);
+    run->table = std::move(compensation.table);
     if (!run->table.error.empty()) {
       outcome.error = run->table.error;
       return outcome;

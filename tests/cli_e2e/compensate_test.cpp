@@ -99,6 +99,15 @@ TEST_F(CompensateCommand, RefusesWithoutWritingAndReportsInJson) {
       reports[2].find("\"depth_to_water\":[{\"time\":\"2009-03-15T14:31:00\",\"value\":3.5}]"),
       std::string::npos)
       << reports[2];
+  if (std::system("/usr/bin/python3 -c 'import jsonschema' 2>/dev/null") == 0) {
+    std::ofstream(Path("report.jsonl")) << outcome.out;
+    const fs::path source = PELCON_SOURCE_DIR;
+    const std::string command = "/usr/bin/python3 " +
+                                (source / "tests/cli_e2e/validate_json_lines.py").string() + " " +
+                                (source / "docs/schemas/compensate-report-1.json").string() + " " +
+                                Path("report.jsonl").string();
+    EXPECT_EQ(std::system(command.c_str()), 0) << outcome.out;
+  }
   EXPECT_FALSE(fs::exists(Path("out/later.bin.compensated.csv")));
   EXPECT_FALSE(fs::exists(Path("out/baro.bin.compensated.csv")));
   // The reading is tied where it was taken: 3.5 m at 14:31.

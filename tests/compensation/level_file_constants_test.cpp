@@ -3,9 +3,9 @@
 #include "compensation/level_file_constants.hpp"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
+#include <random>
 
 #include "tests/support/log_file_builder.hpp"
 #include "values/log_file_reader.hpp"
@@ -14,8 +14,9 @@ namespace pelcon {
 namespace {
 
 LevelFileConstants ConstantsOf(const test_support::LogFileDescription& description) {
-  const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                     ("pelcon-constants-" + std::to_string(::getpid()) + ".bin");
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() /
+      ("pelcon-constants-" + std::to_string(std::random_device{}()) + ".bin");
   EXPECT_TRUE(test_support::WriteFile(path.string(), test_support::Build(description)));
   LogFileReader reader;
   EXPECT_NE(reader.Open(path.string()), 0);
