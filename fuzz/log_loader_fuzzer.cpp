@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "fuzz/fuzz_support.hpp"
 #include "logfile/calibration_formulas.hpp"
 #include "logfile/log_loader.hpp"
 
@@ -18,7 +19,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const pelcon::CalibrationFormulas formulas;
   pelcon::LogFile log(formulas);
-  if (!pelcon::LogLoader::Load({data, size}, log)) return 0;
+  if (!pelcon::LogLoader::Load({data, size}, log)) {
+    pelcon::fuzz::Check(log.RowCount() == 0 && log.LoadProblems().empty(),
+                        "a file that does not open keeps rows or problems");
+    return 0;
+  }
   constexpr std::size_t kRowsToEvaluate = 16;
   for (std::size_t i = 0; i < log.RowCount() && i < kRowsToEvaluate; ++i) {
     if (log.FetchRow(i) != nullptr) log.ReleaseRow(i);

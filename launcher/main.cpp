@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_line.hpp"
+#include "cli/subcommands.hpp"
 #include "component/ipelcon.hpp"
 #include "launcher/command_line.hpp"
 #include "launcher/exit_codes.hpp"
@@ -68,5 +70,9 @@ int Run(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
-  return pelcon::launcher::Run(std::vector<std::string>(argv + 1, argv + argc));
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (!arguments.empty() && pelcon::cli::IsSubcommandName(arguments.front())) {
+    return pelcon::cli::RunSubcommand("pelcon", arguments);
+  }
+  return pelcon::launcher::Run(arguments);
 }

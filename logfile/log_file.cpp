@@ -61,6 +61,7 @@ void LogFile::Reset() {
   startOfTestReference_ = 0.0;
   tables_.Reset();
   headerComplete_ = false;
+  loadProblems_.clear();
 }
 
 std::span<std::uint8_t> LogFile::MutableBlock(int type) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -66,6 +67,10 @@ class LogFile final : public DataRowOwner {
   // The rules a file must meet to open: a known family, a test definition, block 35 and the
   // blocks its family needs.
   bool IsValid() const { return headerComplete_ && (vorta_ || lodax_) && MissingBlock() == 0; }
+
+  // What the load met and worked around without failing, one sentence each, in the order met: a
+  // partial record, a cut trailer, trailer bytes read as data.
+  const std::vector<std::string>& LoadProblems() const { return loadProblems_; }
 
   std::size_t RowCount() const { return times_.size(); }
   // A record as a row: the current row (with its stages) when it is that record, else the record
@@ -127,6 +132,7 @@ class LogFile final : public DataRowOwner {
   DataRow current_;
   std::size_t currentIndex_ = 0;
   mutable DataRow unstaged_;  // what Row gives for another record
+  std::vector<std::string> loadProblems_;
   std::unique_ptr<DataRowStages> spareStages_;
 };
 

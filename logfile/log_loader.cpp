@@ -1,10 +1,12 @@
 #include "logfile/log_loader.hpp"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "logfile/layout_decoder.hpp"
@@ -43,6 +45,13 @@ LoadResult Failure(LoadError error, const char* format, int value) {
   char text[160];
   std::snprintf(text, sizeof text, format, value);
   return {error, text};
+}
+
+// A trailer starts with one of the markers, a big-endian 16-bit word.
+bool StartsWithTrailerMarker(const std::uint8_t* bytes) {
+  const auto marker = static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]);
+  return std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) !=
+         std::end(kTrailerMarkers);
 }
 
 bool IsOptionalVortaBlock(int type) {
@@ -149,6 +158,9 @@ class LogLoaderRun {
     if (LoadResult converted = ConvertHeader(); !converted) return converted;
     if (LoadResult processed = PostProcess(); !processed) return processed;
     if (!log_.IsValid()) return Invalid();
+    NoteUnmarkedTrailer();
+    IgnoreCutTrailer();
+    NotePartialRecord();
     ReadRecords();
     return {};
   }
@@ -221,14 +233,65 @@ class LogLoaderRun {
     const std::size_t size = BlockSizeOf(type);
     if (bytes_.size() - log_.dataStart_ < size) return;  // it would overlap the header
     const std::size_t start = bytes_.size() - size;
-    const std::uint16_t marker = static_cast<std::uint16_t>(bytes_[start] << 8 | bytes_[start + 1]);
-    if (std::find(std::begin(kTrailerMarkers), std::end(kTrailerMarkers), marker) ==
-        std::end(kTrailerMarkers)) {
-      return;  // not a trailer: its bytes are data
+    if (!StartsWithTrailerMarker(bytes_.data() + start)) {
+      unmarkedTrailerType_ = type;  // not a trailer: its bytes are data
+      return;
     }
     cursor_.Seek(start);
     cursor_.Read(log_.MutableBlock(type));
     log_.dataEnd_ = start;
+    trailerRead_ = true;
+  }
+
+  int TrailerTypeOfFamily() const { return log_.lodax_ ? kLodaxTrailerBlock : kVortaTrailerBlock; }
+
+  void NoteUnmarkedTrailer() {
+    if (unmarkedTrailerType_ == TrailerTypeOfFamily()) {
+      log_.loadProblems_.emplace_back("trailer with an unknown marker read as data");
+    }
+  }
+
+  // A download cut short inside the trailer leaves the start of a trailer behind the records. Its
+  // bytes are not records: a marker at a record boundary within the last trailer-length bytes
+  // ends the data.
+  void IgnoreCutTrailer() {
+    if (trailerRead_) return;
+    const std::size_t trailerSize = BlockSizeOf(TrailerTypeOfFamily());
+    const auto recordSize = static_cast<std::size_t>(log_.recordSize_);
+    const std::size_t end = log_.dataEnd_;
+    const std::size_t from = end > trailerSize ? end - trailerSize : 0;
+    std::size_t at = log_.dataStart_;
+    if (at < from) at += (from - at + recordSize - 1) / recordSize * recordSize;
+    for (; at + 1 < end; at += recordSize) {
+      if (StartsWithTrailerMarker(bytes_.data() + at)) {
+        log_.dataEnd_ = at;
+        log_.loadProblems_.emplace_back("log file ends inside its trailer");
+        KeepWholeStopStamp(bytes_.subspan(at, end - at));
+        return;
+      }
+    }
+  }
+
+  // The header reports when the test stopped as for a whole file when the cut left that stamp
+  // whole; a part of a stamp would give a wrong date, so the stamp then stays zero.
+  void KeepWholeStopStamp(std::span<const std::uint8_t> cutTrailer) {
+    constexpr std::size_t kStampEnd = offsetof(Block101, stoppedOn) + sizeof(Stamp);
+    static_assert(offsetof(Block103, stoppedOn) + sizeof(Stamp) == kStampEnd);
+    if (cutTrailer.size() < kStampEnd) return;
+    const int type = TrailerTypeOfFamily();
+    const std::span<std::uint8_t> buffer = log_.MutableBlock(type);
+    std::memcpy(buffer.data(), cutTrailer.data(), std::min(cutTrailer.size(), buffer.size()));
+    if (!Convert(buffer, type == kLodaxTrailerBlock ? layouts::kBlock101 : layouts::kBlock103)) {
+      std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+    }
+  }
+
+  void NotePartialRecord() {
+    const std::size_t data = log_.dataEnd_ - std::min(log_.dataStart_, log_.dataEnd_);
+    const std::size_t rest = data % static_cast<std::size_t>(log_.recordSize_);
+    if (rest == 0) return;
+    log_.loadProblems_.push_back("partial record ignored (" + std::to_string(rest) + " of " +
+                                 std::to_string(log_.recordSize_) + " bytes)");
   }
 
   LoadResult Convert(std::span<std::uint8_t> area, const RecordLayout& layout) {
@@ -433,6 +496,8 @@ class LogLoaderRun {
   std::span<const std::uint8_t> bytes_;
   ByteCursor cursor_;
   LogFile& log_;
+  bool trailerRead_ = false;
+  int unmarkedTrailerType_ = 0;
 };
 
 LoadResult LogLoader::Load(std::span<const std::uint8_t> bytes, LogFile& log) {

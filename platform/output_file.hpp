@@ -13,11 +13,14 @@ namespace pelcon::platform {
 class OutputFile {
  public:
   // Creates or replaces the file for exclusive writing: a second writer of the same file fails
-  // instead of clobbering the data of the first. The exclusive hold ends with Close.
+  // instead of clobbering the data of the first. The exclusive hold ends with Close. A symbolic
+  // link in the file's place is refused, never followed.
   static std::optional<OutputFile> OpenExclusive(const std::string& path, int& error);
 
   // Writes a new file beside path that replaces it only at Close, so a crash or a full disk never
   // leaves a half-written file where a good one was. Without Close the new file is discarded.
+  // The new file takes the owner and permissions of the old one. Refused: a symbolic link in the
+  // file's place, and a file whose own permissions keep the caller from writing it.
   static std::optional<OutputFile> CreateReplacement(const std::string& path, int& error);
 
   OutputFile(OutputFile&& other) noexcept;

@@ -24,7 +24,14 @@ std::uint16_t Reading(double value) {
   return static_cast<std::uint16_t>(std::lround(std::fmin(std::fmax(value, 0.0), 65535.0)));
 }
 
-// A level logger in a pumped well: the water column falls for two hours, then recovers.
+// The air pressure over the well in psi, a quarter of an hour after 14:30 on the sample day: a
+// weather change of a few centimetres of water.
+double AirPressurePsi(double quarterHours) {
+  return 14.695 + 0.15 * std::sin(quarterHours / 4.0);
+}
+
+// A level logger in a pumped well: the water column falls for two hours, then recovers. It
+// measures absolute pressure, the water column plus the air above it.
 LogFileDescription LevelLogger(int records) {
   LogFileDescription d = LodaxDescription();
   d.unitName = "MW-3 LEVEL";
@@ -40,7 +47,8 @@ LogFileDescription LevelLogger(int records) {
     const double drawdown = t < 1.0 ? 3.2 * (1 - std::exp(-3 * t))
                                     : 3.2 * (1 - std::exp(-3.0)) * std::exp(-3 * (t - 1));
     // Pressure = reading / 1000 psi; board temperature = reading / 100 degrees C.
-    d.records.push_back({Reading(1260 + 5 * std::sin(i / 7.0)), Reading(1000 * (9.8 - drawdown))});
+    d.records.push_back({Reading(1260 + 5 * std::sin(i / 7.0)),
+                         Reading(1000 * (9.8 - drawdown + AirPressurePsi(i / 3.0)))});
   }
   return d;
 }
@@ -56,7 +64,7 @@ LogFileDescription BarometricLogger() {
   d.records.clear();
   for (int i = 0; i < 48; ++i) {
     d.records.push_back(
-        {Reading(1850 + 40 * std::sin(i / 8.0)), Reading(14695 + 60 * std::sin(i / 12.0))});
+        {Reading(1850 + 40 * std::sin(i / 8.0)), Reading(1000 * AirPressurePsi(i))});
   }
   return d;
 }

@@ -4,7 +4,11 @@
 # otherwise it prints the commands to run and fails.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev locales)
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+  libcli11-dev nlohmann-json3-dev locales)
+# The subcommands' end-to-end tests read the CSV files with pandas and check JSON against its
+# schema.
+packages+=(python3-pandas python3-jsonschema)
 if [ "${PELCON_GUI:-ON}" != "OFF" ]; then
   packages+=(qt6-base-dev)
 fi

@@ -13,11 +13,11 @@ cd "$(dirname "$0")/.."
 jobs=${PELCON_JOBS:-2}
 
 # The test programs that run under Wine (e2e: the golden conversions through the driver).
-unit_tests=(datalib platform logfile attributes calibration values derived component launcher ui e2e)
+unit_tests=(datalib platform logfile attributes calibration values derived component launcher ui e2e plan cli)
 # What the 32-bit build compiles: everything the component and the launcher are made of. It is
 # compiled only, never run: this machine's Wine starts 64-bit programs only.
 x86_targets=(pelcon_platform pelcon_datalib pelcon_logfile pelcon_values pelcon_component
-  pelcon_ui_logic pelcon_launcher_cli)
+  pelcon_ui_logic pelcon_launcher_cli pelcon_cli)
 
 # libwine-dev holds the IDL files that widl needs for the type library.
 packages=(cmake ninja-build mingw-w64 mingw-w64-tools wine64 xvfb xauth googletest libwine-dev)
@@ -47,10 +47,12 @@ has_target() { ninja -C build/windows-x64 -t query "$1" >/dev/null 2>&1; }
 programs=()
 has_target windows_launcher_tests && unit_tests+=(windows_launcher)
 has_target TarvelPelcon && has_target Pelcon && programs=(TarvelPelcon Pelcon)
+console=()
+has_target pelcon-cli && console=(pelcon-cli)
 dialog_client=()
 [ ${#programs[@]} -gt 0 ] && has_target pelcon_dialog_client && dialog_client=(pelcon_dialog_client)
 cmake --build --preset windows-x64 -j "$jobs" --target "${unit_tests[@]/%/_tests}" "${programs[@]}" \
-  "${dialog_client[@]}"
+  "${dialog_client[@]}" "${console[@]}"
 
 echo "== Building for 32-bit Windows"
 cmake --preset windows-x86 >/dev/null
@@ -236,6 +238,45 @@ check_dialogs() {
   return "$status"
 }
 
+# A smoke test of the console program pelcon-cli.exe: the classic bytes for every golden case,
+# inspect's JSON, the column list, a folder with a bad file, and a usage error.
+check_console_program() {
+  local exe=$1 work problems=0 status out golden=tests/e2e/golden name
+  work=$(mktemp -d)
+  local w="Z:${work//\//\\}"
+  fail() {
+    echo "FAILED: $*" >&2
+    problems=$((problems + 1))
+  }
+  cli() {
+    status=0
+    out=$(PELCON_NOW="2024-05-06 07:08:09" "$wine" "$exe" "$@" 2>"$work/stderr.txt" | tr -d '\r') ||
+      status=$?
+  }
+  mkdir -p "$work/in"
+  cp "$golden"/*.bin "$work/in/"
+  cp "$golden/all_columns.bft" "$work/"
+  cli convert --quiet --encoding windows-1252 --time us -t "$w\\all_columns.bft" -o "$w\\out" "$w\\in"
+  [ "$status" -eq 0 ] || fail "convert exit code $status: $(cat "$work/stderr.txt")"
+  for case in "$golden"/*.bin; do
+    name=$(basename "$case").csv
+    cmp -s "$work/out/$name" "$golden/$name" || fail "pelcon-cli: $name differs from the golden file"
+  done
+  cli inspect --json "$w\\in\\$(basename "$(ls "$golden"/*.bin | head -n 1)")"
+  grep -qF '"schema":1' <<<"$out" || fail "inspect --json: $out"
+  cli columns
+  [ "$(grep -c . <<<"$out")" -eq 54 ] || fail "columns listed $(grep -c . <<<"$out") lines"
+  echo "not a log file" >"$work/in/bad.bin"
+  cli convert --quiet -o "$w\\out2" "$w\\in"
+  [ "$status" -eq 1 ] || fail "a folder with a bad file exits with $status"
+  grep -q "^failed .*bad.bin: not a log file" <<<"$out" || fail "bad.bin not reported: $out"
+  cli convert --jobs 0 x.bin
+  [ "$status" -eq 2 ] || fail "a usage error exits with $status"
+  rm -rf "$work"
+  [ "$problems" -eq 0 ] && echo "console program checks passed"
+  return "$problems"
+}
+
 echo "== Unit tests under Wine"
 failed=()
 for area in "${unit_tests[@]}"; do
@@ -248,6 +289,10 @@ done
 if [ ${#programs[@]} -gt 0 ]; then
   echo "== Pelcon.exe and TarvelPelcon.dll under Wine"
   check_programs build/windows-x64/bin || failed+=("program checks")
+fi
+if [ ${#console[@]} -gt 0 ]; then
+  echo "== pelcon-cli.exe under Wine"
+  check_console_program build/windows-x64/bin/pelcon-cli.exe || failed+=("console program checks")
 fi
 if [ ${#dialog_client[@]} -gt 0 ]; then
   echo "== The dialogs under Xvfb"

@@ -54,6 +54,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& error) {
 
 // The English text whatever the locale: glibc translates strerror's text under LC_MESSAGES.
 std::string FileErrorText(int error) {
+  // The output factories report a symbolic link in a file's place with this code.
+  if (error == ELOOP) return "the name is a symbolic link, and nothing is written through one";
   static const locale_t classic = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
   if (classic == static_cast<locale_t>(0)) return "error " + std::to_string(error);
   return ::strerror_l(error, classic);

@@ -8,7 +8,6 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <utility>
 
 namespace pelcon::platform {
@@ -18,18 +17,34 @@ int Descriptor(std::intptr_t handle) {
   return static_cast<int>(handle);
 }
 
-// The file a replacement must take the place of: the target of a symbolic link rather than the
-// link, so that a linked template stays linked.
-std::string ReplacedPath(const std::string& path) {
-  struct stat link {};
-  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
-    if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-      std::string target = resolved;
-      std::free(resolved);
-      return target;
-    }
+// A replacement keeps the owner and the permissions of the file it replaces; a file that its own
+// permissions keep from being written (0444, or another user's 0644) is not replaced, even though
+// the folder would let a new file take its name.
+bool MayReplace(const std::string& path, const struct stat& existing, int& error) {
+  if ((existing.st_mode & 0222) == 0 ||
+      ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+    error = EACCES;
+    return false;
   }
-  return path;
+  return true;
+}
+
+bool TakeOwnerAndMode(int fd, const struct stat& existing, int& error) {
+  struct stat created {};
+  if (::fstat(fd, &created) != 0) {
+    error = errno;
+    return false;
+  }
+  if ((created.st_uid != existing.st_uid || created.st_gid != existing.st_gid) &&
+      ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+    error = errno;
+    return false;
+  }
+  if (::fchmod(fd, existing.st_mode & 07777) != 0) {
+    error = errno;
+    return false;
+  }
+  return true;
 }
 
 // A name beside target that no other writer in this or another process uses at the same time.
@@ -46,7 +61,9 @@ std::string TemporaryName(const std::string& target, unsigned attempt) {
 
 std::optional<OutputFile> OutputFile::OpenExclusive(const std::string& path, int& error) {
   // Truncating only after the lock is held keeps the first writer's data when a second one fails.
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  // A symbolic link in the file's place is never followed: it could make the output clobber any
+  // file of the person converting.
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) {
     error = errno;
     return std::nullopt;
@@ -64,24 +81,31 @@ std::optional<OutputFile> OutputFile::CreateReplacement(const std::string& path,
     error = ENOENT;
     return std::nullopt;
   }
-  std::string target = ReplacedPath(path);
   struct stat existing {};
-  bool exists = ::stat(target.c_str(), &existing) == 0;
+  const bool exists = ::lstat(path.c_str(), &existing) == 0;
+  if (exists && S_ISLNK(existing.st_mode)) {
+    error = ELOOP;  // the rename would replace the link, not what it points to: refuse both
+    return std::nullopt;
+  }
   if (exists && S_ISDIR(existing.st_mode)) {
     error = EISDIR;
     return std::nullopt;
   }
+  if (exists && !MayReplace(path, existing, error)) return std::nullopt;
   for (unsigned attempt = 0;; ++attempt) {
-    std::string temporary = TemporaryName(target, attempt);
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    std::string temporary = TemporaryName(path, attempt);
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
       if (errno == EEXIST && attempt < 100) continue;
       error = errno;
       return std::nullopt;
     }
-    // The replacement keeps the permissions of the file it replaces.
-    if (exists) (void)::fchmod(fd, existing.st_mode & 07777);
-    return OutputFile(fd, std::move(target), std::move(temporary));
+    if (exists && !TakeOwnerAndMode(fd, existing, error)) {
+      ::close(fd);
+      ::unlink(temporary.c_str());
+      return std::nullopt;
+    }
+    return OutputFile(fd, path, std::move(temporary));
   }
 }
 

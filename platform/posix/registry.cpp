@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "platform/files.hpp"
+#include "platform/notifier.hpp"
 #include "platform/output_file.hpp"
 #include "platform/posix/registry_document.hpp"
 
@@ -57,7 +58,8 @@ std::optional<RegistryDocument> CurrentDocument() {
 class WriterLock {
  public:
   explicit WriterLock(const std::string& registryPath)
-      : fd_(::open((registryPath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+      : fd_(::open((registryPath + ".lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+                   0666)) {
     if (fd_ < 0) return;
     while (::flock(fd_, LOCK_EX) != 0) {
       if (errno != EINTR) {
@@ -94,7 +96,11 @@ bool ChangeRegistry(Edit edit) {
   if (change != Change::kMade) return change == Change::kNone;
   int error = 0;
   std::optional<OutputFile> file = OutputFile::CreateReplacement(path, error);
-  return file && file->Write(document->Serialize()) && file->Close();
+  if (file && file->Write(document->Serialize()) && file->Close()) return true;
+  ShowNotice(
+      "The settings were not saved.\n" + path + ": " + FileErrorText(file ? file->Error() : error),
+      NoticeIcon::kStop);
+  return false;
 }
 
 }  // namespace

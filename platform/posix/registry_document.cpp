@@ -28,8 +28,9 @@ bool HasLineBreak(std::string_view text) {
   return text.find_first_of("\r\n") != text.npos;
 }
 
+// A key starting with "-" would be written "[-key]", which means "delete the key" on import.
 bool ValidKey(std::string_view key) {
-  return !key.empty() && key.front() != '\\' && key.back() != '\\' &&
+  return !key.empty() && key.front() != '\\' && key.back() != '\\' && key.front() != '-' &&
          key.find("\\\\") == key.npos && !HasLineBreak(key);
 }
 
@@ -72,7 +73,9 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   while (!text.empty()) {
     std::string_view::size_type end = text.find('\n');
     std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Every carriage return before the line feed belongs to the line end, so that a rewrite,
+    // which ends each line with one, reads the same lines back.
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     lines.push_back(line);
     if (end == text.npos) break;
     text.remove_prefix(end + 1);
@@ -86,6 +89,10 @@ std::optional<RegistryDocument> RegistryDocument::Parse(std::string_view text) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<std::string_view> lines = SplitLines(text);
   RegistryDocument document;
+  const std::string_view::size_type firstLineFeed = text.find('\n');
+  document.lineEnd_ =
+      firstLineFeed != text.npos && firstLineFeed > 0 && text[firstLineFeed - 1] == '\r' ? "\r\n"
+                                                                                         : "\n";
   size_t index = 0;
   while (index < lines.size() && Trimmed(lines[index]).empty()) ++index;
   if (index == lines.size()) return document;
@@ -129,10 +136,12 @@ std::optional<RegistryDocument> RegistryDocument::Parse(std::string_view text) {
     if (rest.front() == '"') {
       if (!TakeQuoted(rest, entry.data) || !Trimmed(rest).empty()) return std::nullopt;
     } else {
-      // Binary and other typed values may continue over lines ending with a backslash.
+      // Binary and other typed values may continue over lines ending with a backslash, though
+      // not over the blank line that ends a section.
       entry.kind = Entry::Kind::kOtherValue;
       entry.data = lines[index];
-      while (Trimmed(lines[index]).ends_with('\\') && index + 1 < lines.size()) {
+      while (Trimmed(lines[index]).ends_with('\\') && index + 1 < lines.size() &&
+             !Trimmed(lines[index + 1]).empty()) {
         entry.data.append("\n").append(lines[++index]);
       }
     }
@@ -151,14 +160,14 @@ std::optional<RegistryDocument> RegistryDocument::Parse(std::string_view text) {
 
 std::string RegistryDocument::Serialize() const {
   std::string out(kHeader);
-  out.push_back('\n');
-  for (const std::string& comment : preamble_) out.append(comment).push_back('\n');
-  out.push_back('\n');
+  out.append(lineEnd_);
+  for (const std::string& comment : preamble_) out.append(comment).append(lineEnd_);
+  out.append(lineEnd_);
   for (const Section& section : sections_) {
-    out.append("[").append(section.key).append("]\n");
+    out.append("[").append(section.key).append("]").append(lineEnd_);
     for (const Entry& entry : section.entries) {
       if (entry.kind != Entry::Kind::kString) {
-        out.append(entry.data).push_back('\n');
+        for (std::string_view line : SplitLines(entry.data)) out.append(line).append(lineEnd_);
         continue;
       }
       if (entry.name.empty()) {
@@ -168,9 +177,9 @@ std::string RegistryDocument::Serialize() const {
       }
       out.push_back('=');
       AppendQuoted(out, entry.data);
-      out.push_back('\n');
+      out.append(lineEnd_);
     }
-    out.push_back('\n');
+    out.append(lineEnd_);
   }
   return out;
 }

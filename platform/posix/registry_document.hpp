@@ -10,7 +10,8 @@ namespace pelcon::platform {
 // The registry as the text of a Windows ".reg" export: a header line, then "[key]" sections of
 // "Name"="value" lines (@ for the default value), with backslash and double quote escaped in
 // names and values. Lines this code does not write itself (comments, values of other types) are
-// kept as they are, so a hand-edited file survives a rewrite.
+// kept as they are, so a hand-edited file survives a rewrite. The lines end as the file's first
+// line does (CR LF or LF); a new document's end in LF.
 class RegistryDocument {
  public:
   // Nothing when the text is not such a file; an empty text is an empty registry.
@@ -46,6 +47,7 @@ class RegistryDocument {
 
   std::vector<std::string> preamble_;  // comments before the first section
   std::vector<Section> sections_;
+  std::string_view lineEnd_ = "\n";
 };
 
 }  // namespace pelcon::platform

@@ -37,6 +37,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& error) {
 }
 
 std::string FileErrorText(int error) {
+  // The output factories report a reparse point in a file's place with this code.
+  if (error == ERROR_CANT_ACCESS_FILE) {
+    return "the name is a symbolic link or junction, and nothing is written through one";
+  }
   return SystemErrorText(static_cast<DWORD>(error));
 }
 

@@ -28,15 +28,33 @@ std::string TemporaryName(const std::string& target, unsigned attempt) {
          std::to_string(counter.fetch_add(1)) + "-" + std::to_string(attempt);
 }
 
+bool IsReparsePoint(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION information{};
+  return ::GetFileInformationByHandle(file, &information) &&
+         (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 }  // namespace
 
 std::optional<OutputFile> OutputFile::OpenExclusive(const std::string& path, int& error) {
   // No sharing at all: while the file is open nobody else can open it, and a second writer's
   // attempt fails before it could truncate what the first one wrote.
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  // A reparse point (a symbolic link, a junction) in the file's place is opened as itself and
+  // refused, never followed; the file is emptied only once it is known to be a plain file.
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error = LastError();
+    return std::nullopt;
+  }
+  if (IsReparsePoint(file)) {
+    ::CloseHandle(file);
+    error = ERROR_CANT_ACCESS_FILE;
+    return std::nullopt;
+  }
+  if (!::SetEndOfFile(file)) {
+    error = LastError();
+    ::CloseHandle(file);
     return std::nullopt;
   }
   return OutputFile(reinterpret_cast<std::intptr_t>(file), {}, {});
@@ -48,6 +66,10 @@ std::optional<OutputFile> OutputFile::CreateReplacement(const std::string& path,
     return std::nullopt;
   }
   const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    error = ERROR_CANT_ACCESS_FILE;  // the move would replace the link: refuse both
+    return std::nullopt;
+  }
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     error = ERROR_ACCESS_DENIED;
     return std::nullopt;

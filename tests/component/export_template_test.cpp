@@ -176,6 +176,22 @@ TEST_F(ExportTemplateTest, FailedSaveKeepsTheOldFileAndPath) {
   EXPECT_EQ(ReadBytes(path), ",\n-----\npH\n");
 }
 
+TEST_F(ExportTemplateTest, SavingOverASymbolicLinkIsRefusedByName) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Linux only: creating a link needs privileges on Windows";
+#endif
+  const std::string victim = scratch.File("victim.txt");
+  const std::string link = scratch.File("shared.bft");
+  WriteBytes(victim, "precious\n");
+  std::filesystem::create_symlink(victim, link);
+  ExportTemplate loaded = Loaded(",\n-----\npH\n");
+  EXPECT_EQ(loaded.Save(link), kResultOpenFailed);
+  EXPECT_EQ(ReadBytes(victim), "precious\n");
+  ASSERT_EQ(notices.shown.size(), 1u);
+  EXPECT_TRUE(notices.shown[0].text.starts_with(link + ": ")) << notices.shown[0].text;
+  EXPECT_NE(notices.shown[0].text.find("symbolic link"), std::string::npos);
+}
+
 TEST_F(ExportTemplateTest, ResetEmptiesTextButKeepsSections) {
   ExportTemplate loaded = Loaded(";\nx\npH\nHeader Device Info Enabled\n");
   loaded.Reset();

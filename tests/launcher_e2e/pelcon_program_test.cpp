@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/platform/scoped_environment.hpp"
 #include "tests/support/decimal_comma_locales.hpp"
 #include "tests/support/log_file_builder.hpp"
 
@@ -284,6 +285,27 @@ TEST_F(PelconProgram, EveryGoldenConversionIsTheSameUnderADecimalCommaLocale) {
       fs::remove(directory_ / (name + ".csv"));
     }
   }
+}
+
+// The name's bytes FF FE are not UTF-8; the path must still reach the file after its trip through
+// the component's wide strings.
+TEST_F(PelconProgram, AFileNameThatIsNotValidInTheLocaleStillConverts) {
+  testing::ScopedEnvironment locale("LC_ALL", "C.UTF-8");
+  const std::string oddName = (directory_ / "\xFF\xFE.bin").string();
+  fs::copy_file(logFile_, oddName);
+  const Outcome outcome = Run({"-f", oddName, "-t", templateFile_});
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+  EXPECT_TRUE(fs::exists(oddName + ".csv"));
+}
+
+TEST_F(PelconProgram, ALinkInPlaceOfTheCsvFileIsNotWrittenThrough) {
+  const fs::path victim = directory_ / "victim.txt";
+  std::ofstream(victim, std::ios::binary) << "precious\n";
+  fs::create_symlink(victim, logFile_ + ".csv");
+  const Outcome outcome = Run({"-f", logFile_, "-t", templateFile_});
+  EXPECT_EQ(outcome.exitCode, 1) << outcome.err;
+  EXPECT_EQ(Slurp(victim), "precious\n");
+  EXPECT_TRUE(fs::is_symlink(logFile_ + ".csv"));
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "logfile/record_clock.hpp"
 #include "tests/platform/scoped_environment.hpp"
@@ -434,6 +436,33 @@ TEST_F(LogLoaderTest, TrailerWithABadMarkerIsReadAsData) {
   EXPECT_EQ(Raw(log, 3, "RAW_TPCB"), 0x1234);
   EXPECT_EQ(Raw(log, 3, "RAW_PXD"), 0);
   EXPECT_EQ(Raw(log, 4, "RAW_TPCB"), 2009);  // the stop stamp's year
+  EXPECT_EQ(log.LoadProblems(),
+            (std::vector<std::string>{"trailer with an unknown marker read as data",
+                                      "partial record ignored (1 of 4 bytes)"}));
+}
+
+// A download cut inside the trailer: the trailer's first bytes follow the last whole record.
+TEST_F(LogLoaderTest, FileCutInsideItsTrailerKeepsItsRecords) {
+  for (LogFileDescription d : {LodaxDescription(), VortaDescription()}) {
+    const std::vector<std::uint8_t> bytes = Build(d);
+    const bool lodax = d.deviceCode < 30;
+    const std::size_t trailerSize = lodax ? 17 : 25;
+    const std::size_t dataEnd = bytes.size() - trailerSize;
+    auto stoppedOn = [&] {
+      return lodax ? log.Blocks().block101.stoppedOn : log.Blocks().block103.stoppedOn;
+    };
+    for (std::size_t kept = 2; kept < trailerSize; ++kept) {
+      SCOPED_TRACE(kept);
+      ASSERT_TRUE(Load(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + dataEnd + kept)));
+      EXPECT_EQ(log.DataEnd(), dataEnd);
+      EXPECT_EQ(log.RowCount(), d.records.size());
+      EXPECT_EQ(log.LoadProblems(), std::vector<std::string>{"log file ends inside its trailer"});
+      // The stop stamp (offsets 4 to 11) counts once it is whole: the builder's 2009-03-16 08:00.
+      const Stamp stamp = stoppedOn();
+      EXPECT_EQ(+stamp.year, kept >= 12 ? 2009 : 0);
+      EXPECT_EQ(+stamp.hour, kept >= 12 ? 8 : 0);
+    }
+  }
 }
 
 TEST_F(LogLoaderTest, BothTrailerMarkersAreAccepted) {
@@ -457,6 +486,7 @@ TEST_F(LogLoaderTest, PartialRecordBeforeAValidTrailerIsIgnored) {
   ASSERT_EQ(log.RowCount(), 3u);
   EXPECT_EQ(Raw(log, 2, "RAW_PXD"), 10200);
   EXPECT_EQ(+log.Blocks().block101.marker, 0x8001);
+  EXPECT_EQ(log.LoadProblems(), std::vector<std::string>{"partial record ignored (2 of 4 bytes)"});
 }
 
 TEST_F(LogLoaderTest, WrongFirstBlockDoesNotOpen) {
@@ -601,6 +631,7 @@ TEST_F(LogLoaderTest, EveryTruncationFailsCleanlyOrLoadsFewerRows) {
   const std::vector<std::uint8_t> full = Build(d);
   ASSERT_TRUE(Load(full));
   const std::size_t dataStart = log.DataStart();
+  const std::size_t dataEnd = log.DataEnd();
   for (std::size_t length = 0; length < full.size(); ++length) {
     const std::vector<std::uint8_t> prefix(full.begin(), full.begin() + static_cast<long>(length));
     const LoadResult result = Load(prefix);
@@ -611,7 +642,9 @@ TEST_F(LogLoaderTest, EveryTruncationFailsCleanlyOrLoadsFewerRows) {
       }
     } else {
       ASSERT_TRUE(result) << length << ": " << result.detail;
-      EXPECT_EQ(log.RowCount(), (length - dataStart) / log.RecordSize()) << length;
+      // A cut trailer adds no records.
+      EXPECT_EQ(log.RowCount(), (std::min(length, dataEnd) - dataStart) / log.RecordSize())
+          << length;
     }
   }
 }

@@ -42,6 +42,22 @@ TEST(ComponentStrings, WideTextRoundTripsThroughTheLocaleEncoding) {
   std::setlocale(LC_ALL, "C");
 }
 
+// A file name need not be valid text in the locale's encoding; it must still name its file.
+TEST(ComponentStrings, BytesTheLocaleCannotDecodeSurviveTheRoundTrip) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Linux only: Windows converts with the ANSI code page, not the C locale";
+#endif
+  for (const char* locale : {"C.UTF-8", "C"}) {
+    std::setlocale(LC_ALL, locale);
+    const std::string name = "/data/\xFF\xFE well \xC3\xBC\xC3.bin";
+    EXPECT_EQ(WideToNarrow(NarrowToWide(name).c_str()), name) << locale;
+  }
+  std::setlocale(LC_ALL, "C.UTF-8");
+  // Decodable bytes still become their characters.
+  EXPECT_EQ(NarrowToWide("\xC3\xBC\xFF"), std::wstring(L"\u00fc") + wchar_t{0xDCFF});
+  std::setlocale(LC_ALL, "C");
+}
+
 TEST(ComponentStrings, UnencodableCharactersKeepTheirLowByte) {
   std::setlocale(LC_ALL, "C");
   EXPECT_EQ(WideToNarrow(L"\u00b5S"), "\xB5S");

@@ -4,7 +4,18 @@
 
 #include <filesystem>
 
+#include "platform/files.hpp"
+
 #include "tests/platform/scratch_directory.hpp"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "tests/platform/other_user.hpp"
+#endif
 
 namespace pelcon::platform {
 namespace {
@@ -105,29 +116,89 @@ TEST(ReplacementFile, AbandonedReplacementLeavesTargetAndNoTrace) {
   EXPECT_EQ(EntryCount(scratch.Path()), 1u);
 }
 
-TEST(ReplacementFile, KeepsPermissionsAndSymbolicLinks) {
-#ifdef _WIN32
-  GTEST_SKIP() << "Linux only: POSIX permission bits and symbolic links";
-#endif
+#ifndef _WIN32
+
+namespace fs = std::filesystem;
+
+TEST(ReplacementFile, KeepsOwnerAndPermissions) {
   ScratchDirectory scratch;
-  const std::string real = scratch.File("real.bft");
-  const std::string link = scratch.File("link.bft");
-  WriteBytes(real, "old\n");
-  namespace fs = std::filesystem;
-  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  fs::create_symlink(real, link);
+  const std::string path = scratch.File("real.bft");
+  WriteBytes(path, "old\n");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const bool root = testing::IsRoot();
+  if (root) {
+    ASSERT_EQ(::chown(path.c_str(), testing::kOtherUser, testing::kOtherUser), 0);
+  }
 
   int error = 0;
-  std::optional<OutputFile> file = OutputFile::CreateReplacement(link, error);
+  std::optional<OutputFile> file = OutputFile::CreateReplacement(path, error);
   ASSERT_TRUE(file);
   ASSERT_TRUE(file->Write("new\n"));
   ASSERT_TRUE(file->Close());
 
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(ReadBytes(real), "new\n");
-  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+  EXPECT_EQ(ReadBytes(path), "new\n");
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  struct stat replaced {};
+  ASSERT_EQ(::stat(path.c_str(), &replaced), 0);
+  EXPECT_EQ(replaced.st_uid, root ? testing::kOtherUser : ::geteuid());
 }
+
+// A link planted where a file is written must not make the write clobber what it points to.
+TEST(OutputFile, BothKindsRefuseASymbolicLinkInTheFilesPlace) {
+  ScratchDirectory scratch;
+  const std::string victim = scratch.File("victim.txt");
+  const std::string link = scratch.File("well.bin.csv");
+  WriteBytes(victim, "precious\n");
+  fs::create_symlink(victim, link);
+  fs::create_symlink(scratch.File("absent.txt"), scratch.File("dangling.csv"));
+  for (auto factory : {&OutputFile::OpenExclusive, &OutputFile::CreateReplacement}) {
+    for (const std::string& path : {link, scratch.File("dangling.csv")}) {
+      int error = 0;
+      std::optional<OutputFile> file = factory(path, error);
+      if (file) {
+        file->Write("clobbered\n");
+        file->Close();
+      }
+      EXPECT_FALSE(file) << path;
+      EXPECT_NE(FileErrorText(error).find("symbolic link"), std::string::npos) << path;
+      EXPECT_TRUE(fs::is_symlink(path)) << path;
+    }
+  }
+  EXPECT_EQ(ReadBytes(victim), "precious\n");
+  EXPECT_FALSE(fs::exists(scratch.File("absent.txt")));
+  EXPECT_EQ(EntryCount(scratch.Path()), 3u);
+}
+
+// The folder lets anyone make a file there; the file's own permissions still decide whether it
+// may be replaced.
+TEST(ReplacementFile, AFileItsPermissionsKeepFromWritingIsNotReplaced) {
+  ScratchDirectory scratch;
+  fs::permissions(scratch.Path(), fs::perms::all);
+  const std::string readOnly = scratch.File("read_only.reg");
+  const std::string othersFile = scratch.File("others.reg");
+  for (const std::string& path : {readOnly, othersFile}) WriteBytes(path, "old\n");
+  fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(othersFile, fs::perms::owner_read | fs::perms::owner_write |
+                                  fs::perms::group_read | fs::perms::others_read);
+
+  int error = 0;
+  EXPECT_FALSE(OutputFile::CreateReplacement(readOnly, error));
+  EXPECT_EQ(error, EACCES);
+  if (testing::IsRoot()) {
+    EXPECT_TRUE(testing::RunAsOtherUser([&] {
+      int childError = 0;
+      return !OutputFile::CreateReplacement(readOnly, childError) &&
+             !OutputFile::CreateReplacement(othersFile, childError) && childError == EACCES;
+    }));
+  }
+  EXPECT_EQ(ReadBytes(readOnly), "old\n");
+  EXPECT_EQ(ReadBytes(othersFile), "old\n");
+  EXPECT_EQ(EntryCount(scratch.Path()), 2u);
+  if (!testing::IsRoot()) GTEST_SKIP() << "the second user's part needs root (setuid)";
+}
+
+#endif  // _WIN32
 
 TEST(OutputFile, BothKindsFailOnAFolderOrInAMissingFolder) {
   ScratchDirectory scratch;

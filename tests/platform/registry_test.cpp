@@ -6,12 +6,17 @@
 #include <filesystem>
 #include <thread>
 
+#include "tests/platform/notice_recorder.hpp"
 #include "tests/platform/scoped_environment.hpp"
 #include "tests/platform/scratch_directory.hpp"
 
 // The registry file stands in for the registry only where there is none; on Windows the
 // registry API is used and tested in registry_win32_test.cpp.
 #ifndef _WIN32
+
+#include <sys/stat.h>
+
+#include "tests/platform/other_user.hpp"
 
 namespace pelcon::platform {
 namespace {
@@ -103,10 +108,10 @@ TEST_F(RegistryTest, ReadsAHandEditedFileAndKeepsWhatItDoesNotWrite) {
 
   ASSERT_TRUE(WriteRegistryString(kPelconKey, "Data Path", "/d"));
   std::string text = ReadBytes(file);
-  EXPECT_NE(text.find("; kept comment\n"), std::string::npos);
-  EXPECT_NE(text.find("\"Count\"=dword:00000002\n"), std::string::npos);
-  EXPECT_NE(text.find("\"Blob\"=hex:01,02,\\\n  03,04\n"), std::string::npos);
-  EXPECT_NE(text.find("\"Odd\"=\"a\\\\tb\"\n"), std::string::npos);
+  EXPECT_NE(text.find("; kept comment\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\"Count\"=dword:00000002\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\"Blob\"=hex:01,02,\\\r\n  03,04\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\"Odd\"=\"a\\\\tb\"\r\n"), std::string::npos);
 }
 
 TEST_F(RegistryTest, ForeignFileIsNeitherReadNorOverwritten) {
@@ -176,6 +181,76 @@ TEST_F(RegistryTest, ACreatedKeyOutlivesItsLastSubkey) {
   EXPECT_TRUE(RegistryKeyExists(top));
   EXPECT_TRUE(RegistrySubkeys(top).empty());
   EXPECT_FALSE(CreateRegistryKey("HKEY_CLASSES_ROOT\\\\empty part"));
+}
+
+TEST_F(RegistryTest, KeepsTheFilesLineEnds) {
+  WriteBytes(file,
+             "Windows Registry Editor Version 5.00\r\n"
+             "\r\n"
+             "[HKEY_CURRENT_USER\\Other]\r\n"
+             "\"Blob\"=hex:01,\\\r\n"
+             "  02\r\n");
+  ASSERT_TRUE(WriteRegistryString(kPelconKey, "Data Path", "/d"));
+  EXPECT_EQ(ReadBytes(file),
+            "Windows Registry Editor Version 5.00\r\n"
+            "\r\n"
+            "[HKEY_CURRENT_USER\\Other]\r\n"
+            "\"Blob\"=hex:01,\\\r\n"
+            "  02\r\n"
+            "\r\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Tarvel Inc.\\Pelcon]\r\n"
+            "\"Data Path\"=\"/d\"\r\n"
+            "\r\n");
+}
+
+// Each rewrite must read back as what was written, or the file drifts (or locks up) over time.
+TEST_F(RegistryTest, RewritesReadBackAsWritten) {
+  WriteBytes(file, "REGEDIT4\n; note\r\r\r\n[HKEY_CURRENT_USER\\A]\n\"Bin\"=hex:01,\\\n");
+  ASSERT_TRUE(WriteRegistryString(kPelconKey, "Data Path", "/d"));
+  const std::string first = ReadBytes(file);
+  ASSERT_TRUE(WriteRegistryString(kPelconKey, "Data Path", "/d"));
+  EXPECT_EQ(ReadBytes(file), first);
+  EXPECT_NE(first.find("\n; note\n"), std::string::npos);
+
+  // "[-key]" means "delete the key": such a key cannot be stored, and the file stays writable.
+  EXPECT_FALSE(WriteRegistryString("-HKEY_CURRENT_USER\\B", "Name", "x"));
+  EXPECT_FALSE(CreateRegistryKey("-B"));
+  EXPECT_TRUE(WriteRegistryString(kPelconKey, "Data Path", "/e"));
+  EXPECT_EQ(ReadRegistryString(kPelconKey, "Data Path"), "/e");
+}
+
+TEST_F(RegistryTest, ALinkInPlaceOfTheFileIsRefusedByName) {
+  const std::string victim = scratch.File("victim.txt");
+  WriteBytes(victim, "REGEDIT4\n; someone else's\n");
+  std::filesystem::create_symlink(victim, file);
+  pelcon::testing::NoticeRecorder notices;
+  EXPECT_FALSE(WriteRegistryString(kPelconKey, "Data Path", "/d"));
+  EXPECT_EQ(ReadBytes(victim), "REGEDIT4\n; someone else's\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(file));
+  ASSERT_EQ(notices.shown.size(), 1u);
+  EXPECT_NE(notices.shown[0].text.find(file + ": "), std::string::npos);
+  EXPECT_NE(notices.shown[0].text.find("symbolic link"), std::string::npos);
+}
+
+// Another user may make files in the folder, but the settings file's own permissions say no.
+TEST_F(RegistryTest, AReadOnlyFileOfAnotherUserIsNotReplaced) {
+  if (!pelcon::testing::IsRoot()) GTEST_SKIP() << "needs root to act as a second user";
+  std::filesystem::permissions(scratch.Path(), std::filesystem::perms::all);
+  ASSERT_TRUE(WriteRegistryString(kPelconKey, "Data Path", "/root"));
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read);
+  std::filesystem::permissions(file + ".lock", std::filesystem::perms::all);
+  const std::string before = ReadBytes(file);
+  EXPECT_TRUE(pelcon::testing::RunAsOtherUser([] {
+    pelcon::testing::NoticeRecorder notices;
+    return !WriteRegistryString(kPelconKey, "Data Path", "/other") && notices.shown.size() == 1;
+  }));
+  EXPECT_EQ(ReadBytes(file), before);
+  struct stat status {};
+  ASSERT_EQ(::stat(file.c_str(), &status), 0);
+  EXPECT_EQ(status.st_uid, 0u);
+  EXPECT_EQ(status.st_mode & 07777, 0444u);
 }
 
 TEST_F(RegistryTest, ConcurrentWritersLoseNoChange) {

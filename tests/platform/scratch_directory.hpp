@@ -9,15 +9,15 @@
 
 namespace pelcon::testing {
 
-// A fresh, empty directory under the system's temporary folder, removed with everything in it at
-// the end of the test.
+// A fresh, empty directory under the system's temporary folder (or under parent), removed with
+// everything in it at the end of the test.
 class ScratchDirectory {
  public:
-  ScratchDirectory() {
+  explicit ScratchDirectory(
+      const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
     std::random_device random;
     for (;;) {
-      path_ = std::filesystem::temp_directory_path() /
-              ("pelcon-test-" + std::to_string(random()) + std::to_string(random()));
+      path_ = parent / ("pelcon-test-" + std::to_string(random()) + std::to_string(random()));
       if (std::filesystem::create_directory(path_)) break;
     }
   }

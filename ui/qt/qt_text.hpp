@@ -11,7 +11,8 @@ QString FromTemplateText(std::string_view bytes);
 // Characters the code page lacks become "?".
 std::string ToTemplateText(const QString& text);
 
-// Paths: the file system's own encoding.
+// Paths: UTF-8, the encoding Qt gives file names; a byte that is not UTF-8 survives the round
+// trip (as U+DC00 plus the byte).
 QString FromPath(std::string_view path);
 std::string ToPath(const QString& path);
 

@@ -1,0 +1,315 @@
+#include "cli/command_line.hpp"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <optional>
+
+#include "cli/text_format.hpp"
+#include "compensation/log_records.hpp"
+#include "component/column_name_table.hpp"
+#include "datalib/date_time_value.hpp"
+#include "datalib/text_helpers.hpp"
+
+namespace pelcon::cli {
+namespace {
+
+constexpr std::string_view kSubcommands[] = {"convert", "inspect", "columns", "template",
+                                             "compensate"};
+
+// Display names from a comma-separated list. Command-line text is UTF-8; a list that is not is
+// taken as Windows-1252 bytes already. Every name must name a column.
+std::vector<std::string> ParseColumnList(const std::string& list) {
+  std::vector<std::string> names;
+  std::string::size_type start = 0;
+  for (;;) {
+    const std::string::size_type comma = list.find(',', start);
+    std::string name = list.substr(start, comma == std::string::npos ? comma : comma - start);
+    const auto first = name.find_first_not_of(' ');
+    const auto last = name.find_last_not_of(' ');
+    name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+    const std::string bytes = Utf8ToWindows1252(name).value_or(name);
+    const auto row =
+        std::find_if(ColumnNameTable().begin(), ColumnNameTable().end(),
+                     [&](const ColumnName& c) { return EqualsNoCase(c.displayName, bytes); });
+    if (row == ColumnNameTable().end()) {
+      throw CLI::ValidationError("--columns",
+                                 "no column is named \"" + name + "\" (pelcon columns lists them)");
+    }
+    names.emplace_back(row->displayName);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return names;
+}
+
+TemplateSections ParseSections(const std::string& list) {
+  TemplateSections sections;
+  std::string::size_type start = 0;
+  for (;;) {
+    const std::string::size_type comma = list.find(',', start);
+    const std::string name = list.substr(start, comma == std::string::npos ? comma : comma - start);
+    if (name == "general") {
+      sections.generalInfo = true;
+    } else if (name == "device") {
+      sections.deviceInfo = true;
+    } else if (name == "test-info") {
+      sections.testInfo = true;
+    } else if (name == "test-definition") {
+      sections.testDefinition = true;
+    } else if (!name.empty() && name != "none") {
+      throw CLI::ValidationError(
+          "--sections",
+          "unknown section \"" + name + "\" (general, device, test-info, test-definition)");
+    }
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return sections;
+}
+
+// --encoding and --time of the subcommands that write text files.
+void AddTextOptions(CLI::App& command, std::string& encoding, std::string& time) {
+  command.add_option("--encoding", encoding, "utf-8 or windows-1252")
+      ->check(CLI::IsMember({"utf-8", "windows-1252"}))
+      ->capture_default_str();
+  command.add_option("--time", time, "iso (2009-03-15T14:30:00) or us (3/15/2009 2:30:00 PM)")
+      ->check(CLI::IsMember({"iso", "us"}))
+      ->capture_default_str();
+}
+
+void SetTextOptions(TextFormat& format, const std::string& encoding, const std::string& time) {
+  format.encoding = encoding == "utf-8" ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
+  format.time = time == "iso" ? TimeStyle::kIso : TimeStyle::kUs;
+}
+
+void AddConvert(CLI::App& app, ConvertOptions& o, std::string& columns, std::string& encoding,
+                std::string& time, std::string& offset) {
+  CLI::App* c =
+      app.add_subcommand("convert", "Convert log files (and folders of them) into CSV files");
+  c->add_option("INPUT", o.inputs, "Log files and folders of log files")->required();
+  c->add_flag("-r,--recursive", o.recursive, "Descend into subfolders");
+  c->add_option("-j,--jobs", o.jobs, "Files converted at once (default: one per core)")
+      ->check(CLI::Range(1u, 256u));
+  c->add_option("-t,--template", o.templatePath, "Export template (.bft)")
+      ->check(CLI::ExistingFile);
+  c->add_option("--columns", columns, "Comma-separated display names instead of a template");
+  c->add_option("-o,--output-dir", o.outputDirectory, "Output folder, created if missing");
+  c->add_option("--name", o.namePattern,
+                "Output file name; {name} is the log file's name, {stem} without extension")
+      ->capture_default_str();
+  AddTextOptions(*c, encoding, time);
+  CLI::Option* offsetOption =
+      c->add_option("--utc-offset", offset, "The logger clock's offset from UTC, +HH:MM or -HH:MM");
+  c->add_flag("--to-utc", o.format.toUtc, "Write ISO times in UTC")->needs(offsetOption);
+  c->add_flag("--decimal-comma", o.format.decimalComma, "A comma as decimal mark (separator ';')");
+  c->add_option("--separator", o.format.separator, "Field separator (default: the template's)");
+  c->add_flag(
+      "--no-header", [&o](std::int64_t) { o.format.headerReport = false; },
+      "The title line and the data only");
+  c->add_flag("--bom", o.format.byteOrderMark, "Begin UTF-8 files with a byte order mark");
+  c->add_flag("--overwrite", o.overwrite, "Replace existing outputs");
+  c->add_flag("--skip-existing", o.skipExisting,
+              "Skip inputs whose output is newer than the input");
+  c->add_flag("-q,--quiet", o.quiet, "No progress line");
+  c->add_flag("--json", o.json, "One JSON object per file instead of the report lines");
+  c->add_flag("-n,--dry-run", o.dryRun, "List what would be written; write nothing");
+}
+
+// A hand reading "TIME=VALUE": an ISO time of the level logger's clock ("2009-03-15T15:00:00")
+// and a number.
+TimedValue ParseReading(const std::string& option, const std::string& text) {
+  const std::string::size_type equals = text.rfind('=');
+  DateTimeValue time;
+  double value = 0.0;
+  const char* end = text.data() + text.size();
+  const bool valid = equals != std::string::npos &&
+                     ParseDateTimeText(std::string_view(text).substr(0, equals), time) &&
+                     std::from_chars(text.data() + equals + 1, end, value).ptr == end &&
+                     equals + 1 < text.size();
+  if (!valid) {
+    throw CLI::ValidationError(option,
+                               "\"" + text + "\" is not TIME=VALUE (2009-03-15T15:00:00=3.25)");
+  }
+  constexpr double kJulianOfDayZero = 2415018.5;  // 30 December 1899, midnight
+  return {JulianSeconds(time.days + kJulianOfDayZero), value};
+}
+
+struct CompensateText {
+  std::vector<std::string> depthToWater, elevation;
+  std::string baroOffset, units = "m";
+};
+
+void AddCompensate(CLI::App& app, CompensateOptions& o, CompensateText& text, std::string& encoding,
+                   std::string& time) {
+  CLI::App* c = app.add_subcommand(
+      "compensate",
+      "Subtract a barometric record from level records and tie them to hand readings");
+  c->add_option("--baro", o.barometricFile, "The barometric logger's file")->required();
+  c->add_option("LEVEL", o.levelFiles, "Level loggers' files")->required();
+  c->add_option("-o,--output-dir", o.outputDirectory, "Output folder, created if missing");
+  AddTextOptions(*c, encoding, time);
+  c->add_option("--max-gap", o.maxGapMinutes,
+                "Minutes a barometric record may lie from a level record")
+      ->check(CLI::PositiveNumber)
+      ->capture_default_str();
+  c->add_option("--baro-offset", text.baroOffset,
+                "Added to the barometric clock to match the level clock, +HH:MM or -HH:MM");
+  CLI::Option* density =
+      c->add_option("--density", o.density, "Water density, kg/m3 (default: the level file's)")
+          ->check(CLI::PositiveNumber);
+  c->add_flag("--density-from-temperature", o.densityFromTemperature,
+              "Fresh-water density at each record's temperature")
+      ->excludes(density);
+  CLI::Option* gravity = c->add_option("--gravity", o.gravity, "m/s2 (default: the level file's)")
+                             ->check(CLI::PositiveNumber);
+  CLI::Option* latitude =
+      c->add_option("--latitude", o.latitude, "Degrees, with --site-elevation for gravity")
+          ->check(CLI::Range(-90.0, 90.0))
+          ->excludes(gravity);
+  c->add_option("--site-elevation", o.siteElevation, "Metres, with --latitude for gravity")
+      ->excludes(gravity)
+      ->needs(latitude);
+  c->add_option("--offset", o.offsetPsi, "Pressure offset between the sensors, psi")
+      ->capture_default_str();
+  c->add_option("--units", text.units, "m, ft or cm")
+      ->check(CLI::IsMember({"m", "ft", "cm"}))
+      ->capture_default_str();
+  c->add_option("--depth-to-water", text.depthToWater,
+                "TIME=VALUE: a hand-measured depth to water (repeatable)")
+      ->allow_extra_args(false);
+  c->add_option("--elevation", text.elevation,
+                "TIME=VALUE: a water-level elevation above a datum (repeatable)")
+      ->allow_extra_args(false);
+  c->add_flag("--overwrite", o.overwrite, "Replace existing outputs");
+  c->add_flag("-q,--quiet", o.quiet, "No progress line");
+  c->add_flag("--json", o.json, "One JSON object per level file instead of the report lines");
+}
+
+}  // namespace
+
+bool IsSubcommandName(std::string_view firstArgument) {
+  return std::find(std::begin(kSubcommands), std::end(kSubcommands), firstArgument) !=
+         std::end(kSubcommands);
+}
+
+ParsedCommand ParseCommandLine(const std::string& program,
+                               const std::vector<std::string>& arguments) {
+  CLI::App app("Tarvel Pelcon: log files to CSV, for scripts", program);
+  app.require_subcommand(1);
+
+  ConvertOptions convert;
+  std::string columns;
+  std::string encoding = "utf-8";
+  std::string time = "iso";
+  std::string offset;
+  AddConvert(app, convert, columns, encoding, time, offset);
+  CompensateOptions compensate;
+  CompensateText compensateText;
+  AddCompensate(app, compensate, compensateText, encoding, time);
+
+  InspectOptions inspect;
+  CLI::App* inspectCommand = app.add_subcommand("inspect", "Show what a log file's header holds");
+  inspectCommand->add_option("FILE", inspect.files, "Log files")->required();
+  inspectCommand->add_flag("--json", inspect.json, "JSON (schema 1, see docs/inspect-json.md)");
+
+  ColumnsOptions columnsOptions;
+  CLI::App* columnsCommand =
+      app.add_subcommand("columns", "List the columns, or those a log file can supply");
+  columnsCommand->add_option("FILE", columnsOptions.file, "A log file");
+  columnsCommand->add_flag("--json", columnsOptions.json, "JSON");
+
+  CLI::App* templateCommand = app.add_subcommand("template", "Make or show export templates");
+  templateCommand->require_subcommand(1);
+  TemplateNewOptions templateNew;
+  std::string templateColumns;
+  std::string sections = "general,device,test-info,test-definition";
+  CLI::App* newCommand = templateCommand->add_subcommand("new", "Write a new template (.bft)");
+  newCommand->add_option("PATH", templateNew.path, "The template to write")->required();
+  newCommand->add_option("--columns", templateColumns,
+                         "Comma-separated display names (default: all)");
+  newCommand->add_option("--separator", templateNew.separator, "Field separator")
+      ->capture_default_str();
+  newCommand->add_option("--empty-field", templateNew.emptyField, "Text of an empty cell")
+      ->capture_default_str();
+  newCommand->add_option("--sections", sections, "Header sections, or none")->capture_default_str();
+  newCommand->add_flag("--overwrite", templateNew.overwrite, "Replace an existing template");
+  TemplateShowOptions templateShow;
+  CLI::App* showCommand = templateCommand->add_subcommand("show", "Print a template");
+  showCommand->add_option("PATH", templateShow.path, "The template")
+      ->required()
+      ->check(CLI::ExistingFile);
+  showCommand->add_flag("--json", templateShow.json, "JSON");
+
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+  try {
+    app.parse(reversed);
+    if (*app.get_subcommand("convert")) {
+      if (!columns.empty()) convert.columns = ParseColumnList(columns);
+      if (convert.columns && !convert.templatePath.empty()) {
+        throw CLI::ValidationError("--columns", "excludes -t/--template");
+      }
+      SetTextOptions(convert.format, encoding, time);
+      if (convert.format.byteOrderMark && convert.format.encoding != TextEncoding::kUtf8) {
+        throw CLI::ValidationError("--bom", "a byte order mark is for --encoding utf-8 only");
+      }
+      if (!offset.empty()) {
+        convert.format.utcOffsetMinutes = ParseUtcOffset(offset);
+        if (!convert.format.utcOffsetMinutes) {
+          throw CLI::ValidationError("--utc-offset", "\"" + offset + "\" is not +HH:MM or -HH:MM");
+        }
+      }
+      if (convert.namePattern.empty() ||
+          convert.namePattern.find_first_of("/\\") != std::string::npos) {
+        throw CLI::ValidationError("--name", "must be a file name without folders");
+      }
+      return convert;
+    }
+    if (*app.get_subcommand("compensate")) {
+      SetTextOptions(compensate.format, encoding, time);
+      if (!compensateText.baroOffset.empty()) {
+        const std::optional<int> minutes = ParseUtcOffset(compensateText.baroOffset);
+        if (!minutes) {
+          throw CLI::ValidationError(
+              "--baro-offset", "\"" + compensateText.baroOffset + "\" is not +HH:MM or -HH:MM");
+        }
+        compensate.barometricOffsetMinutes = *minutes;
+      }
+      if (compensate.latitude && !compensate.siteElevation) compensate.siteElevation = 0.0;
+      compensate.unit = *LevelUnitOf(compensateText.units);
+      for (const std::string& reading : compensateText.depthToWater) {
+        compensate.depthToWater.push_back(ParseReading("--depth-to-water", reading));
+      }
+      for (const std::string& reading : compensateText.elevation) {
+        compensate.elevation.push_back(ParseReading("--elevation", reading));
+      }
+      return compensate;
+    }
+    if (*inspectCommand) return inspect;
+    if (*columnsCommand) return columnsOptions;
+    if (*newCommand) {
+      if (!templateColumns.empty()) templateNew.columns = ParseColumnList(templateColumns);
+      templateNew.sections = ParseSections(sections);
+      return templateNew;
+    }
+    return templateShow;
+  } catch (const CLI::ParseError& error) {
+    if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
+      // --help: the help of the subcommand it was given to.
+      return ParseEnd{app.exit(error)};
+    }
+    // Messages name the subcommand as far as it was recognised: "pelcon template new: ...".
+    std::string name = program;
+    for (const CLI::App* command = &app; !command->get_subcommands().empty();) {
+      command = command->get_subcommands().front();
+      name += " " + command->get_name();
+    }
+    std::fprintf(stderr, "%s: %s\n%s: see %s --help\n", name.c_str(), error.what(), name.c_str(),
+                 name.c_str());
+    return ParseEnd{2};
+  }
+}
+
+}  // namespace pelcon::cli

@@ -1,0 +1,223 @@
+#include "cli/compensate_command.hpp"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "cli/compensated_csv.hpp"
+#include "cli/file_report.hpp"
+#include "cli/input_discovery.hpp"
+#include "cli/json_text.hpp"
+#include "cli/log_opening.hpp"
+#include "cli/output_naming.hpp"
+#include "cli/output_publishing.hpp"
+#include "cli/progress_line.hpp"
+#include "compensation/level_log_compensation.hpp"
+#include "compensation/log_records.hpp"
+#include "platform/files.hpp"
+#include "platform/interrupt.hpp"
+#include "platform/staged_output.hpp"
+#include "platform/terminal.hpp"
+#include "values/derived_value_calculations.hpp"
+#include "values/log_file_reader.hpp"
+
+namespace pelcon::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kProgram[] = "pelcon compensate";
+
+// The settings of the options; density and gravity are the level file's unless given.
+CompensationSettings SettingsOf(const CompensateOptions& options) {
+  CompensationSettings settings;
+  settings.maxGapSeconds = options.maxGapMinutes * 60;
+  settings.barometricShiftSeconds = options.barometricOffsetMinutes * 60.0;
+  settings.densityFromTemperature = options.densityFromTemperature;
+  settings.offsetPsi = options.offsetPsi;
+  settings.unit = options.unit;
+  settings.depthToWater = options.depthToWater;
+  settings.elevation = options.elevation;
+  return settings;
+}
+
+std::optional<double> GravityOf(const CompensateOptions& options) {
+  if (options.latitude) return GravityAt(*options.latitude, options.siteElevation.value_or(0.0));
+  return options.gravity;
+}
+
+nlohmann::json ReadingsJson(const std::vector<TimedValue>& readings) {
+  nlohmann::json list = nlohmann::json::array();
+  for (const TimedValue& reading : readings) {
+    list.push_back({{"time", TimeJson(reading.seconds / 86400)}, {"value", reading.value}});
+  }
+  return list;
+}
+
+nlohmann::json OptionalJson(const std::optional<double>& value) {
+  return value ? nlohmann::json(*value) : nlohmann::json();
+}
+
+// The figures of the header section, for --json.
+nlohmann::json CompensationJson(const CompensationRun& run) {
+  const CompensationSettings& s = run.settings;
+  return {{"barometric_file", run.barometricPath},
+          {"barometric_serial_number", run.barometric.serialNumber},
+          {"barometric_device", run.barometric.deviceType},
+          {"barometric_first_record", TimeJson(run.barometric.firstRecord)},
+          {"barometric_last_record", TimeJson(run.barometric.lastRecord)},
+          {"barometric_clock_shift_minutes", s.barometricShiftSeconds / 60},
+          {"max_gap_minutes", s.maxGapSeconds / 60},
+          {"density_kg_m3",
+           OptionalJson(s.densityFromTemperature ? std::nullopt : std::optional(s.densityKgPerM3))},
+          {"density_from_temperature", s.densityFromTemperature},
+          {"gravity_m_s2", s.gravity},
+          {"offset_psi", s.offsetPsi},
+          {"units", std::string(LevelUnitSymbol(s.unit))},
+          {"depth_to_water", ReadingsJson(s.depthToWater)},
+          {"elevation", ReadingsJson(s.elevation)},
+          {"depth_to_water_drift", OptionalJson(run.table.depthToWaterDrift)},
+          {"elevation_drift", OptionalJson(run.table.elevationDrift)},
+          {"compensated", run.table.compensatedCount},
+          {"not_compensated", run.table.records.size() - run.table.compensatedCount},
+          {"warnings", run.table.warnings}};
+}
+
+class Compensation {
+ public:
+  Compensation(const CompensateOptions& options, const std::string& barometricPath,
+               const LogSummary& barometric, const std::vector<TimedValue>& barometricRecords)
+      : options_(options),
+        barometricPath_(barometricPath),
+        barometric_(barometric),
+        barometricRecords_(barometricRecords) {}
+
+  // The outcome of one level file, with the run when it was compensated.
+  FileOutcome Run(const InputFile& input, std::optional<CompensationRun>& run) const {
+    FileOutcome outcome;
+    outcome.input = input.path;
+    outcome.error = input.error;
+    if (!outcome.error.empty()) return outcome;
+    outcome.output = OutputPathFor(input.path, options_.outputDirectory, "{name}.compensated.csv");
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(outcome.output, error)) && !options_.overwrite) {
+      outcome.status = FileStatus::kExists;
+      return outcome;
+    }
+    LogFileReader reader;
+    if (!OpenLogFile(input.path, reader, outcome.error)) return outcome;
+    const LogFile& log = reader.Log();
+    run.emplace();
+    run->levelPath = input.path;
+    run->barometricPath = barometricPath_;
+    run->level = SummarizeLog(log);
+    run->barometric = barometric_;
+    outcome.device = run->level.deviceType;
+    outcome.serialNumber = run->level.serialNumber;
+    outcome.firstRecord = run->level.firstRecord;
+    outcome.lastRecord = run->level.lastRecord;
+    LevelLogCompensation compensation = CompensateLevelLog(
+        log, barometricRecords_, SettingsOf(options_), options_.density, GravityOf(options_));
+    run->settings = std::move(compensation.settings);
+    run->table = std::move(compensation.table);
+    if (!run->table.error.empty()) {
+      outcome.error = run->table.error;
+      return outcome;
+    }
+    Write(*run, outcome);
+    return outcome;
+  }
+
+ private:
+  void Write(const CompensationRun& run, FileOutcome& outcome) const {
+    int error = 0;
+    std::optional<platform::StagedOutput> output =
+        platform::StagedOutput::Create(outcome.output, error);
+    if (!output) {
+      outcome.error = "cannot create " + outcome.output + ": " + platform::FileErrorText(error);
+      return;
+    }
+    if (!output->Write(CompensatedCsv(run, options_.format))) {
+      outcome.error =
+          "cannot write " + outcome.output + ": " + platform::FileErrorText(output->Error());
+      return;
+    }
+    outcome.records = run.table.records.size();
+    PublishOutput(*output, options_.overwrite, outcome);
+  }
+
+  const CompensateOptions& options_;
+  const std::string& barometricPath_;
+  const LogSummary& barometric_;
+  const std::vector<TimedValue>& barometricRecords_;
+};
+
+// Prints an outcome (and the warnings of its run on stderr); false when stdout failed.
+bool Report(const FileOutcome& outcome, const std::optional<CompensationRun>& run, bool json) {
+  if (run && outcome.error.empty()) {
+    for (const std::string& warning : run->table.warnings) {
+      std::fprintf(stderr, "%s: %s: warning: %s\n", kProgram, outcome.input.c_str(),
+                   warning.c_str());
+    }
+  }
+  std::string text;
+  if (json) {
+    nlohmann::json object = ReportObject(outcome);
+    if (run && outcome.error.empty()) object["compensation"] = CompensationJson(*run);
+    text = JsonLine(object);
+  } else {
+    text = ReportLine(outcome);
+  }
+  return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+}
+
+}  // namespace
+
+int RunCompensate(const CompensateOptions& options) {
+  platform::CatchInterrupts();
+  if (!options.outputDirectory.empty()) {
+    std::error_code error;
+    fs::create_directories(options.outputDirectory, error);
+    if (error || !fs::is_directory(options.outputDirectory)) {
+      std::fprintf(stderr, "%s: %s: cannot create the output folder: %s\n", kProgram,
+                   options.outputDirectory.c_str(), error.message().c_str());
+      return 1;
+    }
+  }
+  LogFileReader barometricReader;
+  std::string error;
+  if (!OpenLogFile(options.barometricFile, barometricReader, error)) {
+    std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.barometricFile.c_str(), error.c_str());
+    return 1;
+  }
+  const std::optional<std::vector<TimedValue>> barometric =
+      ReadBarometricRecords(barometricReader.Log(), error);
+  if (!barometric) {
+    std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.barometricFile.c_str(), error.c_str());
+    return 1;
+  }
+  const LogSummary barometricSummary = SummarizeLog(barometricReader.Log());
+  const Compensation compensation(options, options.barometricFile, barometricSummary, *barometric);
+
+  const std::vector<InputFile> inputs = DiscoverInputs(options.levelFiles, false);
+  ProgressLine progress(inputs.size());
+  const bool showProgress = !options.quiet && platform::IsErrorStreamTerminal();
+  bool failed = false;
+  for (const InputFile& input : inputs) {
+    if (platform::InterruptRequested()) break;
+    if (showProgress) progress.Draw();
+    std::optional<CompensationRun> run;
+    const FileOutcome outcome = compensation.Run(input, run);
+    progress.AddRecords(outcome.records);
+    progress.FileDone();
+    if (showProgress) progress.Erase();
+    failed = !Report(outcome, run, options.json) || IsFailure(outcome.status) || failed;
+  }
+  if (platform::InterruptRequested()) {
+    std::fprintf(stderr, "%s: interrupted; no unfinished output was left\n", kProgram);
+    return 130;
+  }
+  return failed ? 1 : 0;
+}
+
+}  // namespace pelcon::cli

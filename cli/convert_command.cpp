@@ -1,0 +1,288 @@
+#include "cli/convert_command.hpp"
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include "cli/csv_writer.hpp"
+#include "cli/file_report.hpp"
+#include "cli/input_discovery.hpp"
+#include "cli/log_opening.hpp"
+#include "cli/log_summary.hpp"
+#include "cli/output_naming.hpp"
+#include "cli/output_publishing.hpp"
+#include "cli/progress_line.hpp"
+#include "component/settings.hpp"
+#include "platform/files.hpp"
+#include "platform/interrupt.hpp"
+#include "platform/staged_output.hpp"
+#include "platform/terminal.hpp"
+#include "values/log_file_reader.hpp"
+
+namespace pelcon::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Job {
+  InputFile input;
+  std::string output;
+  std::string error;  // set when the job cannot run (its output is another input's)
+};
+
+// Columns, sections, separator and empty-field text for the run. False (with a message) when
+// the template cannot be read.
+bool ChooseColumns(const ConvertOptions& options, ColumnChoice& choice) {
+  const auto fromTemplate = [&choice](const std::string& path) {
+    ExportTemplate exportTemplate;
+    if (Failed(exportTemplate.Load(path))) {
+      std::fprintf(stderr, "pelcon convert: %s: the template cannot be read\n", path.c_str());
+      return false;
+    }
+    choice.columns = exportTemplate.Columns();
+    choice.sections = exportTemplate.Sections();
+    choice.separator = exportTemplate.Separator();
+    choice.emptyField = exportTemplate.EmptyFieldText();
+    return true;
+  };
+  if (options.columns) {
+    choice.columns = options.columns;
+  } else if (!options.templatePath.empty()) {
+    if (!fromTemplate(options.templatePath)) return false;
+  } else if (const std::string path = ReadDefaultTemplatePath();
+             !path.empty() && platform::FileExists(path)) {
+    if (!fromTemplate(path)) return false;
+  } else {
+    choice.sections = {true, true, true, true};
+  }
+  return true;
+}
+
+TextFormat FormatOf(const ConvertOptions& options, const ColumnChoice& choice) {
+  TextFormat format = options.format;
+  if (format.separator.empty()) {
+    format.separator = format.decimalComma && choice.separator == "," ? ";" : choice.separator;
+  }
+  return format;
+}
+
+// A path as the file system resolves it, so that two spellings of one file compare equal.
+std::string Resolved(const std::string& path) {
+  std::error_code error;
+  const fs::path resolved = fs::weakly_canonical(path, error);
+  return error ? path : resolved.string();
+}
+
+// Every input with its output. An output that is an input (a --name pattern can make one) or
+// another input's output is an error of that job, never a file replaced.
+std::vector<Job> PlanJobs(const ConvertOptions& options) {
+  std::vector<Job> jobs;
+  std::map<std::string, std::string> writers;  // resolved output -> the input that writes it
+  std::map<std::string, std::string> inputs;   // resolved input -> the input as given
+  for (InputFile& input : DiscoverInputs(options.inputs, options.recursive)) {
+    Job& job = jobs.emplace_back();
+    job.input = std::move(input);
+    inputs.emplace(Resolved(job.input.path), job.input.path);
+  }
+  for (Job& job : jobs) {
+    if (!job.input.error.empty()) continue;
+    job.output = OutputPathFor(job.input.path, options.outputDirectory, options.namePattern);
+    const std::string output = Resolved(job.output);
+    if (const auto input = inputs.find(output); input != inputs.end()) {
+      job.error = "its output would replace the input " + input->second;
+      continue;
+    }
+    const auto [writer, added] = writers.emplace(output, job.input.path);
+    if (!added) job.error = "its output is also the output of " + writer->second;
+  }
+  return jobs;
+}
+
+// Whether the output is newer than the input.
+bool IsUpToDate(const std::string& input, const std::string& output) {
+  std::error_code error;
+  const auto outputTime = fs::last_write_time(output, error);
+  if (error) return false;
+  const auto inputTime = fs::last_write_time(input, error);
+  return !error && outputTime > inputTime;
+}
+
+class Conversion {
+ public:
+  Conversion(const ConvertOptions& options, const ColumnChoice& choice, ProgressLine& progress)
+      : options_(options),
+        choice_(choice),
+        format_(FormatOf(options, choice)),
+        progress_(progress) {}
+
+  FileOutcome Run(const Job& job) const {
+    FileOutcome outcome;
+    outcome.input = job.input.path;
+    outcome.output = job.output;
+    outcome.error = job.input.error.empty() ? job.error : job.input.error;
+    if (!outcome.error.empty()) return outcome;
+
+    std::error_code error;
+    const bool exists = fs::exists(fs::symlink_status(job.output, error));
+    if (exists && options_.skipExisting && IsUpToDate(job.input.path, job.output)) {
+      outcome.status = FileStatus::kSkipped;
+      return outcome;
+    }
+    if (exists && !options_.overwrite) {
+      outcome.status = FileStatus::kExists;
+      return outcome;
+    }
+    LogFileReader reader;
+    if (!OpenLogFile(job.input.path, reader, outcome.error)) return outcome;
+    const LogSummary summary = SummarizeLog(reader.Log());
+    outcome.device = summary.deviceType;
+    outcome.serialNumber = summary.serialNumber;
+    outcome.firstRecord = summary.firstRecord;
+    outcome.lastRecord = summary.lastRecord;
+    if (options_.dryRun) {
+      outcome.status = FileStatus::kWouldWrite;
+      outcome.records = summary.recordCount;
+      return outcome;
+    }
+    Write(job, reader, outcome);
+    return outcome;
+  }
+
+ private:
+  void Write(const Job& job, LogFileReader& reader, FileOutcome& outcome) const {
+    int error = 0;
+    std::optional<platform::StagedOutput> output =
+        platform::StagedOutput::Create(job.output, error);
+    if (!output) {
+      outcome.error = "cannot create " + job.output + ": " + platform::FileErrorText(error);
+      return;
+    }
+    std::size_t counted = 0;
+    const CsvSink sink = [&](std::string_view text, std::size_t records) {
+      progress_.AddRecords(records - counted);
+      counted = records;
+      outcome.records = records;
+      return !platform::InterruptRequested() && output->Write(text);
+    };
+    if (!WriteCsv(reader, choice_, format_, job.output, sink)) {
+      outcome.error = platform::InterruptRequested() ? "interrupted"
+                                                     : "cannot write " + job.output + ": " +
+                                                           platform::FileErrorText(output->Error());
+      output->Discard();
+      return;
+    }
+    PublishOutput(*output, options_.overwrite, outcome);
+  }
+
+  const ConvertOptions& options_;
+  const ColumnChoice& choice_;
+  const TextFormat format_;
+  ProgressLine& progress_;
+};
+
+// Prints the outcomes in input order as they become known, from any worker.
+class OrderedReport {
+ public:
+  // progress: the line to keep below the report, or nothing.
+  OrderedReport(std::size_t count, bool json, const ProgressLine* progress)
+      : outcomes_(count), json_(json), progress_(progress) {}
+
+  void Add(std::size_t index, FileOutcome outcome) {
+    const std::lock_guard lock(mutex_);
+    if (IsFailure(outcome.status)) failed_ = true;
+    outcomes_[index] = std::move(outcome);
+    if (progress_) progress_->Erase();
+    for (; next_ < outcomes_.size() && outcomes_[next_]; ++next_) {
+      const std::string text =
+          json_ ? ReportJson(*outcomes_[next_]) : ReportLine(*outcomes_[next_]);
+      if (std::fputs(text.c_str(), stdout) < 0) failed_ = true;
+    }
+    if (std::fflush(stdout) != 0) failed_ = true;
+    if (progress_) progress_->Draw();
+  }
+
+  void RedrawProgress() {
+    const std::lock_guard lock(mutex_);
+    if (progress_) progress_->Draw();
+  }
+
+  void EraseProgress() {
+    const std::lock_guard lock(mutex_);
+    if (progress_) progress_->Erase();
+  }
+
+  bool AnyFailed() const { return failed_; }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::optional<FileOutcome>> outcomes_;
+  std::size_t next_ = 0;
+  bool json_;
+  const ProgressLine* progress_;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+int RunConvert(const ConvertOptions& options) {
+  platform::CatchInterrupts();
+  ColumnChoice choice;
+  if (!ChooseColumns(options, choice)) return 1;
+  if (!options.outputDirectory.empty() && !options.dryRun) {
+    std::error_code error;
+    fs::create_directories(options.outputDirectory, error);
+    if (error || !fs::is_directory(options.outputDirectory)) {
+      std::fprintf(stderr, "pelcon convert: %s: cannot create the output folder: %s\n",
+                   options.outputDirectory.c_str(), error.message().c_str());
+      return 1;
+    }
+  }
+  const std::vector<Job> jobs = PlanJobs(options);
+  ProgressLine progress(jobs.size());
+  const bool showProgress = !options.quiet && platform::IsErrorStreamTerminal();
+  OrderedReport report(jobs.size(), options.json, showProgress ? &progress : nullptr);
+  const Conversion conversion(options, choice, progress);
+
+  std::atomic<std::size_t> nextJob{0};
+  std::atomic<std::size_t> workersLeft{0};
+  std::mutex doneMutex;
+  std::condition_variable done;
+  const auto work = [&] {
+    for (std::size_t index; (index = nextJob.fetch_add(1)) < jobs.size();) {
+      if (platform::InterruptRequested()) break;
+      FileOutcome outcome = conversion.Run(jobs[index]);
+      if (platform::InterruptRequested()) break;
+      progress.FileDone();
+      report.Add(index, std::move(outcome));
+    }
+    const std::lock_guard lock(doneMutex);
+    --workersLeft;
+    done.notify_all();
+  };
+  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  const std::size_t workerCount = std::min<std::size_t>(options.jobs ? options.jobs : cores,
+                                                        std::max<std::size_t>(jobs.size(), 1));
+  workersLeft = workerCount;
+  std::vector<std::thread> workers;
+  for (std::size_t k = 0; k < workerCount; ++k) workers.emplace_back(work);
+  {
+    std::unique_lock lock(doneMutex);
+    while (!done.wait_for(lock, std::chrono::milliseconds(200), [&] { return workersLeft == 0; })) {
+      report.RedrawProgress();
+    }
+  }
+  for (std::thread& worker : workers) worker.join();
+  report.EraseProgress();
+  if (platform::InterruptRequested()) {
+    std::fputs("pelcon convert: interrupted; no unfinished output was left\n", stderr);
+    return 130;
+  }
+  return report.AnyFailed() ? 1 : 0;
+}
+
+}  // namespace pelcon::cli

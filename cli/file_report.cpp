@@ -1,0 +1,69 @@
+#include "cli/file_report.hpp"
+
+#include "cli/json_text.hpp"
+
+namespace pelcon::cli {
+namespace {
+
+const char* StatusName(FileStatus status) {
+  switch (status) {
+    case FileStatus::kConverted:
+      return "converted";
+    case FileStatus::kWouldWrite:
+      return "would-write";
+    case FileStatus::kSkipped:
+      return "skipped";
+    case FileStatus::kExists:
+      return "exists";
+    default:
+      return "failed";
+  }
+}
+
+}  // namespace
+
+bool IsFailure(FileStatus status) {
+  return status == FileStatus::kExists || status == FileStatus::kFailed;
+}
+
+std::string ReportLine(const FileOutcome& o) {
+  std::string line = StatusName(o.status);
+  line.resize(12, ' ');
+  line += o.input;
+  switch (o.status) {
+    case FileStatus::kConverted:
+      line += " -> " + o.output + " (" + std::to_string(o.records) + " records)";
+      break;
+    case FileStatus::kWouldWrite:
+      line += " -> " + o.output;
+      break;
+    case FileStatus::kSkipped:
+      line += " -> " + o.output + " (up to date)";
+      break;
+    case FileStatus::kExists:
+      line += " -> " + o.output + " (already there; --overwrite replaces it)";
+      break;
+    case FileStatus::kFailed:
+      line += ": " + o.error;
+      break;
+  }
+  return line + "\n";
+}
+
+nlohmann::json ReportObject(const FileOutcome& o) {
+  return {{"input", o.input},
+          {"output", o.output.empty() ? nlohmann::json() : nlohmann::json(o.output)},
+          {"status", StatusName(o.status)},
+          {"records", o.records},
+          {"first_record", TimeJson(o.firstRecord)},
+          {"last_record", TimeJson(o.lastRecord)},
+          {"device", o.device.empty() ? nlohmann::json() : nlohmann::json(o.device)},
+          {"serial_number", o.serialNumber ? nlohmann::json(*o.serialNumber) : nlohmann::json()},
+          {"error", o.error.empty() ? nlohmann::json() : nlohmann::json(o.error)}};
+}
+
+std::string ReportJson(const FileOutcome& o) {
+  return JsonLine(ReportObject(o));
+}
+
+}  // namespace pelcon::cli

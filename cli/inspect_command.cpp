@@ -1,0 +1,154 @@
+#include "cli/inspect_command.hpp"
+
+#include <cstdio>
+
+#include "cli/column_listing.hpp"
+#include "cli/json_text.hpp"
+#include "cli/log_opening.hpp"
+#include "cli/log_summary.hpp"
+#include "cli/text_format.hpp"
+#include "values/log_file_reader.hpp"
+
+namespace pelcon::cli {
+namespace {
+
+constexpr int kSchemaVersion = 1;
+
+nlohmann::json SettingsJson(const std::vector<ScheduleSetting>& settings) {
+  nlohmann::json object = nlohmann::json::object();
+  for (const ScheduleSetting& setting : settings) object[setting.name] = setting.value;
+  return object;
+}
+
+nlohmann::json SummaryJson(const std::string& path, const LogSummary& s,
+                           const std::vector<ListedColumn>& columns) {
+  nlohmann::json channels = nlohmann::json::array();
+  for (const ChannelSummary& c : s.channels) {
+    channels.push_back(
+        {{"code", c.code},
+         {"raw_name", c.rawName},
+         {"base_name", c.baseName.empty() ? nlohmann::json() : nlohmann::json(c.baseName)}});
+  }
+  nlohmann::json columnList = nlohmann::json::array();
+  for (const ListedColumn& c : columns) {
+    if (!c.supplied) continue;
+    columnList.push_back({{"title", Windows1252Json(c.title)},
+                          {"value_name", c.valueName},
+                          {"unit", Windows1252Json(c.unit)}});
+  }
+  nlohmann::json calibrations = nlohmann::json::array();
+  for (const CalibrationDate& c : s.calibrations) {
+    calibrations.push_back({{"what", c.what}, {"time", TimeJson(c.time)}});
+  }
+  return {{"schema", kSchemaVersion},
+          {"file", path},
+          {"error", nullptr},
+          {"device",
+           {{"family", s.family},
+            {"code", s.deviceCode},
+            {"type", s.deviceType},
+            {"serial_number", s.serialNumber},
+            {"firmware_version", s.firmwareVersion},
+            {"unit_name", Windows1252Json(s.unitName)}}},
+          {"site", SettingsJson(s.site)},
+          {"test",
+           {{"name", Windows1252Json(s.testName)},
+            {"type", s.testType},
+            {"schedule", SettingsJson(s.schedule)},
+            {"defined_on", TimeJson(s.definedOn)},
+            {"scheduled_for", TimeJson(s.scheduledFor)},
+            {"started_on", TimeJson(s.startedOn)},
+            {"stopped_on", TimeJson(s.stoppedOn)}}},
+          {"records",
+           {{"count", s.recordCount},
+            {"first", TimeJson(s.firstRecord)},
+            {"last", TimeJson(s.lastRecord)}}},
+          {"channels", channels},
+          {"columns", columnList},
+          {"calibrations", calibrations},
+          {"load_problems", s.loadProblems}};
+}
+
+std::string Utf8(std::string_view windows1252) {
+  std::string text;
+  AppendWindows1252AsUtf8(text, windows1252);
+  return text;
+}
+
+std::string TimeText(std::optional<double> julian) {
+  return julian ? IsoTimeText(*julian, TextFormat{}) : std::string("-");
+}
+
+std::string SettingsText(const std::vector<ScheduleSetting>& settings) {
+  std::string text;
+  for (const ScheduleSetting& setting : settings) {
+    if (!text.empty()) text += ", ";
+    text += setting.name + " " + NumberText(setting.value);
+  }
+  return text;
+}
+
+void PrintLine(std::string_view label, const std::string& value) {
+  std::printf("  %-15.*s %s\n", static_cast<int>(label.size()), label.data(), value.c_str());
+}
+
+void PrintSummary(const std::string& path, const LogSummary& s,
+                  const std::vector<ListedColumn>& columns) {
+  std::printf("%s\n", path.c_str());
+  PrintLine("Device:", s.deviceType + " (" + s.family + ", code " + std::to_string(s.deviceCode) +
+                           "), serial " + std::to_string(s.serialNumber) + ", firmware " +
+                           std::to_string(s.firmwareVersion));
+  PrintLine("Unit name:", Utf8(s.unitName));
+  PrintLine("Site:", SettingsText(s.site));
+  PrintLine("Test:", Utf8(s.testName) + " (" + s.testType + ")");
+  PrintLine("Schedule:", SettingsText(s.schedule));
+  PrintLine("Defined:", TimeText(s.definedOn));
+  PrintLine("Scheduled for:", TimeText(s.scheduledFor));
+  PrintLine("Started:", TimeText(s.startedOn));
+  PrintLine("Stopped:", TimeText(s.stoppedOn));
+  PrintLine("Records:", std::to_string(s.recordCount) + ", " + TimeText(s.firstRecord) + " to " +
+                            TimeText(s.lastRecord));
+  for (const ChannelSummary& c : s.channels) {
+    PrintLine("Channel:", std::to_string(c.code) + " " + c.rawName +
+                              (c.baseName.empty() ? std::string() : " -> " + c.baseName));
+  }
+  for (const ListedColumn& c : columns) {
+    if (!c.supplied) continue;
+    PrintLine("Column:", Utf8(c.title) + " (" + c.valueName +
+                             (c.unit.empty() ? std::string() : ", " + Utf8(c.unit)) + ")");
+  }
+  for (const CalibrationDate& c : s.calibrations) {
+    PrintLine("Calibrated:", c.what + " " + TimeText(c.time));
+  }
+  for (const std::string& problem : s.loadProblems) PrintLine("Load problem:", problem);
+}
+
+}  // namespace
+
+int RunInspect(const InspectOptions& options) {
+  int exitCode = 0;
+  for (const std::string& path : options.files) {
+    LogFileReader reader;
+    std::string error;
+    if (!OpenLogFile(path, reader, error)) {
+      exitCode = 1;
+      if (options.json) {
+        std::fputs(JsonLine({{"schema", kSchemaVersion}, {"file", path}, {"error", error}}).c_str(),
+                   stdout);
+      } else {
+        std::fprintf(stderr, "pelcon inspect: %s: %s\n", path.c_str(), error.c_str());
+      }
+      continue;
+    }
+    const LogSummary summary = SummarizeLog(reader.Log());
+    const std::vector<ListedColumn> columns = FileColumnListing(reader);
+    if (options.json) {
+      std::fputs(JsonLine(SummaryJson(path, summary, columns)).c_str(), stdout);
+    } else {
+      PrintSummary(path, summary, columns);
+    }
+  }
+  return exitCode;
+}
+
+}  // namespace pelcon::cli

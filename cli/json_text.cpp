@@ -1,0 +1,22 @@
+#include "cli/json_text.hpp"
+
+#include "cli/text_format.hpp"
+
+namespace pelcon::cli {
+
+nlohmann::json Windows1252Json(std::string_view bytes) {
+  std::string text;
+  AppendWindows1252AsUtf8(text, bytes);
+  return text;
+}
+
+nlohmann::json TimeJson(std::optional<double> julian) {
+  if (!julian) return nullptr;
+  return IsoTimeText(*julian, TextFormat{});
+}
+
+std::string JsonLine(const nlohmann::json& value) {
+  return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace pelcon::cli

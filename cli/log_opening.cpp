@@ -1,0 +1,26 @@
+#include "cli/log_opening.hpp"
+
+#include "logfile/calibration_formulas.hpp"
+#include "logfile/log_loader.hpp"
+#include "values/log_file_reader.hpp"
+
+namespace pelcon::cli {
+
+bool OpenLogFile(const std::string& path, LogFileReader& reader, std::string& error) {
+  if (reader.Open(path) != 0 && reader.Log().IsValid()) return true;
+  // The reader keeps no reason; a second load of the failing file gives it.
+  const CalibrationFormulas formulas;
+  LogFile scratch(formulas);
+  const LoadResult result = LogLoader::LoadFile(path, scratch);
+  if (result.error == LoadError::kUnreadable) {
+    error = "cannot be read" + (result.detail.empty() ? std::string() : ": " + result.detail);
+  } else if (result.error == LoadError::kFirstBlock) {
+    error = "not a log file";
+  } else {
+    error =
+        "not a usable log file" + (result.detail.empty() ? std::string() : ": " + result.detail);
+  }
+  return false;
+}
+
+}  // namespace pelcon::cli

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/text_format.hpp"
+#include "compensation/level_unit.hpp"
+#include "compensation/series_interpolation.hpp"
+#include "component/export_template.hpp"
+
+namespace pelcon::cli {
+
+// `pelcon convert`.
+struct ConvertOptions {
+  std::vector<std::string> inputs;  // log files and folders
+  bool recursive = false;
+  unsigned jobs = 0;  // 0: one per core
+  std::string templatePath;
+  std::optional<std::vector<std::string>> columns;  // display names, Windows-1252
+  std::string outputDirectory;                      // empty: beside each log file
+  std::string namePattern = "{name}.csv";
+  TextFormat format;
+  bool overwrite = false;
+  bool skipExisting = false;
+  bool quiet = false;
+  bool json = false;
+  bool dryRun = false;
+};
+
+// `pelcon inspect`.
+struct InspectOptions {
+  std::vector<std::string> files;
+  bool json = false;
+};
+
+// `pelcon columns`.
+struct ColumnsOptions {
+  std::string file;  // empty: the table alone
+  bool json = false;
+};
+
+// `pelcon template new` and `pelcon template show`.
+struct TemplateNewOptions {
+  std::string path;
+  std::optional<std::vector<std::string>> columns;  // Windows-1252; absent: every column
+  std::string separator = ",";
+  std::string emptyField = "-----";
+  TemplateSections sections;
+  bool overwrite = false;
+};
+
+struct TemplateShowOptions {
+  std::string path;
+  bool json = false;
+};
+
+// `pelcon compensate`.
+struct CompensateOptions {
+  std::string barometricFile;
+  std::vector<std::string> levelFiles;
+  std::string outputDirectory;  // empty: beside each level file
+  TextFormat format;
+  double maxGapMinutes = 60;
+  int barometricOffsetMinutes = 0;  // added to the barometric logger's clock
+  std::optional<double> density;    // kg/m3; absent: the level file's
+  bool densityFromTemperature = false;
+  std::optional<double> gravity;  // m/s2; absent: from latitude and site elevation, or the file's
+  std::optional<double> latitude;
+  std::optional<double> siteElevation;  // metres, for gravity
+  double offsetPsi = 0;
+  LevelUnit unit = LevelUnit::kMetre;
+  // Hand readings: seconds of the level logger's clock and the value in the unit.
+  std::vector<TimedValue> depthToWater;
+  std::vector<TimedValue> elevation;
+  bool overwrite = false;
+  bool quiet = false;
+  bool json = false;
+};
+
+}  // namespace pelcon::cli

@@ -1,0 +1,93 @@
+#include "cli/template_command.hpp"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "cli/json_text.hpp"
+#include "cli/text_format.hpp"
+#include "component/column_name_table.hpp"
+#include "component/export_template.hpp"
+
+namespace pelcon::cli {
+namespace {
+
+constexpr int kSchemaVersion = 1;
+
+int Fail(const std::string& path, const std::string& reason) {
+  std::fprintf(stderr, "pelcon template: %s: %s\n", path.c_str(), reason.c_str());
+  return 1;
+}
+
+std::vector<std::string> SectionNames(const TemplateSections& sections) {
+  std::vector<std::string> names;
+  if (sections.generalInfo) names.emplace_back("general");
+  if (sections.deviceInfo) names.emplace_back("device");
+  if (sections.testInfo) names.emplace_back("test-info");
+  if (sections.testDefinition) names.emplace_back("test-definition");
+  return names;
+}
+
+}  // namespace
+
+int RunTemplateNew(const TemplateNewOptions& options) {
+  std::error_code error;
+  const auto status = std::filesystem::symlink_status(options.path, error);
+  if (std::filesystem::is_symlink(status)) {
+    return Fail(options.path, "is a symbolic link; no template is written through one");
+  }
+  if (std::filesystem::exists(status) && !options.overwrite) {
+    return Fail(options.path, "exists; --overwrite replaces it");
+  }
+  ExportTemplate exportTemplate;
+  if (options.columns) {
+    exportTemplate.SetColumns(*options.columns);
+  } else {
+    std::vector<std::string> all;
+    for (const ColumnName& column : ColumnNameTable()) all.emplace_back(column.displayName);
+    exportTemplate.SetColumns(std::move(all));
+  }
+  exportTemplate.SetSeparator(options.separator);
+  exportTemplate.SetEmptyFieldText(options.emptyField);
+  exportTemplate.SetSections(options.sections);
+  // The template is saved through a replacement file, so it is whole or not there at all.
+  if (Failed(exportTemplate.Save(options.path))) return Fail(options.path, "cannot be written");
+  return 0;
+}
+
+int RunTemplateShow(const TemplateShowOptions& options) {
+  ExportTemplate exportTemplate;
+  if (Failed(exportTemplate.Load(options.path))) return Fail(options.path, "cannot be read");
+  const std::vector<std::string> sections = SectionNames(exportTemplate.Sections());
+  if (options.json) {
+    nlohmann::json columns = nlohmann::json::array();
+    for (const std::string& column : exportTemplate.Columns()) {
+      columns.push_back(Windows1252Json(column));
+    }
+    const nlohmann::json object = {
+        {"schema", kSchemaVersion},
+        {"path", options.path},
+        {"separator", Windows1252Json(exportTemplate.Separator())},
+        {"empty_field", Windows1252Json(exportTemplate.EmptyFieldText())},
+        {"columns", columns},
+        {"sections", sections}};
+    std::fputs(JsonLine(object).c_str(), stdout);
+    return 0;
+  }
+  std::string text = "Separator:   ";
+  AppendWindows1252AsUtf8(text, exportTemplate.Separator());
+  text += "\nEmpty field: ";
+  AppendWindows1252AsUtf8(text, exportTemplate.EmptyFieldText());
+  text += "\nSections:   ";
+  for (const std::string& section : sections) text += " " + section;
+  text += "\nColumns:\n";
+  for (const std::string& column : exportTemplate.Columns()) {
+    text += "  ";
+    AppendWindows1252AsUtf8(text, column);
+    text += "\n";
+  }
+  std::fputs(text.c_str(), stdout);
+  return 0;
+}
+
+}  // namespace pelcon::cli

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pelcon::cli {
+
+enum class TextEncoding { kUtf8, kWindows1252 };
+enum class TimeStyle { kIso, kUs };
+
+// How the cells of a CSV file made by `convert` are written.
+struct TextFormat {
+  TextEncoding encoding = TextEncoding::kUtf8;
+  TimeStyle time = TimeStyle::kIso;
+  // The logger clock's offset from UTC in minutes, when declared.
+  std::optional<int> utcOffsetMinutes;
+  bool toUtc = false;  // ISO times in UTC (needs the offset)
+  bool decimalComma = false;
+  // The separator; empty takes the template's (";" with a decimal comma).
+  std::string separator;
+  bool headerReport = true;
+  bool byteOrderMark = false;
+};
+
+// "+HH:MM" or "-HH:MM" (also "Z") as minutes east of UTC; nothing for other text.
+std::optional<int> ParseUtcOffset(std::string_view text);
+
+// Appends Windows-1252 bytes as UTF-8.
+void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes);
+// The Windows-1252 bytes of UTF-8 text; nothing when the text is not UTF-8 or has a character
+// the code page lacks. Command-line text arrives as UTF-8; templates hold Windows-1252.
+std::optional<std::string> Utf8ToWindows1252(std::string_view text);
+
+// The time of a Julian day number as ISO 8601 in the logger's clock, "2009-03-15T14:30:00"
+// (with ".250" when the time has milliseconds). With an offset the text carries it
+// ("+01:00"); toUtc moves the time to UTC and ends it with "Z".
+std::string IsoTimeText(double julian, const TextFormat& format);
+
+// A number with a fixed count of decimals (the shortest exact text for a negative count), a
+// comma as decimal mark when asked; no locale.
+std::string DecimalText(double value, int decimals, bool decimalComma);
+
+// The shortest text that reads back as the same number ("60", "0.5"); no locale.
+std::string NumberText(double value);
+
+}  // namespace pelcon::cli
