@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "cli/column_listing.hpp"
 #include "cli/text_format.hpp"
 #include "component/column_name_table.hpp"
 #include "datalib/text_helpers.hpp"
@@ -26,15 +27,11 @@ std::vector<std::string> ParseColumnList(const std::string& list) {
     const auto first = name.find_first_not_of(' ');
     const auto last = name.find_last_not_of(' ');
     name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
-    const std::string bytes = Utf8ToWindows1252(name).value_or(name);
-    const auto row =
-        std::find_if(ColumnNameTable().begin(), ColumnNameTable().end(),
-                     [&](const ColumnName& c) { return EqualsNoCase(c.displayName, bytes); });
-    if (row == ColumnNameTable().end()) {
-      throw CLI::ValidationError("--columns",
-                                 "no column is named \"" + name + "\" (pelcon columns lists them)");
+    std::optional<std::string> column = TableColumnNamed(name);
+    if (!column) {
+      throw CLI::ValidationError("--columns", UnknownColumnMessage(name));
     }
-    names.emplace_back(row->displayName);
+    names.push_back(std::move(*column));
     if (comma == std::string::npos) break;
     start = comma + 1;
   }

@@ -1,0 +1,71 @@
+"""Tarvel Pelcon log files in Python: records into pandas or numpy, with the file's metadata.
+
+    frame, meta = pelcon.read("well.bin")
+
+Every function raises LogFileError (a ValueError) with the command line's message when a file,
+template or column cannot be used. Files are read with the GIL released: threads reading
+different files run in parallel.
+"""
+
+import datetime as _datetime
+
+from ._pelcon import LogFileError
+from . import _pelcon
+
+LogFileError.__module__ = __name__
+
+__all__ = ["LogFileError", "read", "read_arrays", "inspect", "columns"]
+
+
+def read_arrays(path, columns=None, template=None):
+    """Reads a log file's number columns into numpy arrays.
+
+    Returns (times, values, metadata): times is a datetime64[ns] array of the record times in
+    the logger's clock; values maps each column's display name to a float64 array (NaN where the
+    file gives no value); metadata is inspect(path).
+
+    columns: display names (letter case ignored) instead of every column the file can supply;
+    template: an export template (.bft) whose columns to read. Time stamp and site text columns
+    are not in values: the times are the records' times, the site texts are in the metadata.
+    """
+    times, names, arrays = _pelcon.read_arrays(
+        str(path), None if columns is None else list(columns),
+        None if template is None else str(template))
+    return times, dict(zip(names, arrays)), inspect(path)
+
+
+def read(path, columns=None, template=None, tz=None):
+    """Reads a log file into a pandas DataFrame with its metadata: (frame, metadata).
+
+    The frame is indexed by record time (datetime64[ns], naive, the logger's clock); its columns
+    are the display names, float64, NaN where the file gives no value. metadata is inspect(path).
+
+    tz: the logger clock's offset from UTC ("+01:00", "-05:00", "Z"), which the files do not
+    record; the index then carries it.
+    """
+    import pandas
+
+    times, values, metadata = read_arrays(path, columns, template)
+    index = pandas.DatetimeIndex(times, name="time")
+    if tz is not None:
+        index = index.tz_localize(_timezone(tz))
+    return pandas.DataFrame(values, index=index, columns=list(values)), metadata
+
+
+def inspect(path):
+    """The metadata of a log file, as `pelcon inspect --json` prints it: device, site, test,
+    records, channels, the columns the file supplies with their units, and load problems."""
+    return _pelcon.inspect(str(path))
+
+
+def columns(path=None):
+    """The columns as `pelcon columns --json` lists them (title, value_name, unit); with a file
+    also whether the file can supply each ("supplied")."""
+    return _pelcon.columns(None if path is None else str(path))
+
+
+def _timezone(tz):
+    minutes = _pelcon.parse_utc_offset(tz)
+    if minutes is None:
+        raise ValueError(f'"{tz}" is not +HH:MM or -HH:MM')
+    return _datetime.timezone(_datetime.timedelta(minutes=minutes))
