@@ -1,11 +1,15 @@
 #include "python/log_frame.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <thread>
 
 #include "cli/column_listing.hpp"
+#include "cli/inspect_json.hpp"
 #include "cli/log_opening.hpp"
+#include "cli/log_summary.hpp"
 #include "cli/text_format.hpp"
 #include "component/column_name_table.hpp"
 #include "component/export_template.hpp"
@@ -13,6 +17,7 @@
 #include "datalib/calendar.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
+#include "plan/worker_count.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon::python {
@@ -58,6 +63,25 @@ bool ColumnNames(const FrameRequest& request, std::vector<std::string>& names, b
   return true;
 }
 
+// Fewer records than this per thread are not worth a thread.
+constexpr std::size_t kLeastRecordsPerThread = 16384;
+
+// Evaluates records [first, last) of the columns into their places in frame.
+void EvaluateRecords(const ConversionPlan& plan, const std::vector<std::size_t>& columns,
+                     std::size_t first, std::size_t last, LogFrame& frame) {
+  RecordEvaluator evaluator(plan);
+  for (std::size_t record = first; record < last; ++record) {
+    evaluator.Select(record);
+    frame.times[record] = UnixNanoseconds(evaluator.RecordTime().number);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      const CellValue value = evaluator.Value(columns[c]);
+      frame.values[c][record] = value.type == CellValue::Type::kNumber
+                                    ? value.number
+                                    : std::numeric_limits<double>::quiet_NaN();
+    }
+  }
+}
+
 }  // namespace
 
 bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& error) {
@@ -81,21 +105,20 @@ bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& err
   for (const std::size_t k : columns) {
     cli::AppendWindows1252AsUtf8(frame.names.emplace_back(), plan.Columns()[k].title);
   }
-  frame.values.assign(columns.size(), {});
-  for (std::vector<double>& values : frame.values) values.reserve(count);
-  frame.times.clear();
-  frame.times.reserve(count);
+  frame.values.assign(columns.size(), std::vector<double>(count));
+  frame.times.assign(count, 0);
+  frame.metadata = cli::InspectJson(request.path, cli::SummarizeLog(reader.Log()),
+                                    cli::FileColumnListing(reader));
 
-  RecordEvaluator evaluator(plan);
-  for (std::size_t record = 0; record < count && evaluator.Select(record); ++record) {
-    frame.times.push_back(UnixNanoseconds(evaluator.RecordTime().number));
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-      const CellValue value = evaluator.Value(columns[c]);
-      frame.values[c].push_back(value.type == CellValue::Type::kNumber
-                                    ? value.number
-                                    : std::numeric_limits<double>::quiet_NaN());
-    }
+  const std::size_t threads =
+      std::clamp<std::size_t>(count / kLeastRecordsPerThread, 1, ConversionWorkerCount());
+  std::vector<std::jthread> workers;
+  for (std::size_t k = 1; k < threads; ++k) {
+    workers.emplace_back([&, k] {
+      EvaluateRecords(plan, columns, count * k / threads, count * (k + 1) / threads, frame);
+    });
   }
+  EvaluateRecords(plan, columns, 0, count / threads, frame);
   return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,10 +23,11 @@ struct LogFrame {
   // Record times in the logger's clock as nanoseconds since 1970-01-01 00:00.
   std::vector<std::int64_t> times;
   std::vector<std::vector<double>> values;  // per column, one per record
+  nlohmann::json metadata;                  // what `pelcon inspect --json` prints
 };
 
-// Reads the file into frame; false with the command line's message in error. Safe to call from
-// several threads at once.
+// Reads the file into frame; false with the command line's message in error. Records are
+// evaluated on ConversionWorkerCount() threads. Safe to call from several threads at once.
 bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& error);
 
 }  // namespace pelcon::python

@@ -60,7 +60,7 @@ py::tuple ReadArrays(const std::string& path, std::optional<std::vector<std::str
     values.append(ArrayOf(std::move(frame.values[k])));
   }
   py::array times = ArrayOf(std::move(frame.times)).attr("view")("datetime64[ns]");
-  return py::make_tuple(times, names, values);
+  return py::make_tuple(times, names, values, JsonObject(frame.metadata));
 }
 
 py::object Inspect(const std::string& path) {
@@ -115,7 +115,7 @@ PYBIND11_MODULE(_pelcon, module) {
   py::register_exception<LogFileFailure>(module, "LogFileError", PyExc_ValueError);
   module.def("read_arrays", &ReadArrays, py::arg("path"), py::arg("columns") = py::none(),
              py::arg("template") = py::none(),
-             "(times, names, values) of a log file's number columns.");
+             "(times, names, values, metadata) of a log file's number columns.");
   module.def("inspect", &Inspect, py::arg("path"),
              "The metadata of a log file as `pelcon inspect --json` prints it.");
   module.def("columns", &Columns, py::arg("path") = py::none(),

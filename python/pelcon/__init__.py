@@ -4,7 +4,8 @@
 
 Every function raises LogFileError (a ValueError) with the command line's message when a file,
 template or column cannot be used. Files are read with the GIL released: threads reading
-different files run in parallel.
+different files run in parallel. A large file's records are also evaluated on several threads
+(PELCON_THREADS sets how many, as for `pelcon convert`).
 """
 
 import datetime as _datetime
@@ -28,10 +29,10 @@ def read_arrays(path, columns=None, template=None):
     template: an export template (.bft) whose columns to read. Time stamp and site text columns
     are not in values: the times are the records' times, the site texts are in the metadata.
     """
-    times, names, arrays = _pelcon.read_arrays(
+    times, names, arrays, metadata = _pelcon.read_arrays(
         str(path), None if columns is None else list(columns),
         None if template is None else str(template))
-    return times, dict(zip(names, arrays)), inspect(path)
+    return times, dict(zip(names, arrays)), metadata
 
 
 def read(path, columns=None, template=None, tz=None):
