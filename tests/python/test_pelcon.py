@@ -144,3 +144,11 @@ def test_arrays_without_pandas_match_the_frame():
         assert array.dtype == "float64"
         pandas.testing.assert_series_equal(pandas.Series(array, index=frame.index, name=name),
                                            frame[name], check_names=False)
+
+
+def test_a_dask_bag_over_paths_reads_what_read_reads():
+    bag = pytest.importorskip("dask.bag")
+    read = bag.from_sequence([str(path) for path in LOG_FILES], npartitions=3).map(
+        lambda path: (path, pelcon.read(path)[0]))
+    for path, frame in read.compute(scheduler="threads"):
+        pandas.testing.assert_frame_equal(frame, pelcon.read(path)[0])
