@@ -8,8 +8,6 @@
 
 #include "cli/column_listing.hpp"
 #include "cli/text_format.hpp"
-#include "component/column_name_table.hpp"
-#include "datalib/text_helpers.hpp"
 
 namespace pelcon::cli {
 namespace {
