@@ -188,7 +188,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
   } catch (const CLI::ParseError& error) {
     if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
       // --help: the help of the subcommand it was given to.
-      return ParseEnd{app.exit(error)};
+      return ParseEnd{app.exit(error), {}};
     }
     // Messages name the subcommand as far as it was recognised: "pelcon template new: ...".
     std::string name = program;
@@ -198,7 +198,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
     }
     std::fprintf(stderr, "%s: %s\n%s: see %s --help\n", name.c_str(), error.what(), name.c_str(),
                  name.c_str());
-    return ParseEnd{2};
+    return ParseEnd{2, error.what()};
   }
 }
 

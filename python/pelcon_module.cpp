@@ -12,6 +12,9 @@
 #include <vector>
 
 #include "cli/column_listing.hpp"
+#include "cli/command_line.hpp"
+#include "cli/convert_command.hpp"
+#include "cli/file_report.hpp"
 #include "cli/inspect_json.hpp"
 #include "cli/json_text.hpp"
 #include "cli/log_opening.hpp"
@@ -106,6 +109,30 @@ py::list Columns(std::optional<std::string> path) {
   return result;
 }
 
+// `pelcon convert` with the arguments after "convert": its outcomes as `convert --json` prints
+// them. A usage error raises ValueError, a run that cannot start or a failed file LogFileError,
+// with the messages the command line prints.
+py::list Convert(const std::vector<std::string>& arguments) {
+  std::vector<std::string> command{"convert"};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  cli::ParsedCommand parsed = cli::ParseCommandLine("pelcon", command);
+  const auto* options = std::get_if<cli::ConvertOptions>(&parsed);
+  if (options == nullptr) throw py::value_error(std::get<cli::ParseEnd>(parsed).usageError);
+  std::vector<cli::FileOutcome> outcomes;
+  std::string error;
+  {
+    py::gil_scoped_release release;
+    outcomes = cli::ConvertInOrder(*options, error);
+  }
+  if (!error.empty()) throw LogFileFailure(error);
+  py::list result;
+  for (const cli::FileOutcome& outcome : outcomes) {
+    if (cli::IsFailure(outcome.status)) throw LogFileFailure(cli::ReportLine(outcome));
+    result.append(py::module_::import("json").attr("loads")(cli::ReportJson(outcome)));
+  }
+  return result;
+}
+
 }  // namespace
 }  // namespace pelcon::python
 
@@ -120,6 +147,8 @@ PYBIND11_MODULE(_pelcon, module) {
              "The metadata of a log file as `pelcon inspect --json` prints it.");
   module.def("columns", &Columns, py::arg("path") = py::none(),
              "The columns as `pelcon columns --json` lists them.");
+  module.def("convert", &Convert, py::arg("arguments"),
+             "Runs `pelcon convert` with these arguments (after the subcommand's name).");
   module.def(
       "parse_utc_offset", [](const std::string& text) { return pelcon::cli::ParseUtcOffset(text); },
       py::arg("text"), "Minutes east of UTC of \"+HH:MM\", \"-HH:MM\" or \"Z\"; None otherwise.");

@@ -9,13 +9,14 @@ different files run in parallel. A large file's records are also evaluated on se
 """
 
 import datetime as _datetime
+import os as _os
 
 from ._pelcon import LogFileError
 from . import _pelcon
 
 LogFileError.__module__ = __name__
 
-__all__ = ["LogFileError", "read", "read_arrays", "inspect", "columns"]
+__all__ = ["LogFileError", "read", "read_arrays", "inspect", "columns", "convert"]
 
 
 def read_arrays(path, columns=None, template=None):
@@ -63,6 +64,37 @@ def columns(path=None):
     """The columns as `pelcon columns --json` lists them (title, value_name, unit); with a file
     also whether the file can supply each ("supplied")."""
     return _pelcon.columns(None if path is None else str(path))
+
+
+def convert(path, out=None, template=None, **options):
+    """Converts log files (and folders of them) to CSV files as `pelcon convert` does.
+
+    path: a file or folder, or a list of them; out: the output folder (-o; default beside each
+    file); template: an export template (-t). options are the command's other options with "_"
+    for "-": columns=[...], recursive=True, name="{stem}.csv", encoding="windows-1252",
+    time="us", utc_offset="+01:00", to_utc=True, decimal_comma=True, separator=";",
+    header=False, bom=True, overwrite=True, skip_existing=True, dry_run=True.
+
+    Returns one dict per input, as `pelcon convert --json` prints it. Raises ValueError for an
+    option the command would refuse and LogFileError (with the report line) when a file fails;
+    outputs are complete or absent, as with the command.
+    """
+    paths = [path] if isinstance(path, (str, _os.PathLike)) else list(path)
+    arguments = []
+    if out is not None:
+        arguments += ["--output-dir", str(out)]
+    if template is not None:
+        arguments += ["--template", str(template)]
+    for key, value in options.items():
+        if key == "header":
+            arguments += [] if value else ["--no-header"]
+        elif key == "columns":
+            arguments += ["--columns", ",".join(value)]
+        elif value is True:
+            arguments.append("--" + key.replace("_", "-"))
+        elif value is not False and value is not None:
+            arguments += ["--" + key.replace("_", "-"), str(value)]
+    return _pelcon.convert(arguments + ["--"] + [str(p) for p in paths])
 
 
 def _timezone(tz):

@@ -152,3 +152,23 @@ def test_a_dask_bag_over_paths_reads_what_read_reads():
         lambda path: (path, pelcon.read(path)[0]))
     for path, frame in read.compute(scheduler="threads"):
         pandas.testing.assert_frame_equal(frame, pelcon.read(path)[0])
+
+
+def test_convert_writes_what_the_command_writes_and_fails_as_it_reports(tmp_path):
+    log_file = GOLDEN / "vorta_sensors.bin"
+    options = ["--template", GOLDEN / "all_columns.bft", "--decimal-comma", "--no-header"]
+    run_pelcon("convert", "--quiet", "-o", tmp_path / "command", *options, log_file)
+    outcomes = pelcon.convert(log_file, out=tmp_path / "module", template=GOLDEN / "all_columns.bft",
+                              decimal_comma=True, header=False)
+    assert [(o["status"], o["records"]) for o in outcomes] == [
+        ("converted", len(golden_table(log_file)[1]))]
+    name = "vorta_sensors.bin.csv"
+    assert (tmp_path / "module" / name).read_bytes() == (tmp_path / "command" / name).read_bytes()
+
+    report = run_pelcon("convert", "--quiet", "-o", tmp_path / "module", log_file).stdout.strip()
+    assert report.startswith("exists")
+    with pytest.raises(pelcon.LogFileError) as raised:
+        pelcon.convert(log_file, out=tmp_path / "module")
+    assert str(raised.value).strip() == report
+    with pytest.raises(ValueError, match="--time"):
+        pelcon.convert(log_file, out=tmp_path / "module", time="local")
