@@ -1,15 +1,32 @@
 #include "cli/column_listing.hpp"
 
+#include <algorithm>
 #include <utility>
+
+#include "cli/text_format.hpp"
 
 #include "component/column_name_table.hpp"
 #include "component/template_plan.hpp"
 #include "datalib/data_map.hpp"
+#include "datalib/text_helpers.hpp"
 #include "logfile/value_attribute_table.hpp"
 #include "plan/conversion_plan.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon::cli {
+
+std::optional<std::string> TableColumnNamed(std::string_view utf8Name) {
+  const std::string bytes = Utf8ToWindows1252(utf8Name).value_or(std::string(utf8Name));
+  const auto row =
+      std::find_if(ColumnNameTable().begin(), ColumnNameTable().end(),
+                   [&](const ColumnName& c) { return EqualsNoCase(c.displayName, bytes); });
+  if (row == ColumnNameTable().end()) return std::nullopt;
+  return std::string(row->displayName);
+}
+
+std::string UnknownColumnMessage(std::string_view utf8Name) {
+  return "no column is named \"" + std::string(utf8Name) + "\" (pelcon columns lists them)";
+}
 
 std::vector<ListedColumn> ColumnTableListing() {
   // Without a file the attribute table answers with each value's own units.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pelcon {
@@ -16,6 +18,12 @@ struct ListedColumn {
   std::string unit;
   bool supplied = false;
 };
+
+// The table's display name (Windows-1252) of a column named in UTF-8, letter case ignored;
+// nothing when no column has the name.
+std::optional<std::string> TableColumnNamed(std::string_view utf8Name);
+// The message for a name no column has.
+std::string UnknownColumnMessage(std::string_view utf8Name);
 
 // Every column of the table with its value's unit in general (no file: supplied is false).
 std::vector<ListedColumn> ColumnTableListing();

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "cli/column_listing.hpp"
 #include "cli/text_format.hpp"
 #include "compensation/log_records.hpp"
 #include "component/column_name_table.hpp"
@@ -30,15 +31,11 @@ std::vector<std::string> ParseColumnList(const std::string& list) {
     const auto first = name.find_first_not_of(' ');
     const auto last = name.find_last_not_of(' ');
     name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
-    const std::string bytes = Utf8ToWindows1252(name).value_or(name);
-    const auto row =
-        std::find_if(ColumnNameTable().begin(), ColumnNameTable().end(),
-                     [&](const ColumnName& c) { return EqualsNoCase(c.displayName, bytes); });
-    if (row == ColumnNameTable().end()) {
-      throw CLI::ValidationError("--columns",
-                                 "no column is named \"" + name + "\" (pelcon columns lists them)");
+    std::optional<std::string> column = TableColumnNamed(name);
+    if (!column) {
+      throw CLI::ValidationError("--columns", UnknownColumnMessage(name));
     }
-    names.emplace_back(row->displayName);
+    names.push_back(std::move(*column));
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
@@ -298,7 +295,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
   } catch (const CLI::ParseError& error) {
     if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
       // --help: the help of the subcommand it was given to.
-      return ParseEnd{app.exit(error)};
+      return ParseEnd{app.exit(error), {}};
     }
     // Messages name the subcommand as far as it was recognised: "pelcon template new: ...".
     std::string name = program;
@@ -308,7 +305,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
     }
     std::fprintf(stderr, "%s: %s\n%s: see %s --help\n", name.c_str(), error.what(), name.c_str(),
                  name.c_str());
-    return ParseEnd{2};
+    return ParseEnd{2, error.what()};
   }
 }
 

@@ -17,6 +17,7 @@ bool IsSubcommandName(std::string_view firstArgument);
 // on stderr (exit 2).
 struct ParseEnd {
   int exitCode;
+  std::string usageError;  // the message printed for a usage error, without the program's name
 };
 
 using ParsedCommand = std::variant<ParseEnd, ConvertOptions, InspectOptions, ColumnsOptions,

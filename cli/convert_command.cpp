@@ -35,13 +35,13 @@ struct Job {
   std::string error;  // set when the job cannot run (its output is another input's)
 };
 
-// Columns, sections, separator and empty-field text for the run. False (with a message) when
-// the template cannot be read.
-bool ChooseColumns(const ConvertOptions& options, ColumnChoice& choice) {
-  const auto fromTemplate = [&choice](const std::string& path) {
+// Columns, sections, separator and empty-field text for the run. False (with the message in
+// error) when the template cannot be read.
+bool ChooseColumns(const ConvertOptions& options, ColumnChoice& choice, std::string& error) {
+  const auto fromTemplate = [&choice, &error](const std::string& path) {
     ExportTemplate exportTemplate;
     if (Failed(exportTemplate.Load(path))) {
-      std::fprintf(stderr, "pelcon convert: %s: the template cannot be read\n", path.c_str());
+      error = path + ": the template cannot be read";
       return false;
     }
     choice.columns = exportTemplate.Columns();
@@ -227,20 +227,39 @@ class OrderedReport {
   bool failed_ = false;
 };
 
+// The columns and the output folder of a run; false with the message in error.
+bool PrepareRun(const ConvertOptions& options, ColumnChoice& choice, std::string& error) {
+  if (!ChooseColumns(options, choice, error)) return false;
+  if (!options.outputDirectory.empty() && !options.dryRun) {
+    std::error_code code;
+    fs::create_directories(options.outputDirectory, code);
+    if (code || !fs::is_directory(options.outputDirectory)) {
+      error = options.outputDirectory + ": cannot create the output folder: " + code.message();
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
+
+std::vector<FileOutcome> ConvertInOrder(const ConvertOptions& options, std::string& error) {
+  ColumnChoice choice;
+  if (!PrepareRun(options, choice, error)) return {};
+  const std::vector<Job> jobs = PlanJobs(options);
+  ProgressLine progress(jobs.size());
+  const Conversion conversion(options, choice, progress);
+  std::vector<FileOutcome> outcomes;
+  for (const Job& job : jobs) outcomes.push_back(conversion.Run(job));
+  return outcomes;
+}
 
 int RunConvert(const ConvertOptions& options) {
   platform::CatchInterrupts();
   ColumnChoice choice;
-  if (!ChooseColumns(options, choice)) return 1;
-  if (!options.outputDirectory.empty() && !options.dryRun) {
-    std::error_code error;
-    fs::create_directories(options.outputDirectory, error);
-    if (error || !fs::is_directory(options.outputDirectory)) {
-      std::fprintf(stderr, "pelcon convert: %s: cannot create the output folder: %s\n",
-                   options.outputDirectory.c_str(), error.message().c_str());
-      return 1;
-    }
+  if (std::string error; !PrepareRun(options, choice, error)) {
+    std::fprintf(stderr, "pelcon convert: %s\n", error.c_str());
+    return 1;
   }
   const std::vector<Job> jobs = PlanJobs(options);
   ProgressLine progress(jobs.size());

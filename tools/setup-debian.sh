@@ -9,6 +9,8 @@ packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-
 # The subcommands' end-to-end tests read the CSV files with pandas and check JSON against its
 # schema.
 packages+=(python3-pandas python3-jsonschema)
+# The Python module and its tests.
+packages+=(pybind11-dev python3-dev python3-pytest python3-numpy)
 if [ "${PELCON_GUI:-ON}" != "OFF" ]; then
   packages+=(qt6-base-dev)
 fi

@@ -1,0 +1,125 @@
+#include "python/log_frame.hpp"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <thread>
+
+#include "cli/column_listing.hpp"
+#include "cli/inspect_json.hpp"
+#include "cli/log_opening.hpp"
+#include "cli/log_summary.hpp"
+#include "cli/text_format.hpp"
+#include "component/column_name_table.hpp"
+#include "component/export_template.hpp"
+#include "component/template_plan.hpp"
+#include "datalib/calendar.hpp"
+#include "plan/conversion_plan.hpp"
+#include "plan/record_evaluator.hpp"
+#include "plan/worker_count.hpp"
+#include "values/log_file_reader.hpp"
+
+namespace pelcon::python {
+namespace {
+
+// Through the calendar the CSV writer uses, so that index and CSV agree to the millisecond.
+std::int64_t UnixNanoseconds(double julian) {
+  DateTimeRecord t;
+  JulianToDateTime(julian, t);
+  using namespace std::chrono;
+  const sys_days day = year_month_day(year(t.year), month(t.month), std::chrono::day(t.day));
+  const auto time =
+      day + hours(t.hour) + minutes(t.minute) + seconds(t.second) + milliseconds(t.millisecond);
+  return duration_cast<nanoseconds>(time.time_since_epoch()).count();
+}
+
+// The display names (Windows-1252) to plan; explicit ones must name a column.
+bool ColumnNames(const FrameRequest& request, std::vector<std::string>& names, bool& explicitly,
+                 std::string& error) {
+  explicitly = true;
+  if (request.columns) {
+    for (const std::string& name : *request.columns) {
+      std::optional<std::string> column = cli::TableColumnNamed(name);
+      if (!column) {
+        error = cli::UnknownColumnMessage(name);
+        return false;
+      }
+      names.push_back(std::move(*column));
+    }
+    return true;
+  }
+  if (!request.templatePath.empty()) {
+    ExportTemplate exportTemplate;
+    if (Failed(exportTemplate.Load(request.templatePath))) {
+      error = request.templatePath + ": the template cannot be read";
+      return false;
+    }
+    names = exportTemplate.Columns();
+    return true;
+  }
+  explicitly = false;
+  for (const ColumnName& column : ColumnNameTable()) names.emplace_back(column.displayName);
+  return true;
+}
+
+// Fewer records than this per thread are not worth a thread.
+constexpr std::size_t kLeastRecordsPerThread = 16384;
+
+// Evaluates records [first, last) of the columns into their places in frame.
+void EvaluateRecords(const ConversionPlan& plan, const std::vector<std::size_t>& columns,
+                     std::size_t first, std::size_t last, LogFrame& frame) {
+  RecordEvaluator evaluator(plan);
+  for (std::size_t record = first; record < last; ++record) {
+    evaluator.Select(record);
+    frame.times[record] = UnixNanoseconds(evaluator.RecordTime().number);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      const CellValue value = evaluator.Value(columns[c]);
+      frame.values[c][record] = value.type == CellValue::Type::kNumber
+                                    ? value.number
+                                    : std::numeric_limits<double>::quiet_NaN();
+    }
+  }
+}
+
+}  // namespace
+
+bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& error) {
+  std::vector<std::string> names;
+  bool explicitly = false;
+  if (!ColumnNames(request, names, explicitly, error)) return false;
+  LogFileReader reader;
+  if (!cli::OpenLogFile(request.path, reader, error)) {
+    error = request.path + ": " + error;
+    return false;
+  }
+  const ConversionPlan plan(reader.Log(), TemplateColumnRequests(reader.Log(), names));
+  // Times are the index and site texts the metadata's: the frame holds the number columns.
+  std::vector<std::size_t> columns;
+  for (std::size_t k = 0; k < plan.Columns().size(); ++k) {
+    const PlanColumn& column = plan.Columns()[k];
+    if (column.kind == CellKind::kNumber && (explicitly || column.supplied)) columns.push_back(k);
+  }
+  const std::size_t count = plan.RecordCount();
+  frame.names.clear();
+  for (const std::size_t k : columns) {
+    cli::AppendWindows1252AsUtf8(frame.names.emplace_back(), plan.Columns()[k].title);
+  }
+  frame.values.assign(columns.size(), std::vector<double>(count));
+  frame.times.assign(count, 0);
+  frame.metadata = cli::InspectJson(request.path, cli::SummarizeLog(reader.Log()),
+                                    cli::FileColumnListing(reader));
+
+  const std::size_t threads =
+      std::clamp<std::size_t>(count / kLeastRecordsPerThread, 1, ConversionWorkerCount());
+  std::vector<std::jthread> workers;
+  for (std::size_t k = 1; k < threads; ++k) {
+    workers.emplace_back([&, k] {
+      EvaluateRecords(plan, columns, count * k / threads, count * (k + 1) / threads, frame);
+    });
+  }
+  EvaluateRecords(plan, columns, 0, count / threads, frame);
+  return true;
+}
+
+}  // namespace pelcon::python

@@ -1,0 +1,104 @@
+"""Tarvel Pelcon log files in Python: records into pandas or numpy, with the file's metadata.
+
+    frame, meta = pelcon.read("well.bin")
+
+Every function raises LogFileError (a ValueError) with the command line's message when a file,
+template or column cannot be used. Files are read with the GIL released: threads reading
+different files run in parallel. A large file's records are also evaluated on several threads
+(PELCON_THREADS sets how many, as for `pelcon convert`).
+"""
+
+import datetime as _datetime
+import os as _os
+
+from ._pelcon import LogFileError
+from . import _pelcon
+
+LogFileError.__module__ = __name__
+
+__all__ = ["LogFileError", "read", "read_arrays", "inspect", "columns", "convert"]
+
+
+def read_arrays(path, columns=None, template=None):
+    """Reads a log file's number columns into numpy arrays.
+
+    Returns (times, values, metadata): times is a datetime64[ns] array of the record times in
+    the logger's clock; values maps each column's display name to a float64 array (NaN where the
+    file gives no value); metadata is inspect(path).
+
+    columns: display names (letter case ignored) instead of every column the file can supply;
+    template: an export template (.bft) whose columns to read. Time stamp and site text columns
+    are not in values: the times are the records' times, the site texts are in the metadata.
+    """
+    times, names, arrays, metadata = _pelcon.read_arrays(
+        str(path), None if columns is None else list(columns),
+        None if template is None else str(template))
+    return times, dict(zip(names, arrays)), metadata
+
+
+def read(path, columns=None, template=None, tz=None):
+    """Reads a log file into a pandas DataFrame with its metadata: (frame, metadata).
+
+    The frame is indexed by record time (datetime64[ns], naive, the logger's clock); its columns
+    are the display names, float64, NaN where the file gives no value. metadata is inspect(path).
+
+    tz: the logger clock's offset from UTC ("+01:00", "-05:00", "Z"), which the files do not
+    record; the index then carries it.
+    """
+    import pandas
+
+    times, values, metadata = read_arrays(path, columns, template)
+    index = pandas.DatetimeIndex(times, name="time")
+    if tz is not None:
+        index = index.tz_localize(_timezone(tz))
+    return pandas.DataFrame(values, index=index, columns=list(values)), metadata
+
+
+def inspect(path):
+    """The metadata of a log file, as `pelcon inspect --json` prints it: device, site, test,
+    records, channels, the columns the file supplies with their units, and load problems."""
+    return _pelcon.inspect(str(path))
+
+
+def columns(path=None):
+    """The columns as `pelcon columns --json` lists them (title, value_name, unit); with a file
+    also whether the file can supply each ("supplied")."""
+    return _pelcon.columns(None if path is None else str(path))
+
+
+def convert(path, out=None, template=None, **options):
+    """Converts log files (and folders of them) to CSV files as `pelcon convert` does.
+
+    path: a file or folder, or a list of them; out: the output folder (-o; default beside each
+    file); template: an export template (-t). options are the command's other options with "_"
+    for "-": columns=[...], recursive=True, name="{stem}.csv", encoding="windows-1252",
+    time="us", utc_offset="+01:00", to_utc=True, decimal_comma=True, separator=";",
+    header=False, bom=True, overwrite=True, skip_existing=True, dry_run=True.
+
+    Returns one dict per input, as `pelcon convert --json` prints it. Raises ValueError for an
+    option the command would refuse and LogFileError (with the report line) when a file fails;
+    outputs are complete or absent, as with the command.
+    """
+    paths = [path] if isinstance(path, (str, _os.PathLike)) else list(path)
+    arguments = []
+    if out is not None:
+        arguments += ["--output-dir", str(out)]
+    if template is not None:
+        arguments += ["--template", str(template)]
+    for key, value in options.items():
+        if key == "header":
+            arguments += [] if value else ["--no-header"]
+        elif key == "columns":
+            arguments += ["--columns", ",".join(value)]
+        elif value is True:
+            arguments.append("--" + key.replace("_", "-"))
+        elif value is not False and value is not None:
+            arguments += ["--" + key.replace("_", "-"), str(value)]
+    return _pelcon.convert(arguments + ["--"] + [str(p) for p in paths])
+
+
+def _timezone(tz):
+    minutes = _pelcon.parse_utc_offset(tz)
+    if minutes is None:
+        raise ValueError(f'"{tz}" is not +HH:MM or -HH:MM')
+    return _datetime.timezone(_datetime.timedelta(minutes=minutes))

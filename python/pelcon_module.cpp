@@ -1,0 +1,155 @@
+// The compiled part of the Python package pelcon: files to arrays and metadata. The package's
+// __init__.py makes DataFrames of them, so that numpy alone is enough for read_arrays.
+
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cli/column_listing.hpp"
+#include "cli/command_line.hpp"
+#include "cli/convert_command.hpp"
+#include "cli/file_report.hpp"
+#include "cli/inspect_json.hpp"
+#include "cli/json_text.hpp"
+#include "cli/log_opening.hpp"
+#include "cli/log_summary.hpp"
+#include "cli/text_format.hpp"
+#include "python/log_frame.hpp"
+#include "values/log_file_reader.hpp"
+
+namespace py = pybind11;
+
+namespace pelcon::python {
+namespace {
+
+// Becomes pelcon.LogFileError: a file, template or column the converter cannot use.
+struct LogFileFailure : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// An array that owns the vector it views, without a copy.
+template <typename T>
+py::array_t<T> ArrayOf(std::vector<T>&& values) {
+  auto* owned = new std::vector<T>(std::move(values));
+  py::capsule owner(owned, [](void* p) { delete static_cast<std::vector<T>*>(p); });
+  return py::array_t<T>(static_cast<py::ssize_t>(owned->size()), owned->data(), owner);
+}
+
+py::object JsonObject(const nlohmann::json& value) {
+  return py::module_::import("json").attr("loads")(cli::JsonLine(value));
+}
+
+py::tuple ReadArrays(const std::string& path, std::optional<std::vector<std::string>> columns,
+                     std::optional<std::string> templatePath) {
+  FrameRequest request{path, std::move(columns), templatePath.value_or(std::string())};
+  LogFrame frame;
+  std::string error;
+  bool read = false;
+  {
+    py::gil_scoped_release release;
+    read = ReadLogFrame(request, frame, error);
+  }
+  if (!read) throw LogFileFailure(error);
+  py::list names;
+  py::list values;
+  for (std::size_t k = 0; k < frame.names.size(); ++k) {
+    names.append(frame.names[k]);
+    values.append(ArrayOf(std::move(frame.values[k])));
+  }
+  py::array times = ArrayOf(std::move(frame.times)).attr("view")("datetime64[ns]");
+  return py::make_tuple(times, names, values, JsonObject(frame.metadata));
+}
+
+py::object Inspect(const std::string& path) {
+  nlohmann::json json;
+  std::string error;
+  bool opened = false;
+  {
+    py::gil_scoped_release release;
+    LogFileReader reader;
+    opened = cli::OpenLogFile(path, reader, error);
+    if (opened) {
+      json =
+          cli::InspectJson(path, cli::SummarizeLog(reader.Log()), cli::FileColumnListing(reader));
+    }
+  }
+  if (!opened) throw LogFileFailure(path + ": " + error);
+  return JsonObject(json);
+}
+
+py::list Columns(std::optional<std::string> path) {
+  std::vector<cli::ListedColumn> listed;
+  if (path) {
+    std::string error;
+    bool opened = false;
+    {
+      py::gil_scoped_release release;
+      LogFileReader reader;
+      opened = cli::OpenLogFile(*path, reader, error);
+      if (opened) listed = cli::FileColumnListing(reader);
+    }
+    if (!opened) throw LogFileFailure(*path + ": " + error);
+  } else {
+    listed = cli::ColumnTableListing();
+  }
+  py::list result;
+  for (const cli::ListedColumn& column : listed) {
+    nlohmann::json object = {{"title", cli::Windows1252Json(column.title)},
+                             {"value_name", column.valueName},
+                             {"unit", cli::Windows1252Json(column.unit)}};
+    if (path) object["supplied"] = column.supplied;
+    result.append(JsonObject(object));
+  }
+  return result;
+}
+
+// `pelcon convert` with the arguments after "convert": its outcomes as `convert --json` prints
+// them. A usage error raises ValueError, a run that cannot start or a failed file LogFileError,
+// with the messages the command line prints.
+py::list Convert(const std::vector<std::string>& arguments) {
+  std::vector<std::string> command{"convert"};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  cli::ParsedCommand parsed = cli::ParseCommandLine("pelcon", command);
+  const auto* options = std::get_if<cli::ConvertOptions>(&parsed);
+  if (options == nullptr) throw py::value_error(std::get<cli::ParseEnd>(parsed).usageError);
+  std::vector<cli::FileOutcome> outcomes;
+  std::string error;
+  {
+    py::gil_scoped_release release;
+    outcomes = cli::ConvertInOrder(*options, error);
+  }
+  if (!error.empty()) throw LogFileFailure(error);
+  py::list result;
+  for (const cli::FileOutcome& outcome : outcomes) {
+    if (cli::IsFailure(outcome.status)) throw LogFileFailure(cli::ReportLine(outcome));
+    result.append(py::module_::import("json").attr("loads")(cli::ReportJson(outcome)));
+  }
+  return result;
+}
+
+}  // namespace
+}  // namespace pelcon::python
+
+PYBIND11_MODULE(_pelcon, module) {
+  using namespace pelcon::python;
+  module.doc() = "The compiled part of pelcon; use the functions of the package pelcon.";
+  py::register_exception<LogFileFailure>(module, "LogFileError", PyExc_ValueError);
+  module.def("read_arrays", &ReadArrays, py::arg("path"), py::arg("columns") = py::none(),
+             py::arg("template") = py::none(),
+             "(times, names, values, metadata) of a log file's number columns.");
+  module.def("inspect", &Inspect, py::arg("path"),
+             "The metadata of a log file as `pelcon inspect --json` prints it.");
+  module.def("columns", &Columns, py::arg("path") = py::none(),
+             "The columns as `pelcon columns --json` lists them.");
+  module.def("convert", &Convert, py::arg("arguments"),
+             "Runs `pelcon convert` with these arguments (after the subcommand's name).");
+  module.def(
+      "parse_utc_offset", [](const std::string& text) { return pelcon::cli::ParseUtcOffset(text); },
+      py::arg("text"), "Minutes east of UTC of \"+HH:MM\", \"-HH:MM\" or \"Z\"; None otherwise.");
+}
