@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/column_listing.hpp"
+#include "cli/inspect_json.hpp"
 #include "cli/json_text.hpp"
 #include "cli/log_opening.hpp"
 #include "cli/log_summary.hpp"
@@ -11,63 +12,6 @@
 
 namespace pelcon::cli {
 namespace {
-
-constexpr int kSchemaVersion = 1;
-
-nlohmann::json SettingsJson(const std::vector<ScheduleSetting>& settings) {
-  nlohmann::json object = nlohmann::json::object();
-  for (const ScheduleSetting& setting : settings) object[setting.name] = setting.value;
-  return object;
-}
-
-nlohmann::json SummaryJson(const std::string& path, const LogSummary& s,
-                           const std::vector<ListedColumn>& columns) {
-  nlohmann::json channels = nlohmann::json::array();
-  for (const ChannelSummary& c : s.channels) {
-    channels.push_back(
-        {{"code", c.code},
-         {"raw_name", c.rawName},
-         {"base_name", c.baseName.empty() ? nlohmann::json() : nlohmann::json(c.baseName)}});
-  }
-  nlohmann::json columnList = nlohmann::json::array();
-  for (const ListedColumn& c : columns) {
-    if (!c.supplied) continue;
-    columnList.push_back({{"title", Windows1252Json(c.title)},
-                          {"value_name", c.valueName},
-                          {"unit", Windows1252Json(c.unit)}});
-  }
-  nlohmann::json calibrations = nlohmann::json::array();
-  for (const CalibrationDate& c : s.calibrations) {
-    calibrations.push_back({{"what", c.what}, {"time", TimeJson(c.time)}});
-  }
-  return {{"schema", kSchemaVersion},
-          {"file", path},
-          {"error", nullptr},
-          {"device",
-           {{"family", s.family},
-            {"code", s.deviceCode},
-            {"type", s.deviceType},
-            {"serial_number", s.serialNumber},
-            {"firmware_version", s.firmwareVersion},
-            {"unit_name", Windows1252Json(s.unitName)}}},
-          {"site", SettingsJson(s.site)},
-          {"test",
-           {{"name", Windows1252Json(s.testName)},
-            {"type", s.testType},
-            {"schedule", SettingsJson(s.schedule)},
-            {"defined_on", TimeJson(s.definedOn)},
-            {"scheduled_for", TimeJson(s.scheduledFor)},
-            {"started_on", TimeJson(s.startedOn)},
-            {"stopped_on", TimeJson(s.stoppedOn)}}},
-          {"records",
-           {{"count", s.recordCount},
-            {"first", TimeJson(s.firstRecord)},
-            {"last", TimeJson(s.lastRecord)}}},
-          {"channels", channels},
-          {"columns", columnList},
-          {"calibrations", calibrations},
-          {"load_problems", s.loadProblems}};
-}
 
 std::string Utf8(std::string_view windows1252) {
   std::string text;
@@ -133,8 +77,9 @@ int RunInspect(const InspectOptions& options) {
     if (!OpenLogFile(path, reader, error)) {
       exitCode = 1;
       if (options.json) {
-        std::fputs(JsonLine({{"schema", kSchemaVersion}, {"file", path}, {"error", error}}).c_str(),
-                   stdout);
+        std::fputs(
+            JsonLine({{"schema", kInspectSchemaVersion}, {"file", path}, {"error", error}}).c_str(),
+            stdout);
       } else {
         std::fprintf(stderr, "pelcon inspect: %s: %s\n", path.c_str(), error.c_str());
       }
@@ -143,7 +88,7 @@ int RunInspect(const InspectOptions& options) {
     const LogSummary summary = SummarizeLog(reader.Log());
     const std::vector<ListedColumn> columns = FileColumnListing(reader);
     if (options.json) {
-      std::fputs(JsonLine(SummaryJson(path, summary, columns)).c_str(), stdout);
+      std::fputs(JsonLine(InspectJson(path, summary, columns)).c_str(), stdout);
     } else {
       PrintSummary(path, summary, columns);
     }

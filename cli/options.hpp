@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/output_format.hpp"
 #include "cli/text_format.hpp"
 #include "component/export_template.hpp"
 
@@ -19,6 +20,8 @@ struct ConvertOptions {
   std::string outputDirectory;                      // empty: beside each log file
   std::string namePattern = "{name}.csv";
   TextFormat format;
+  OutputFormat outputFormat = OutputFormat::kCsv;
+  bool metadata = false;  // LOG.bin.json beside each output
   bool overwrite = false;
   bool skipExisting = false;
   bool quiet = false;

@@ -8,6 +8,8 @@ packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-
 # The subcommands' end-to-end tests read the CSV files with pandas and check JSON against its
 # schema.
 packages+=(python3-pandas python3-jsonschema)
+# The workbook and NetCDF outputs, and the tools their tests read them back with.
+packages+=(libxlsxwriter-dev libnetcdf-dev python3-openpyxl python3-netcdf4 netcdf-bin)
 if [ "${PELCON_GUI:-ON}" != "OFF" ]; then
   packages+=(qt6-base-dev)
 fi
