@@ -6,6 +6,7 @@
 #include <map>
 
 #include "outputs/julian_time.hpp"
+#include "outputs/significant_decimals.hpp"
 #include "outputs/utc_offset_text.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
@@ -95,6 +96,13 @@ class Workbook {
     return entry->second;
   }
 
+  // The digits after the point the CSV file shows for a number of the column.
+  int Decimals(std::size_t planColumn, double number) const {
+    const PlanColumn& column = series_.plan->Columns()[planColumn];
+    if (column.significantDigits > 0) return SignificantDecimals(number, column.significantDigits);
+    return column.decimals;
+  }
+
   lxw_worksheet* AddDataSheet(std::size_t index) {
     const std::string name = index == 0 ? "Data" : "Data " + std::to_string(index + 1);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook_, name.c_str());
@@ -134,7 +142,7 @@ class Workbook {
         return LXW_NO_ERROR;
       case CellValue::Type::kNumber:
         return worksheet_write_number(sheet, r, c, value.number,
-                                      NumberFormat(series_.plan->Columns()[planColumn].decimals));
+                                      NumberFormat(Decimals(planColumn, value.number)));
       case CellValue::Type::kDateTime:
         return worksheet_write_number(sheet, r, c, SpreadsheetDay(value.number), dateTime_);
       case CellValue::Type::kText:
