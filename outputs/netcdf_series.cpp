@@ -19,6 +19,11 @@ namespace {
 // Records written at once, and the chunk of the compressed variables.
 constexpr std::size_t kChunkRecords = 8192;
 constexpr int kDeflateLevel = 4;
+// Whole chunks are written at once, so each variable needs little cache (the library's default
+// would hold megabytes per variable).
+constexpr std::size_t kChunkCacheBytes = 4 * kChunkRecords * sizeof(double);
+constexpr std::size_t kChunkCacheSlots = 7;
+constexpr float kChunkCachePreemption = 1.0f;
 constexpr std::string_view kRecordTimeValue = "TIMESTAMP";
 
 struct Variable {
@@ -100,6 +105,8 @@ class NetcdfFile {
     const std::size_t chunk = kChunkRecords;
     return Check(nc_def_var(id_, name, NC_DOUBLE, 1, &timeDimension_, &variable)) &&
            Check(nc_def_var_chunking(id_, variable, NC_CHUNKED, &chunk)) &&
+           Check(nc_set_var_chunk_cache(id_, variable, kChunkCacheBytes, kChunkCacheSlots,
+                                        kChunkCachePreemption)) &&
            Check(nc_def_var_deflate(id_, variable, 1, 1, kDeflateLevel));
   }
 
