@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/log_summary.hpp"
+#include "cli/text_format.hpp"
 #include "component/header_report.hpp"
 #include "component/settings.hpp"
 #include "datalib/calendar.hpp"
@@ -18,12 +19,6 @@
 
 namespace pelcon::cli {
 namespace {
-
-std::string Utf8(std::string_view windows1252) {
-  std::string text;
-  AppendWindows1252AsUtf8(text, windows1252);
-  return text;
-}
 
 std::string FileName(const std::string& path) {
   return std::filesystem::path(path).filename().string();
@@ -41,14 +36,14 @@ outputs::TypedSeries SeriesOf(const ConversionPlan& plan, const ColumnChoice& ch
   outputs::TypedSeries series;
   series.plan = &plan;
   for (const std::size_t column : ChosenColumns(plan, choice)) {
-    series.columns.push_back({column, Utf8(plan.Columns()[column].title)});
+    series.columns.push_back({column, Windows1252AsUtf8(plan.Columns()[column].title)});
   }
   std::string report;
   WriteHeaderReport(report, ChosenHeaderSections(choice), log, target.output);
-  series.header = outputs::SplitHeaderReport(Utf8(report));
+  series.header = outputs::SplitHeaderReport(Windows1252AsUtf8(report));
   const LogSummary summary = SummarizeLog(log);
   series.identity = {summary.deviceType, summary.serialNumber, summary.firmwareVersion,
-                     Utf8(summary.unitName), Utf8(summary.testName)};
+                     Windows1252AsUtf8(summary.unitName), Windows1252AsUtf8(summary.testName)};
   series.sourceName = FileName(target.input);
   if (!choice.templatePath.empty()) series.templateName = FileName(choice.templatePath);
   series.version = VersionText();

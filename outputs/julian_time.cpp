@@ -1,43 +1,37 @@
 #include "outputs/julian_time.hpp"
 
 #include "datalib/calendar.hpp"
+#include "datalib/date_time_value.hpp"
 
 namespace pelcon::outputs {
 namespace {
 
-constexpr long kDaysFrom1970To1899December30 = -25569;
+constexpr long long kDay1970January1 = 25569;  // days from 1899-12-30
+constexpr long long kMillisecondsPerDay = 86400000;
 
-// Days from 1970-01-01 to a date of the proleptic Gregorian calendar (H. Hinnant's
-// days_from_civil).
-long DaysSince1970(long year, long month, long day) {
-  year -= month <= 2 ? 1 : 0;
-  const long era = (year >= 0 ? year : year - 399) / 400;
-  const long yearOfEra = year - era * 400;
-  const long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
-// The time of day in seconds and the day as the CSV file prints them (to the millisecond).
-double SecondsOfDay(const DateTimeRecord& t) {
-  return t.hour * 3600.0 + t.minute * 60.0 + t.second + t.millisecond / 1000.0;
+// The calendar time the CSV file prints for a Julian date: its day counted from 1899-12-30 and
+// the milliseconds of that day.
+void SplitJulian(double julian, long long& day, long long& millisecond) {
+  DateTimeRecord t;
+  JulianToDateTime(julian, t);
+  day = static_cast<long long>(MakeDateTimeValue(t.year, t.month, t.day, 0, 0, 0).days);
+  millisecond = ((t.hour * 60LL + t.minute) * 60 + t.second) * 1000 + t.millisecond;
 }
 
 }  // namespace
 
 double SpreadsheetDay(double julian) {
-  DateTimeRecord t;
-  JulianToDateTime(julian, t);
-  return static_cast<double>(DaysSince1970(t.year, t.month, t.day) -
-                             kDaysFrom1970To1899December30) +
-         SecondsOfDay(t) / 86400.0;
+  long long day = 0;
+  long long millisecond = 0;
+  SplitJulian(julian, day, millisecond);
+  return static_cast<double>(day) + static_cast<double>(millisecond) / kMillisecondsPerDay;
 }
 
 long long MillisecondsSince1970(double julian) {
-  DateTimeRecord t;
-  JulianToDateTime(julian, t);
-  const long long days = DaysSince1970(t.year, t.month, t.day);
-  return ((days * 24 + t.hour) * 60 + t.minute) * 60000LL + t.second * 1000LL + t.millisecond;
+  long long day = 0;
+  long long millisecond = 0;
+  SplitJulian(julian, day, millisecond);
+  return (day - kDay1970January1) * kMillisecondsPerDay + millisecond;
 }
 
 }  // namespace pelcon::outputs
