@@ -4,7 +4,6 @@
 //
 //   folder_convert_bench [FILES [RECORDS]]
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -14,31 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/pelcon_run.hpp"
 #include "tests/support/log_file_builder.hpp"
 
-namespace {
-
 namespace fs = std::filesystem;
-
-// Runs pelcon with the arguments, its report thrown away; the exit code, or -1.
-int RunPelcon(const std::vector<std::string>& arguments) {
-  std::fflush(stdout);  // or the child would write what is buffered a second time
-  const pid_t child = ::fork();
-  if (child == 0) {
-    if (!std::freopen("/dev/null", "w", stdout)) ::_exit(127);
-    std::vector<char*> argv{const_cast<char*>(PELCON_PROGRAM)};
-    for (const std::string& argument : arguments)
-      argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    ::execv(PELCON_PROGRAM, argv.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-}  // namespace
+using pelcon::bench::RunPelcon;
 
 int main(int argc, char** argv) {
   const int files = argc > 1 ? std::atoi(argv[1]) : 200;
@@ -69,7 +48,8 @@ int main(int argc, char** argv) {
     const fs::path out = work / (std::string("out-") + jobs);
     const auto start = std::chrono::steady_clock::now();
     const int exitCode =
-        RunPelcon({"convert", "--quiet", "-j", jobs, "-o", out.string(), (work / "in").string()});
+        RunPelcon({"convert", "--quiet", "-j", jobs, "-o", out.string(), (work / "in").string()})
+            .exitCode;
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (exitCode != 0) {

@@ -83,7 +83,7 @@ void SetTextOptions(TextFormat& format, const std::string& encoding, const std::
 }
 
 void AddConvert(CLI::App& app, ConvertOptions& o, std::string& columns, std::string& encoding,
-                std::string& time, std::string& offset) {
+                std::string& time, std::string& offset, std::string& format) {
   CLI::App* c =
       app.add_subcommand("convert", "Convert log files (and folders of them) into CSV files");
   c->add_option("INPUT", o.inputs, "Log files and folders of log files")->required();
@@ -94,9 +94,14 @@ void AddConvert(CLI::App& app, ConvertOptions& o, std::string& columns, std::str
       ->check(CLI::ExistingFile);
   c->add_option("--columns", columns, "Comma-separated display names instead of a template");
   c->add_option("-o,--output-dir", o.outputDirectory, "Output folder, created if missing");
-  c->add_option("--name", o.namePattern,
-                "Output file name; {name} is the log file's name, {stem} without extension")
+  c->add_option("--format", format, "csv, xlsx (a workbook) or netcdf (CF-NetCDF time series)")
+      ->check(CLI::IsMember({"csv", "xlsx", "netcdf"}))
       ->capture_default_str();
+  c->add_option("--name", o.namePattern,
+                "Output file name; {name} is the log file's name, {stem} without extension "
+                "(default: {name}.csv, {name}.xlsx or {name}.nc)");
+  c->add_flag("--metadata", o.metadata,
+              "Also write LOG.bin.json beside each output: the inspect JSON and the columns");
   AddTextOptions(*c, encoding, time);
   CLI::Option* offsetOption =
       c->add_option("--utc-offset", offset, "The logger clock's offset from UTC, +HH:MM or -HH:MM");
@@ -202,7 +207,8 @@ ParsedCommand ParseCommandLine(const std::string& program,
   std::string encoding = "utf-8";
   std::string time = "iso";
   std::string offset;
-  AddConvert(app, convert, columns, encoding, time, offset);
+  std::string format = "csv";
+  AddConvert(app, convert, columns, encoding, time, offset, format);
   CompensateOptions compensate;
   CompensateText compensateText;
   AddCompensate(app, compensate, compensateText, encoding, time);
@@ -257,6 +263,18 @@ ParsedCommand ParseCommandLine(const std::string& program,
         if (!convert.format.utcOffsetMinutes) {
           throw CLI::ValidationError("--utc-offset", "\"" + offset + "\" is not +HH:MM or -HH:MM");
         }
+      }
+      convert.outputFormat = format == "xlsx"     ? OutputFormat::kXlsx
+                             : format == "netcdf" ? OutputFormat::kNetcdf
+                                                  : OutputFormat::kCsv;
+      if (convert.outputFormat != OutputFormat::kCsv && !TypedOutputsAvailable()) {
+        throw CLI::ValidationError(
+            "--format", format +
+                            " is not available in this build: workbooks and NetCDF files are "
+                            "written by the Linux build only");
+      }
+      if (!*app.get_subcommand("convert")->get_option("--name")) {
+        convert.namePattern = DefaultNamePattern(convert.outputFormat);
       }
       if (convert.namePattern.empty() ||
           convert.namePattern.find_first_of("/\\") != std::string::npos) {

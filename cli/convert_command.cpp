@@ -9,18 +9,17 @@
 #include <system_error>
 #include <thread>
 
-#include "cli/csv_writer.hpp"
 #include "cli/file_report.hpp"
 #include "cli/input_discovery.hpp"
 #include "cli/log_opening.hpp"
 #include "cli/log_summary.hpp"
+#include "cli/metadata_file.hpp"
 #include "cli/output_naming.hpp"
-#include "cli/output_publishing.hpp"
+#include "cli/output_writer.hpp"
 #include "cli/progress_line.hpp"
 #include "component/settings.hpp"
 #include "platform/files.hpp"
 #include "platform/interrupt.hpp"
-#include "platform/staged_output.hpp"
 #include "platform/terminal.hpp"
 #include "values/log_file_reader.hpp"
 
@@ -54,9 +53,11 @@ bool ChooseColumns(const ConvertOptions& options, ColumnChoice& choice, std::str
     choice.columns = options.columns;
   } else if (!options.templatePath.empty()) {
     if (!fromTemplate(options.templatePath)) return false;
+    choice.templatePath = options.templatePath;
   } else if (const std::string path = ReadDefaultTemplatePath();
              !path.empty() && platform::FileExists(path)) {
     if (!fromTemplate(path)) return false;
+    choice.templatePath = path;
   } else {
     choice.sections = {true, true, true, true};
   }
@@ -155,28 +156,37 @@ class Conversion {
 
  private:
   void Write(const Job& job, LogFileReader& reader, FileOutcome& outcome) const {
-    int error = 0;
-    std::optional<platform::StagedOutput> output =
-        platform::StagedOutput::Create(job.output, error);
-    if (!output) {
-      outcome.error = "cannot create " + job.output + ": " + platform::FileErrorText(error);
-      return;
-    }
     std::size_t counted = 0;
-    const CsvSink sink = [&](std::string_view text, std::size_t records) {
+    const RecordCounter counter = [&](std::size_t records) {
       progress_.AddRecords(records - counted);
       counted = records;
       outcome.records = records;
-      return !platform::InterruptRequested() && output->Write(text);
+      return !platform::InterruptRequested();
     };
-    if (!WriteCsv(reader, choice_, format_, job.output, sink)) {
-      outcome.error = platform::InterruptRequested() ? "interrupted"
-                                                     : "cannot write " + job.output + ": " +
-                                                           platform::FileErrorText(output->Error());
-      output->Discard();
-      return;
+    const OutputTarget target{job.input.path, job.output, options_.overwrite};
+    const WriteResult result =
+        WriteOutput(options_.outputFormat, reader, choice_, format_, target, counter);
+    switch (result.status) {
+      case WriteStatus::kWritten:
+        break;
+      case WriteStatus::kExists:
+        outcome.status = FileStatus::kExists;
+        return;
+      case WriteStatus::kStopped:
+        outcome.error = "interrupted";
+        return;
+      case WriteStatus::kFailed:
+        outcome.error = result.error;
+        return;
     }
-    PublishOutput(*output, options_.overwrite, outcome);
+    if (options_.metadata) {
+      const std::string path = MetadataPathFor(job.input.path, options_.outputDirectory);
+      if (!WriteMetadata(reader, choice_, job.input.path, path, options_.overwrite,
+                         outcome.error)) {
+        return;
+      }
+    }
+    outcome.status = FileStatus::kConverted;
   }
 
   const ConvertOptions& options_;

@@ -1,8 +1,6 @@
 #include "cli/csv_writer.hpp"
 
-#include "component/column_name_table.hpp"
 #include "component/header_report.hpp"
-#include "component/template_plan.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
 #include "values/log_file_reader.hpp"
@@ -22,18 +20,6 @@ void AppendWithCrLf(std::string& out, std::string_view text) {
     text.remove_prefix(end + 1);
   }
   out.append(text);
-}
-
-unsigned HeaderSections(const TemplateSections& sections) {
-  return (sections.generalInfo ? kHeaderGeneral : 0u) | (sections.deviceInfo ? kHeaderDevice : 0u) |
-         (sections.testInfo ? kHeaderTestInfo : 0u) |
-         (sections.testDefinition ? kHeaderTestDefinition : 0u);
-}
-
-std::vector<std::string> AllColumnNames() {
-  std::vector<std::string> names;
-  for (const ColumnName& column : ColumnNameTable()) names.emplace_back(column.displayName);
-  return names;
 }
 
 // Writes the lines of one file: Windows-1252 text from the plan and the header report is
@@ -115,21 +101,15 @@ class CsvLines {
 bool WriteCsv(LogFileReader& reader, const ColumnChoice& choice, const TextFormat& format,
               std::string_view csvPath, const CsvSink& sink) {
   const LogFile& log = reader.Log();
-  const std::vector<std::string> names = choice.columns ? *choice.columns : AllColumnNames();
-  const std::vector<PlanColumnRequest> requests = TemplateColumnRequests(log, names);
-  const ConversionPlan plan(log, requests);
-  std::vector<std::size_t> columns;
-  for (std::size_t k = 0; k < plan.Columns().size(); ++k) {
-    if (choice.columns || plan.Columns()[k].supplied) columns.push_back(k);
-  }
-  CsvLines lines(plan, std::move(columns), choice, format);
+  const ConversionPlan plan(log, ChosenColumnRequests(log, choice));
+  CsvLines lines(plan, ChosenColumns(plan, choice), choice, format);
 
   std::string text;
   if (format.byteOrderMark && format.encoding == TextEncoding::kUtf8)
     text.append(kUtf8ByteOrderMark);
   if (format.headerReport) {
     std::string report;
-    WriteHeaderReport(report, HeaderSections(choice.sections), log, csvPath);
+    WriteHeaderReport(report, ChosenHeaderSections(choice), log, csvPath);
     lines.AppendText(text, report);
   }
   lines.AppendTitleLine(text);

@@ -2,28 +2,17 @@
 
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "cli/column_choice.hpp"
 #include "cli/text_format.hpp"
-#include "component/export_template.hpp"
 
 namespace pelcon {
 class LogFileReader;
 }
 
 namespace pelcon::cli {
-
-// The columns and header of the files of a run: from a template, from --columns, or (no
-// columns) every column each file can supply.
-struct ColumnChoice {
-  std::optional<std::vector<std::string>> columns;  // display names, Windows-1252
-  TemplateSections sections;
-  std::string separator = ",";
-  std::string emptyField;
-};
 
 // Takes the CSV text piece by piece with the count of records written so far; returning false
 // stops the writing.

@@ -13,12 +13,6 @@
 namespace pelcon::cli {
 namespace {
 
-std::string Utf8(std::string_view windows1252) {
-  std::string text;
-  AppendWindows1252AsUtf8(text, windows1252);
-  return text;
-}
-
 std::string TimeText(std::optional<double> julian) {
   return julian ? IsoTimeText(*julian, TextFormat{}) : std::string("-");
 }
@@ -42,9 +36,9 @@ void PrintSummary(const std::string& path, const LogSummary& s,
   PrintLine("Device:", s.deviceType + " (" + s.family + ", code " + std::to_string(s.deviceCode) +
                            "), serial " + std::to_string(s.serialNumber) + ", firmware " +
                            std::to_string(s.firmwareVersion));
-  PrintLine("Unit name:", Utf8(s.unitName));
+  PrintLine("Unit name:", Windows1252AsUtf8(s.unitName));
   PrintLine("Site:", SettingsText(s.site));
-  PrintLine("Test:", Utf8(s.testName) + " (" + s.testType + ")");
+  PrintLine("Test:", Windows1252AsUtf8(s.testName) + " (" + s.testType + ")");
   PrintLine("Schedule:", SettingsText(s.schedule));
   PrintLine("Defined:", TimeText(s.definedOn));
   PrintLine("Scheduled for:", TimeText(s.scheduledFor));
@@ -58,8 +52,9 @@ void PrintSummary(const std::string& path, const LogSummary& s,
   }
   for (const ListedColumn& c : columns) {
     if (!c.supplied) continue;
-    PrintLine("Column:", Utf8(c.title) + " (" + c.valueName +
-                             (c.unit.empty() ? std::string() : ", " + Utf8(c.unit)) + ")");
+    PrintLine("Column:", Windows1252AsUtf8(c.title) + " (" + c.valueName +
+                             (c.unit.empty() ? std::string() : ", " + Windows1252AsUtf8(c.unit)) +
+                             ")");
   }
   for (const CalibrationDate& c : s.calibrations) {
     PrintLine("Calibrated:", c.what + " " + TimeText(c.time));

@@ -5,8 +5,6 @@
 namespace pelcon::cli {
 namespace {
 
-constexpr int kSchemaVersion = 1;
-
 nlohmann::json SettingsJson(const std::vector<ScheduleSetting>& settings) {
   nlohmann::json object = nlohmann::json::object();
   for (const ScheduleSetting& setting : settings) object[setting.name] = setting.value;
@@ -35,7 +33,7 @@ nlohmann::json InspectJson(const std::string& path, const LogSummary& s,
   for (const CalibrationDate& c : s.calibrations) {
     calibrations.push_back({{"what", c.what}, {"time", TimeJson(c.time)}});
   }
-  return {{"schema", kSchemaVersion},
+  return {{"schema", kInspectSchemaVersion},
           {"file", path},
           {"error", nullptr},
           {"device",
@@ -65,7 +63,7 @@ nlohmann::json InspectJson(const std::string& path, const LogSummary& s,
 }
 
 nlohmann::json InspectErrorJson(const std::string& path, const std::string& error) {
-  return {{"schema", kSchemaVersion}, {"file", path}, {"error", error}};
+  return {{"schema", kInspectSchemaVersion}, {"file", path}, {"error", error}};
 }
 
 }  // namespace pelcon::cli

@@ -10,6 +10,8 @@
 
 namespace pelcon::cli {
 
+inline constexpr int kInspectSchemaVersion = 1;
+
 // What `inspect --json` prints for a file: its header, channels, the columns it supplies and the
 // problems found while loading.
 nlohmann::json InspectJson(const std::string& path, const LogSummary& summary,

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/output_format.hpp"
 #include "cli/text_format.hpp"
 #include "compensation/level_unit.hpp"
 #include "compensation/series_interpolation.hpp"
@@ -21,6 +22,8 @@ struct ConvertOptions {
   std::string outputDirectory;                      // empty: beside each log file
   std::string namePattern = "{name}.csv";
   TextFormat format;
+  OutputFormat outputFormat = OutputFormat::kCsv;
+  bool metadata = false;  // LOG.bin.json beside each output
   bool overwrite = false;
   bool skipExisting = false;
   bool quiet = false;

@@ -66,6 +66,12 @@ void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes) {
   }
 }
 
+std::string Windows1252AsUtf8(std::string_view bytes) {
+  std::string text;
+  AppendWindows1252AsUtf8(text, bytes);
+  return text;
+}
+
 std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
   std::string bytes;
   while (!text.empty()) {

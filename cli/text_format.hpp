@@ -28,6 +28,7 @@ std::optional<int> ParseUtcOffset(std::string_view text);
 
 // Appends Windows-1252 bytes as UTF-8.
 void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes);
+std::string Windows1252AsUtf8(std::string_view bytes);
 // The Windows-1252 bytes of UTF-8 text; nothing when the text is not UTF-8 or has a character
 // the code page lacks. Command-line text arrives as UTF-8; templates hold Windows-1252.
 std::optional<std::string> Utf8ToWindows1252(std::string_view text);

@@ -11,6 +11,8 @@ packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-
 packages+=(python3-pandas python3-jsonschema)
 # The Python module and its tests.
 packages+=(pybind11-dev python3-dev python3-pytest python3-numpy)
+# The workbook and NetCDF outputs, and the tools their tests read them back with.
+packages+=(libxlsxwriter-dev libnetcdf-dev python3-openpyxl python3-netcdf4 netcdf-bin)
 if [ "${PELCON_GUI:-ON}" != "OFF" ]; then
   packages+=(qt6-base-dev)
 fi

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pelcon::bench {
+
+struct PelconRun {
+  int exitCode = -1;       // -1 when it could not run or did not exit
+  long peakKilobytes = 0;  // the child's peak resident memory
+};
+
+// Runs the built pelcon with the arguments in a child process, its report thrown away.
+PelconRun RunPelcon(const std::vector<std::string>& arguments);
+
+}  // namespace pelcon::bench

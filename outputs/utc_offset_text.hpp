@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace pelcon::outputs {
+
+// Minutes east of UTC as "+HH:MM" or "-HH:MM".
+std::string UtcOffsetText(int minutes);
+
+}  // namespace pelcon::outputs
