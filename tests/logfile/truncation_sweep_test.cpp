@@ -44,11 +44,9 @@ std::vector<RowImage> RowsOf(const LogFile& log) {
 // A sample cut at any length either does not open or holds exactly the whole records that
 // remain, each as in the whole file: a cut never invents a row.
 TEST(TruncationSweepTest, EveryCutOfEverySampleKeepsOnlyWholeRecords) {
-  const char* source = std::getenv("PELCON_SOURCE_DIR");
-  ASSERT_NE(source, nullptr);
+  const std::filesystem::path source = PELCON_SOURCE_DIR;
   int samples = 0;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(std::filesystem::path(source) / "examples")) {
+  for (const auto& entry : std::filesystem::directory_iterator(source / "examples")) {
     if (entry.path().extension() != ".bin") continue;
     ++samples;
     SCOPED_TRACE(entry.path().filename().string());

@@ -13,12 +13,9 @@
 namespace pelcon {
 namespace {
 
-// The test runner names the source tree; a build run by hand finds it from this file's path.
+// The build names the source tree (also where the tests run under Wine, without ctest).
 std::filesystem::path GoldenDirectory() {
-  const char* root = std::getenv("PELCON_SOURCE_DIR");
-  const std::filesystem::path tests =
-      root != nullptr ? std::filesystem::path(root) / "tests"
-                      : std::filesystem::path(__FILE__).parent_path().parent_path();
+  const std::filesystem::path tests = std::filesystem::path(PELCON_SOURCE_DIR) / "tests";
   return tests / "e2e" / "golden";
 }
 
