@@ -156,7 +156,7 @@ class NetcdfFile {
         return false;
       }
       const CfDescription cf = CfDescriptionOf(plan.valueName);
-      const std::string_view units = variable.time ? std::string_view(TimeUnits()) : cf.units;
+      const std::string units = variable.time ? TimeUnits() : std::string(cf.units);
       if (!units.empty() && !Text(variable.id, "units", units)) return false;
       if (!cf.standardName.empty() && !Text(variable.id, "standard_name", cf.standardName)) {
         return false;
