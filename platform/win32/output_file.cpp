@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <climits>
+#include <string>
 #include <utility>
+
+#include "platform/win32/sibling_name.hpp"
 
 namespace pelcon::platform {
 namespace {
@@ -15,17 +17,6 @@ HANDLE Handle(std::intptr_t handle) {
 
 int LastError() {
   return static_cast<int>(::GetLastError());
-}
-
-// A name beside target that no other writer in this or another process uses at the same time.
-std::string TemporaryName(const std::string& target, unsigned attempt) {
-  static std::atomic<unsigned> counter{0};
-  const std::string::size_type slash = target.find_last_of("\\/");
-  const std::string directory =
-      slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-  return directory + "." + base + ".tmp" + std::to_string(::GetCurrentProcessId()) + "-" +
-         std::to_string(counter.fetch_add(1)) + "-" + std::to_string(attempt);
 }
 
 bool IsReparsePoint(HANDLE file) {
@@ -75,7 +66,7 @@ std::optional<OutputFile> OutputFile::CreateReplacement(const std::string& path,
     return std::nullopt;
   }
   for (unsigned attempt = 0;; ++attempt) {
-    std::string temporary = TemporaryName(path, attempt);
+    std::string temporary = SiblingName(path, ".tmp") + "-" + std::to_string(attempt);
     HANDLE file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <atomic>
+#include "platform/win32/sibling_name.hpp"
 
 namespace pelcon::platform {
 namespace {
@@ -15,22 +15,11 @@ int LastError() {
   return static_cast<int>(::GetLastError());
 }
 
-// A hidden name beside target that no other writer in this or another process uses.
-std::string HiddenName(const std::string& target) {
-  static std::atomic<unsigned> counter{0};
-  const std::string::size_type slash = target.find_last_of("\\/");
-  const std::string folder =
-      slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-  return folder + "." + base + ".part-" + std::to_string(::GetCurrentProcessId()) + "-" +
-         std::to_string(counter.fetch_add(1));
-}
-
 }  // namespace
 
 std::optional<StagedOutput> StagedOutput::Create(const std::string& target, int& error) {
   for (int attempt = 0;; ++attempt) {
-    std::string staging = HiddenName(target);
+    std::string staging = SiblingName(target, ".part-");
     // CREATE_NEW never opens an existing file or the target of a link.
     HANDLE file = ::CreateFileA(staging.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY, nullptr);
