@@ -10,16 +10,32 @@ bool TypedOutputsAvailable() {
 #endif
 }
 
-std::string_view DefaultNamePattern(OutputFormat format) {
+std::string_view OutputFormatName(OutputFormat format) {
   switch (format) {
     case OutputFormat::kXlsx:
-      return "{name}.xlsx";
+      return "xlsx";
     case OutputFormat::kNetcdf:
-      return "{name}.nc";
+      return "netcdf";
     case OutputFormat::kCsv:
       break;
   }
-  return "{name}.csv";
+  return "csv";
+}
+
+std::string_view FileExtension(OutputFormat format) {
+  switch (format) {
+    case OutputFormat::kXlsx:
+      return ".xlsx";
+    case OutputFormat::kNetcdf:
+      return ".nc";
+    case OutputFormat::kCsv:
+      break;
+  }
+  return ".csv";
+}
+
+std::string DefaultNamePattern(OutputFormat format) {
+  return "{name}" + std::string(FileExtension(format));
 }
 
 }  // namespace pelcon::cli

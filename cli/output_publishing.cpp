@@ -2,18 +2,54 @@
 
 #include "platform/files.hpp"
 #include "platform/staged_output.hpp"
+#include "platform/staged_path_output.hpp"
 
 namespace pelcon::cli {
+namespace {
 
-void PublishOutput(platform::StagedOutput& output, bool overwrite, FileOutcome& outcome) {
-  if (output.Publish(overwrite)) {
-    outcome.status = FileStatus::kConverted;
-  } else if (platform::IsExistsError(output.Error())) {
-    outcome.status = FileStatus::kExists;
-  } else {
-    outcome.error =
-        "cannot write " + outcome.output + ": " + platform::FileErrorText(output.Error());
+WriteResult Published(bool published, int error, const OutputTarget& target) {
+  if (published) return {WriteStatus::kWritten, {}};
+  if (platform::IsExistsError(error)) return {WriteStatus::kExists, {}};
+  return WritingFailed(target, error);
+}
+
+}  // namespace
+
+WriteResult CreationFailed(const OutputTarget& target, int error) {
+  return {WriteStatus::kFailed,
+          "cannot create " + target.output + ": " + platform::FileErrorText(error)};
+}
+
+WriteResult WritingFailed(const OutputTarget& target, int error) {
+  return {WriteStatus::kFailed,
+          "cannot write " + target.output + ": " + platform::FileErrorText(error)};
+}
+
+WriteResult PublishStaged(platform::StagedOutput& output, const OutputTarget& target) {
+  const bool published = output.Publish(target.replaceExisting);
+  return Published(published, output.Error(), target);
+}
+
+WriteResult PublishStaged(platform::StagedPathOutput& output, const OutputTarget& target) {
+  const bool published = output.Publish(target.replaceExisting);
+  return Published(published, output.Error(), target);
+}
+
+bool RecordWrite(const WriteResult& result, FileOutcome& outcome) {
+  switch (result.status) {
+    case WriteStatus::kWritten:
+      return true;
+    case WriteStatus::kExists:
+      outcome.status = FileStatus::kExists;
+      return false;
+    case WriteStatus::kStopped:
+      outcome.error = "interrupted";
+      return false;
+    case WriteStatus::kFailed:
+      outcome.error = result.error;
+      return false;
   }
+  return false;
 }
 
 }  // namespace pelcon::cli

@@ -1,16 +1,48 @@
 #pragma once
 
+// What becomes of a staged output: the outcome of its creation and of its publishing, told the
+// same way by every subcommand and format.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
 #include "cli/file_report.hpp"
 
 namespace pelcon::platform {
 class StagedOutput;
-}
+class StagedPathOutput;
+}  // namespace pelcon::platform
 
 namespace pelcon::cli {
 
-// Gives a complete staged output the name outcome.output and records what became of it:
-// converted, exists (an output appeared there meanwhile and replacing it was not asked for), or
-// the error.
-void PublishOutput(platform::StagedOutput& output, bool overwrite, FileOutcome& outcome);
+struct OutputTarget {
+  std::string input;   // the log file, as given
+  std::string output;  // the file to write
+  bool replaceExisting = false;
+};
+
+enum class WriteStatus { kWritten, kExists, kStopped, kFailed };
+
+struct WriteResult {
+  WriteStatus status = WriteStatus::kFailed;
+  std::string error;  // kFailed: "cannot write OUT: reason"
+};
+
+// Told the count of records written so far; returning false stops the writing.
+using RecordCounter = std::function<bool(std::size_t records)>;
+
+// The staged output of the target could not be made (error: the platform's code).
+WriteResult CreationFailed(const OutputTarget& target, int error);
+// Writing the target failed for the platform's error code.
+WriteResult WritingFailed(const OutputTarget& target, int error);
+
+// Gives a complete staged output the target's name: written, exists (an output appeared there
+// meanwhile and replacing it was not asked for), or failed.
+WriteResult PublishStaged(platform::StagedOutput& output, const OutputTarget& target);
+WriteResult PublishStaged(platform::StagedPathOutput& output, const OutputTarget& target);
+
+// Records a write that did not succeed in the outcome; true when it succeeded.
+bool RecordWrite(const WriteResult& result, FileOutcome& outcome);
 
 }  // namespace pelcon::cli
