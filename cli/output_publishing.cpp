@@ -1,19 +1,9 @@
 #include "cli/output_publishing.hpp"
 
 #include "platform/files.hpp"
-#include "platform/staged_output.hpp"
-#include "platform/staged_path_output.hpp"
+#include "platform/staged_output.hpp"  // IsExistsError
 
 namespace pelcon::cli {
-namespace {
-
-WriteResult Published(bool published, int error, const OutputTarget& target) {
-  if (published) return {WriteStatus::kWritten, {}};
-  if (platform::IsExistsError(error)) return {WriteStatus::kExists, {}};
-  return WritingFailed(target, error);
-}
-
-}  // namespace
 
 WriteResult CreationFailed(const OutputTarget& target, int error) {
   return {WriteStatus::kFailed,
@@ -25,14 +15,10 @@ WriteResult WritingFailed(const OutputTarget& target, int error) {
           "cannot write " + target.output + ": " + platform::FileErrorText(error)};
 }
 
-WriteResult PublishStaged(platform::StagedOutput& output, const OutputTarget& target) {
-  const bool published = output.Publish(target.replaceExisting);
-  return Published(published, output.Error(), target);
-}
-
-WriteResult PublishStaged(platform::StagedPathOutput& output, const OutputTarget& target) {
-  const bool published = output.Publish(target.replaceExisting);
-  return Published(published, output.Error(), target);
+WriteResult PublishingResult(bool published, int error, const OutputTarget& target) {
+  if (published) return {WriteStatus::kWritten, {}};
+  if (platform::IsExistsError(error)) return {WriteStatus::kExists, {}};
+  return WritingFailed(target, error);
 }
 
 bool RecordWrite(const WriteResult& result, FileOutcome& outcome) {

@@ -9,11 +9,6 @@
 
 #include "cli/file_report.hpp"
 
-namespace pelcon::platform {
-class StagedOutput;
-class StagedPathOutput;
-}  // namespace pelcon::platform
-
 namespace pelcon::cli {
 
 struct OutputTarget {
@@ -37,10 +32,18 @@ WriteResult CreationFailed(const OutputTarget& target, int error);
 // Writing the target failed for the platform's error code.
 WriteResult WritingFailed(const OutputTarget& target, int error);
 
-// Gives a complete staged output the target's name: written, exists (an output appeared there
-// meanwhile and replacing it was not asked for), or failed.
-WriteResult PublishStaged(platform::StagedOutput& output, const OutputTarget& target);
-WriteResult PublishStaged(platform::StagedPathOutput& output, const OutputTarget& target);
+// What publishing the target came to, given whether it was published and the platform's error
+// code: written, exists (an output appeared there meanwhile and replacing it was not asked for),
+// or failed.
+WriteResult PublishingResult(bool published, int error, const OutputTarget& target);
+
+// Gives a complete staged output (platform::StagedOutput, platform::StagedPathOutput) the
+// target's name.
+template <class StagedFile>
+WriteResult PublishStaged(StagedFile& output, const OutputTarget& target) {
+  const bool published = output.Publish(target.replaceExisting);
+  return PublishingResult(published, output.Error(), target);
+}
 
 // Records a write that did not succeed in the outcome; true when it succeeded.
 bool RecordWrite(const WriteResult& result, FileOutcome& outcome);
