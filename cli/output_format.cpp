@@ -1,6 +1,26 @@
 #include "cli/output_format.hpp"
 
 namespace pelcon::cli {
+namespace {
+
+struct FormatNames {
+  std::string_view name;       // as --format gives it
+  std::string_view extension;  // of its files
+};
+
+FormatNames NamesOf(OutputFormat format) {
+  switch (format) {
+    case OutputFormat::kXlsx:
+      return {"xlsx", ".xlsx"};
+    case OutputFormat::kNetcdf:
+      return {"netcdf", ".nc"};
+    case OutputFormat::kCsv:
+      break;
+  }
+  return {"csv", ".csv"};
+}
+
+}  // namespace
 
 bool TypedOutputsAvailable() {
 #ifdef PELCON_TYPED_OUTPUTS
@@ -11,27 +31,11 @@ bool TypedOutputsAvailable() {
 }
 
 std::string_view OutputFormatName(OutputFormat format) {
-  switch (format) {
-    case OutputFormat::kXlsx:
-      return "xlsx";
-    case OutputFormat::kNetcdf:
-      return "netcdf";
-    case OutputFormat::kCsv:
-      break;
-  }
-  return "csv";
+  return NamesOf(format).name;
 }
 
 std::string_view FileExtension(OutputFormat format) {
-  switch (format) {
-    case OutputFormat::kXlsx:
-      return ".xlsx";
-    case OutputFormat::kNetcdf:
-      return ".nc";
-    case OutputFormat::kCsv:
-      break;
-  }
-  return ".csv";
+  return NamesOf(format).extension;
 }
 
 std::string DefaultNamePattern(OutputFormat format) {
