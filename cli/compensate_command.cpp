@@ -197,7 +197,7 @@ int RunCompensate(const CompensateOptions& options) {
   const Compensation compensation(options, options.barometricFile, barometricSummary, *barometric);
 
   const std::vector<InputFile> inputs = DiscoverInputs(options.levelFiles, false);
-  // The barometric file first, so that no output replaces it.
+  // The barometric file counts as an input, so that no output may replace it.
   std::vector<std::string> paths = {options.barometricFile}, outputs = {std::string()};
   const std::string pattern =
       "{name}.compensated" + std::string(FileExtension(options.outputFormat));
