@@ -82,6 +82,28 @@ void SetTextOptions(TextFormat& format, const std::string& encoding, const std::
   format.time = time == "iso" ? TimeStyle::kIso : TimeStyle::kUs;
 }
 
+// --format of the subcommands that write a file per input.
+void AddFormatOption(CLI::App& command, std::string& format) {
+  command
+      .add_option("--format", format, "csv, xlsx (a workbook) or netcdf (CF-NetCDF time series)")
+      ->check(CLI::IsMember({"csv", "xlsx", "netcdf"}))
+      ->capture_default_str();
+}
+
+// The format of --format; a usage error when this build cannot write it.
+OutputFormat OutputFormatOf(const std::string& format) {
+  const OutputFormat outputFormat = format == "xlsx"     ? OutputFormat::kXlsx
+                                    : format == "netcdf" ? OutputFormat::kNetcdf
+                                                         : OutputFormat::kCsv;
+  if (outputFormat != OutputFormat::kCsv && !TypedOutputsAvailable()) {
+    throw CLI::ValidationError("--format",
+                               format +
+                                   " is not available in this build: workbooks and NetCDF files "
+                                   "are written by the Linux build only");
+  }
+  return outputFormat;
+}
+
 void AddConvert(CLI::App& app, ConvertOptions& o, std::string& columns, std::string& encoding,
                 std::string& time, std::string& offset, std::string& format) {
   CLI::App* c =
@@ -94,9 +116,7 @@ void AddConvert(CLI::App& app, ConvertOptions& o, std::string& columns, std::str
       ->check(CLI::ExistingFile);
   c->add_option("--columns", columns, "Comma-separated display names instead of a template");
   c->add_option("-o,--output-dir", o.outputDirectory, "Output folder, created if missing");
-  c->add_option("--format", format, "csv, xlsx (a workbook) or netcdf (CF-NetCDF time series)")
-      ->check(CLI::IsMember({"csv", "xlsx", "netcdf"}))
-      ->capture_default_str();
+  AddFormatOption(*c, format);
   c->add_option("--name", o.namePattern,
                 "Output file name; {name} is the log file's name, {stem} without extension "
                 "(default: {name}.csv, {name}.xlsx or {name}.nc)");
@@ -145,13 +165,14 @@ struct CompensateText {
 };
 
 void AddCompensate(CLI::App& app, CompensateOptions& o, CompensateText& text, std::string& encoding,
-                   std::string& time) {
+                   std::string& time, std::string& format) {
   CLI::App* c = app.add_subcommand(
       "compensate",
       "Subtract a barometric record from level records and tie them to hand readings");
   c->add_option("--baro", o.barometricFile, "The barometric logger's file")->required();
   c->add_option("LEVEL", o.levelFiles, "Level loggers' files")->required();
   c->add_option("-o,--output-dir", o.outputDirectory, "Output folder, created if missing");
+  AddFormatOption(*c, format);
   AddTextOptions(*c, encoding, time);
   c->add_option("--max-gap", o.maxGapMinutes,
                 "Minutes a barometric record may lie from a level record")
@@ -211,7 +232,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
   AddConvert(app, convert, columns, encoding, time, offset, format);
   CompensateOptions compensate;
   CompensateText compensateText;
-  AddCompensate(app, compensate, compensateText, encoding, time);
+  AddCompensate(app, compensate, compensateText, encoding, time, format);
 
   InspectOptions inspect;
   CLI::App* inspectCommand = app.add_subcommand("inspect", "Show what a log file's header holds");
@@ -264,15 +285,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
           throw CLI::ValidationError("--utc-offset", "\"" + offset + "\" is not +HH:MM or -HH:MM");
         }
       }
-      convert.outputFormat = format == "xlsx"     ? OutputFormat::kXlsx
-                             : format == "netcdf" ? OutputFormat::kNetcdf
-                                                  : OutputFormat::kCsv;
-      if (convert.outputFormat != OutputFormat::kCsv && !TypedOutputsAvailable()) {
-        throw CLI::ValidationError(
-            "--format", format +
-                            " is not available in this build: workbooks and NetCDF files are "
-                            "written by the Linux build only");
-      }
+      convert.outputFormat = OutputFormatOf(format);
       if (!*app.get_subcommand("convert")->get_option("--name")) {
         convert.namePattern = DefaultNamePattern(convert.outputFormat);
       }
@@ -284,6 +297,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
     }
     if (*app.get_subcommand("compensate")) {
       SetTextOptions(compensate.format, encoding, time);
+      compensate.outputFormat = OutputFormatOf(format);
       if (!compensateText.baroOffset.empty()) {
         const std::optional<int> minutes = ParseUtcOffset(compensateText.baroOffset);
         if (!minutes) {

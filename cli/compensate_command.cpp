@@ -4,19 +4,17 @@
 #include <filesystem>
 #include <system_error>
 
-#include "cli/compensated_csv.hpp"
+#include "cli/compensated_output.hpp"
 #include "cli/file_report.hpp"
 #include "cli/input_discovery.hpp"
 #include "cli/json_text.hpp"
 #include "cli/log_opening.hpp"
+#include "cli/output_collisions.hpp"
 #include "cli/output_naming.hpp"
-#include "cli/output_publishing.hpp"
 #include "cli/progress_line.hpp"
 #include "compensation/level_log_compensation.hpp"
 #include "compensation/log_records.hpp"
-#include "platform/files.hpp"
 #include "platform/interrupt.hpp"
-#include "platform/staged_output.hpp"
 #include "platform/terminal.hpp"
 #include "values/derived_value_calculations.hpp"
 #include "values/log_file_reader.hpp"
@@ -59,9 +57,10 @@ nlohmann::json OptionalJson(const std::optional<double>& value) {
 }
 
 // The figures of the header section, for --json.
-nlohmann::json CompensationJson(const CompensationRun& run) {
+nlohmann::json CompensationJson(const CompensationRun& run, OutputFormat format) {
   const CompensationSettings& s = run.settings;
-  return {{"barometric_file", run.barometricPath},
+  return {{"format", std::string(OutputFormatName(format))},
+          {"barometric_file", run.barometricPath},
           {"barometric_serial_number", run.barometric.serialNumber},
           {"barometric_device", run.barometric.deviceType},
           {"barometric_first_record", TimeJson(run.barometric.firstRecord)},
@@ -92,13 +91,15 @@ class Compensation {
         barometric_(barometric),
         barometricRecords_(barometricRecords) {}
 
-  // The outcome of one level file, with the run when it was compensated.
-  FileOutcome Run(const InputFile& input, std::optional<CompensationRun>& run) const {
+  // The outcome of one level file, with the run when it was compensated. refusal: why the file
+  // may not be written, or empty.
+  FileOutcome Run(const InputFile& input, const std::string& output, const std::string& refusal,
+                  std::optional<CompensationRun>& run) const {
     FileOutcome outcome;
     outcome.input = input.path;
-    outcome.error = input.error;
+    outcome.output = output;
+    outcome.error = input.error.empty() ? refusal : input.error;
     if (!outcome.error.empty()) return outcome;
-    outcome.output = OutputPathFor(input.path, options_.outputDirectory, "{name}.compensated.csv");
     std::error_code error;
     if (fs::exists(fs::symlink_status(outcome.output, error)) && !options_.overwrite) {
       outcome.status = FileStatus::kExists;
@@ -130,20 +131,13 @@ class Compensation {
 
  private:
   void Write(const CompensationRun& run, FileOutcome& outcome) const {
-    int error = 0;
-    std::optional<platform::StagedOutput> output =
-        platform::StagedOutput::Create(outcome.output, error);
-    if (!output) {
-      outcome.error = "cannot create " + outcome.output + ": " + platform::FileErrorText(error);
-      return;
-    }
-    if (!output->Write(CompensatedCsv(run, options_.format))) {
-      outcome.error =
-          "cannot write " + outcome.output + ": " + platform::FileErrorText(output->Error());
-      return;
-    }
+    const OutputTarget target{outcome.input, outcome.output, options_.overwrite};
+    const RecordCounter counter = [](std::size_t) { return !platform::InterruptRequested(); };
+    const WriteResult result =
+        WriteCompensatedOutput(options_.outputFormat, run, options_.format, target, counter);
+    if (!RecordWrite(result, outcome)) return;
     outcome.records = run.table.records.size();
-    PublishOutput(*output, options_.overwrite, outcome);
+    outcome.status = FileStatus::kConverted;
   }
 
   const CompensateOptions& options_;
@@ -153,7 +147,8 @@ class Compensation {
 };
 
 // Prints an outcome (and the warnings of its run on stderr); false when stdout failed.
-bool Report(const FileOutcome& outcome, const std::optional<CompensationRun>& run, bool json) {
+bool Report(const FileOutcome& outcome, const std::optional<CompensationRun>& run,
+            const CompensateOptions& options) {
   if (run && outcome.error.empty()) {
     for (const std::string& warning : run->table.warnings) {
       std::fprintf(stderr, "%s: %s: warning: %s\n", kProgram, outcome.input.c_str(),
@@ -161,9 +156,11 @@ bool Report(const FileOutcome& outcome, const std::optional<CompensationRun>& ru
     }
   }
   std::string text;
-  if (json) {
+  if (options.json) {
     nlohmann::json object = ReportObject(outcome);
-    if (run && outcome.error.empty()) object["compensation"] = CompensationJson(*run);
+    if (run && outcome.status == FileStatus::kConverted) {
+      object["compensation"] = CompensationJson(*run, options.outputFormat);
+    }
     text = JsonLine(object);
   } else {
     text = ReportLine(outcome);
@@ -200,18 +197,29 @@ int RunCompensate(const CompensateOptions& options) {
   const Compensation compensation(options, options.barometricFile, barometricSummary, *barometric);
 
   const std::vector<InputFile> inputs = DiscoverInputs(options.levelFiles, false);
+  // The barometric file counts as an input, so that no output may replace it.
+  std::vector<std::string> paths = {options.barometricFile}, outputs = {std::string()};
+  const std::string pattern =
+      "{name}.compensated" + std::string(FileExtension(options.outputFormat));
+  for (const InputFile& input : inputs) {
+    paths.push_back(input.path);
+    outputs.push_back(input.error.empty()
+                          ? OutputPathFor(input.path, options.outputDirectory, pattern)
+                          : std::string());
+  }
+  const std::vector<std::string> refusals = OutputCollisions(paths, outputs);
   ProgressLine progress(inputs.size());
   const bool showProgress = !options.quiet && platform::IsErrorStreamTerminal();
   bool failed = false;
-  for (const InputFile& input : inputs) {
+  for (std::size_t k = 0; k < inputs.size(); ++k) {
     if (platform::InterruptRequested()) break;
     if (showProgress) progress.Draw();
     std::optional<CompensationRun> run;
-    const FileOutcome outcome = compensation.Run(input, run);
+    const FileOutcome outcome = compensation.Run(inputs[k], outputs[k + 1], refusals[k + 1], run);
     progress.AddRecords(outcome.records);
     progress.FileDone();
     if (showProgress) progress.Erase();
-    failed = !Report(outcome, run, options.json) || IsFailure(outcome.status) || failed;
+    failed = !Report(outcome, run, options) || IsFailure(outcome.status) || failed;
   }
   if (platform::InterruptRequested()) {
     std::fprintf(stderr, "%s: interrupted; no unfinished output was left\n", kProgram);

@@ -4,7 +4,6 @@
 #include <condition_variable>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -14,6 +13,7 @@
 #include "cli/log_opening.hpp"
 #include "cli/log_summary.hpp"
 #include "cli/metadata_file.hpp"
+#include "cli/output_collisions.hpp"
 #include "cli/output_naming.hpp"
 #include "cli/output_writer.hpp"
 #include "cli/progress_line.hpp"
@@ -72,35 +72,22 @@ TextFormat FormatOf(const ConvertOptions& options, const ColumnChoice& choice) {
   return format;
 }
 
-// A path as the file system resolves it, so that two spellings of one file compare equal.
-std::string Resolved(const std::string& path) {
-  std::error_code error;
-  const fs::path resolved = fs::weakly_canonical(path, error);
-  return error ? path : resolved.string();
-}
-
 // Every input with its output. An output that is an input (a --name pattern can make one) or
 // another input's output is an error of that job, never a file replaced.
 std::vector<Job> PlanJobs(const ConvertOptions& options) {
   std::vector<Job> jobs;
-  std::map<std::string, std::string> writers;  // resolved output -> the input that writes it
-  std::map<std::string, std::string> inputs;   // resolved input -> the input as given
+  std::vector<std::string> inputs, outputs;
   for (InputFile& input : DiscoverInputs(options.inputs, options.recursive)) {
     Job& job = jobs.emplace_back();
     job.input = std::move(input);
-    inputs.emplace(Resolved(job.input.path), job.input.path);
-  }
-  for (Job& job : jobs) {
-    if (!job.input.error.empty()) continue;
-    job.output = OutputPathFor(job.input.path, options.outputDirectory, options.namePattern);
-    const std::string output = Resolved(job.output);
-    if (const auto input = inputs.find(output); input != inputs.end()) {
-      job.error = "its output would replace the input " + input->second;
-      continue;
+    if (job.input.error.empty()) {
+      job.output = OutputPathFor(job.input.path, options.outputDirectory, options.namePattern);
     }
-    const auto [writer, added] = writers.emplace(output, job.input.path);
-    if (!added) job.error = "its output is also the output of " + writer->second;
+    inputs.push_back(job.input.path);
+    outputs.push_back(job.output);
   }
+  const std::vector<std::string> errors = OutputCollisions(inputs, outputs);
+  for (std::size_t k = 0; k < jobs.size(); ++k) jobs[k].error = errors[k];
   return jobs;
 }
 
@@ -166,19 +153,7 @@ class Conversion {
     const OutputTarget target{job.input.path, job.output, options_.overwrite};
     const WriteResult result =
         WriteOutput(options_.outputFormat, reader, choice_, format_, target, counter);
-    switch (result.status) {
-      case WriteStatus::kWritten:
-        break;
-      case WriteStatus::kExists:
-        outcome.status = FileStatus::kExists;
-        return;
-      case WriteStatus::kStopped:
-        outcome.error = "interrupted";
-        return;
-      case WriteStatus::kFailed:
-        outcome.error = result.error;
-        return;
-    }
+    if (!RecordWrite(result, outcome)) return;
     if (options_.metadata) {
       const std::string path = MetadataPathFor(job.input.path, options_.outputDirectory);
       if (!WriteMetadata(reader, choice_, job.input.path, path, options_.overwrite,

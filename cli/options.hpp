@@ -64,6 +64,7 @@ struct CompensateOptions {
   std::vector<std::string> levelFiles;
   std::string outputDirectory;  // empty: beside each level file
   TextFormat format;
+  OutputFormat outputFormat = OutputFormat::kCsv;
   double maxGapMinutes = 60;
   int barometricOffsetMinutes = 0;  // added to the barometric logger's clock
   std::optional<double> density;    // kg/m3; absent: the level file's

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "cli/csv_writer.hpp"
-#include "platform/files.hpp"
 #include "platform/staged_output.hpp"
 
 #ifdef PELCON_TYPED_OUTPUTS
@@ -16,17 +15,10 @@ namespace {
 WriteResult WriteCsvOutput(LogFileReader& reader, const ColumnChoice& choice,
                            const TextFormat& textFormat, const OutputTarget& target,
                            const RecordCounter& counter) {
-  const auto failed = [&target](int error) {
-    return WriteResult{WriteStatus::kFailed,
-                       "cannot write " + target.output + ": " + platform::FileErrorText(error)};
-  };
   int error = 0;
   std::optional<platform::StagedOutput> output =
       platform::StagedOutput::Create(target.output, error);
-  if (!output) {
-    return {WriteStatus::kFailed,
-            "cannot create " + target.output + ": " + platform::FileErrorText(error)};
-  }
+  if (!output) return CreationFailed(target, error);
   bool stopped = false;
   const CsvSink sink = [&](std::string_view text, std::size_t records) {
     if (!counter(records)) {
@@ -37,13 +29,9 @@ WriteResult WriteCsvOutput(LogFileReader& reader, const ColumnChoice& choice,
   };
   if (!WriteCsv(reader, choice, textFormat, target.output, sink)) {
     if (stopped) return {WriteStatus::kStopped, {}};
-    return failed(output->Error());
+    return WritingFailed(target, output->Error());
   }
-  if (!output->Publish(target.replaceExisting)) {
-    if (platform::IsExistsError(output->Error())) return {WriteStatus::kExists, {}};
-    return failed(output->Error());
-  }
-  return {WriteStatus::kWritten, {}};
+  return PublishStaged(*output, target);
 }
 
 }  // namespace

@@ -1,20 +1,13 @@
 #include "cli/typed_output.hpp"
 
 #include <filesystem>
-#include <optional>
 
 #include "cli/log_summary.hpp"
 #include "cli/text_format.hpp"
+#include "cli/typed_series_output.hpp"
 #include "component/header_report.hpp"
-#include "component/settings.hpp"
-#include "datalib/calendar.hpp"
-#include "outputs/netcdf_series.hpp"
-#include "outputs/xlsx_workbook.hpp"
+#include "outputs/plan_series.hpp"
 #include "plan/conversion_plan.hpp"
-#include "platform/clock.hpp"
-#include "platform/files.hpp"
-#include "platform/staged_output.hpp"
-#include "platform/staged_path_output.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon::cli {
@@ -24,19 +17,15 @@ std::string FileName(const std::string& path) {
   return std::filesystem::path(path).filename().string();
 }
 
-std::string NowText() {
-  double julian = 0.0;
-  DateTimeToJulian(platform::LocalNow(), julian);
-  return IsoTimeText(julian, TextFormat{});
-}
-
-outputs::TypedSeries SeriesOf(const ConversionPlan& plan, const ColumnChoice& choice,
-                              const TextFormat& textFormat, const OutputTarget& target) {
+outputs::TypedSeries SeriesOf(const ConversionPlan& plan, const std::vector<std::size_t>& columns,
+                              const ColumnChoice& choice, const TextFormat& textFormat,
+                              const OutputTarget& target) {
   const LogFile& log = plan.Log();
   outputs::TypedSeries series;
-  series.plan = &plan;
-  for (const std::size_t column : ChosenColumns(plan, choice)) {
-    series.columns.push_back({column, Windows1252AsUtf8(plan.Columns()[column].title)});
+  for (const std::size_t column : columns) {
+    const PlanColumn& planColumn = plan.Columns()[column];
+    series.columns.push_back(
+        outputs::PlanSeriesColumn(planColumn, Windows1252AsUtf8(planColumn.title)));
   }
   std::string report;
   WriteHeaderReport(report, ChosenHeaderSections(choice), log, target.output);
@@ -45,9 +34,12 @@ outputs::TypedSeries SeriesOf(const ConversionPlan& plan, const ColumnChoice& ch
   series.identity = {summary.deviceType, summary.serialNumber, summary.firmwareVersion,
                      Windows1252AsUtf8(summary.unitName), Windows1252AsUtf8(summary.testName)};
   series.sourceName = FileName(target.input);
-  if (!choice.templatePath.empty()) series.templateName = FileName(choice.templatePath);
-  series.version = VersionText();
-  series.convertedAt = NowText();
+  series.history = "converted " + series.sourceName;
+  if (!choice.templatePath.empty()) {
+    series.templateName = FileName(choice.templatePath);
+    series.history += " with " + series.templateName;
+  }
+  StampSeries(series);
   series.utcOffsetMinutes = textFormat.utcOffsetMinutes;
   return series;
 }
@@ -57,36 +49,12 @@ outputs::TypedSeries SeriesOf(const ConversionPlan& plan, const ColumnChoice& ch
 WriteResult WriteTypedOutput(OutputFormat format, LogFileReader& reader, const ColumnChoice& choice,
                              const TextFormat& textFormat, const OutputTarget& target,
                              const RecordCounter& counter) {
-  int error = 0;
-  std::optional<platform::StagedPathOutput> output =
-      platform::StagedPathOutput::Create(target.output, error);
-  if (!output) {
-    return {WriteStatus::kFailed,
-            "cannot create " + target.output + ": " + platform::FileErrorText(error)};
-  }
   const LogFile& log = reader.Log();
   const ConversionPlan plan(log, ChosenColumnRequests(log, choice));
-  const outputs::TypedSeries series = SeriesOf(plan, choice, textFormat, target);
-  bool stopped = false;
-  const outputs::RecordProgress progress = [&](std::size_t records) {
-    stopped = !counter(records);
-    return !stopped;
-  };
-  std::string message;
-  const bool written =
-      format == OutputFormat::kXlsx
-          ? outputs::WriteWorkbook(series, output->Path(), output->Folder(), progress, message)
-          : outputs::WriteNetcdfSeries(series, output->Path(), progress, message);
-  if (!written) {
-    if (stopped) return {WriteStatus::kStopped, {}};
-    return {WriteStatus::kFailed, "cannot write " + target.output + ": " + message};
-  }
-  if (!output->Publish(target.replaceExisting)) {
-    if (platform::IsExistsError(output->Error())) return {WriteStatus::kExists, {}};
-    return {WriteStatus::kFailed,
-            "cannot write " + target.output + ": " + platform::FileErrorText(output->Error())};
-  }
-  return {WriteStatus::kWritten, {}};
+  const std::vector<std::size_t> columns = ChosenColumns(plan, choice);
+  const outputs::TypedSeries series = SeriesOf(plan, columns, choice, textFormat, target);
+  outputs::PlanRecords records(plan, columns);
+  return WriteTypedSeries(format, series, records, target, counter);
 }
 
 }  // namespace pelcon::cli

@@ -6,12 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "outputs/cf_names.hpp"
 #include "outputs/julian_time.hpp"
 #include "outputs/netcdf_names.hpp"
 #include "outputs/utc_offset_text.hpp"
-#include "plan/conversion_plan.hpp"
-#include "plan/record_evaluator.hpp"
 
 namespace pelcon::outputs {
 namespace {
@@ -24,18 +21,18 @@ constexpr int kDeflateLevel = 4;
 constexpr std::size_t kChunkCacheBytes = 4 * kChunkRecords * sizeof(double);
 constexpr std::size_t kChunkCacheSlots = 7;
 constexpr float kChunkCachePreemption = 1.0f;
-constexpr std::string_view kRecordTimeValue = "TIMESTAMP";
 
 struct Variable {
   int id = 0;
-  std::size_t planColumn = 0;
+  std::size_t column = 0;
   bool time = false;  // a date-time column, in the time coordinate's units
   std::vector<double> values;
 };
 
 class NetcdfFile {
  public:
-  NetcdfFile(const TypedSeries& series, std::string& error) : series_(series), error_(error) {}
+  NetcdfFile(const TypedSeries& series, SeriesRecords& records, std::string& error)
+      : series_(series), records_(records), error_(error) {}
   ~NetcdfFile() {
     if (open_) nc_close(id_);
   }
@@ -46,16 +43,15 @@ class NetcdfFile {
     if (!Define()) return false;
     if (!Check(nc_enddef(id_))) return false;
     if (!WriteStation()) return false;
-    RecordEvaluator evaluator(*series_.plan);
-    const std::size_t count = series_.plan->RecordCount();
+    const std::size_t count = records_.Count();
     std::size_t written = 0;
     for (std::size_t record = 0; record < count; ++record) {
-      if (!evaluator.Select(record)) break;
-      const CellValue time = evaluator.RecordTime();
+      if (!records_.Select(record)) break;
+      const CellValue time = records_.RecordTime();
       times_.push_back(time.type == CellValue::Type::kDateTime ? Seconds(time.number)
                                                                : NC_FILL_DOUBLE);
       for (Variable& variable : variables_) {
-        const CellValue value = evaluator.Value(variable.planColumn);
+        const CellValue value = records_.Value(variable.column);
         double number = NC_FILL_DOUBLE;
         if (value.type == CellValue::Type::kNumber) number = value.number;
         if (value.type == CellValue::Type::kDateTime) number = Seconds(value.number);
@@ -140,14 +136,14 @@ class NetcdfFile {
     names_.Unique("time");
     names_.Unique("station_id");
     names_.Unique("station_name");
-    for (const SeriesColumn& column : series_.columns) {
-      const PlanColumn& plan = series_.plan->Columns()[column.planColumn];
-      if (plan.kind == CellKind::kText || plan.valueName == kRecordTimeValue) continue;
+    for (std::size_t k = 0; k < series_.columns.size(); ++k) {
+      const SeriesColumn& column = series_.columns[k];
+      if (column.kind == SeriesKind::kText || column.kind == SeriesKind::kRecordTime) continue;
       Variable& variable = variables_.emplace_back();
-      variable.planColumn = column.planColumn;
-      variable.time = plan.kind == CellKind::kDateTime;
+      variable.column = k;
+      variable.time = column.kind == SeriesKind::kDateTime;
       const std::string name =
-          names_.Unique(plan.valueName.empty() ? column.title : plan.valueName);
+          names_.Unique(column.variableName.empty() ? column.title : column.variableName);
       const double fill = NC_FILL_DOUBLE;
       if (!DefineCompressed(name.c_str(), variable.id) ||
           !Check(nc_def_var_fill(id_, variable.id, 0, &fill)) ||
@@ -155,10 +151,10 @@ class NetcdfFile {
           !Text(variable.id, "coordinates", "station_id station_name")) {
         return false;
       }
-      const CfDescription cf = CfDescriptionOf(plan.valueName);
-      const std::string units = variable.time ? TimeUnits() : std::string(cf.units);
+      const std::string units = variable.time ? TimeUnits() : column.units;
       if (!units.empty() && !Text(variable.id, "units", units)) return false;
-      if (!cf.standardName.empty() && !Text(variable.id, "standard_name", cf.standardName)) {
+      if (!column.standardName.empty() &&
+          !Text(variable.id, "standard_name", column.standardName)) {
         return false;
       }
     }
@@ -177,9 +173,7 @@ class NetcdfFile {
               identity.deviceType + ", serial number " + serial + ", firmware " +
                   std::to_string(identity.firmwareVersion)) ||
         !Text(NC_GLOBAL, "history",
-              series_.convertedAt + " Tarvel Pelcon " + series_.version + ": converted " +
-                  series_.sourceName +
-                  (series_.templateName.empty() ? "" : " with " + series_.templateName)) ||
+              series_.convertedAt + " Tarvel Pelcon " + series_.version + ": " + series_.history) ||
         !Text(NC_GLOBAL, "test_definition", identity.testName)) {
       return false;
     }
@@ -217,6 +211,7 @@ class NetcdfFile {
   }
 
   const TypedSeries& series_;
+  SeriesRecords& records_;
   std::string& error_;
   int id_ = 0;
   bool open_ = false;
@@ -231,12 +226,12 @@ class NetcdfFile {
 
 }  // namespace
 
-bool WriteNetcdfSeries(const TypedSeries& series, const std::string& path,
+bool WriteNetcdfSeries(const TypedSeries& series, SeriesRecords& records, const std::string& path,
                        const RecordProgress& progress, std::string& error) {
   // The HDF5 library under NetCDF-4 is not thread-safe as Debian builds it: one file at a time.
   static std::mutex library;
   const std::lock_guard lock(library);
-  NetcdfFile file(series, error);
+  NetcdfFile file(series, records, error);
   return file.Write(path, progress);
 }
 

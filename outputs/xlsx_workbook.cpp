@@ -8,8 +8,6 @@
 #include "outputs/julian_time.hpp"
 #include "outputs/significant_decimals.hpp"
 #include "outputs/utc_offset_text.hpp"
-#include "plan/conversion_plan.hpp"
-#include "plan/record_evaluator.hpp"
 
 namespace pelcon::outputs {
 namespace {
@@ -19,8 +17,9 @@ constexpr double kDateTimeWidth = 20.0;
 
 class Workbook {
  public:
-  Workbook(const TypedSeries& series, const std::string& path, const std::string& scratchFolder)
-      : series_(series), scratch_(scratchFolder) {
+  Workbook(const TypedSeries& series, SeriesRecords& records, const std::string& path,
+           const std::string& scratchFolder)
+      : series_(series), records_(records), scratch_(scratchFolder) {
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = scratch_.data();
@@ -43,12 +42,11 @@ class Workbook {
       error = "cannot create the workbook";
       return false;
     }
-    RecordEvaluator evaluator(*series_.plan);
-    const std::size_t count = series_.plan->RecordCount();
+    const std::size_t count = records_.Count();
     lxw_worksheet* sheet = nullptr;
     std::size_t row = 0;
     for (std::size_t record = 0; record < count; ++record) {
-      if (!evaluator.Select(record)) break;
+      if (!records_.Select(record)) break;
       if (record % kRowsPerSheet == 0) {
         sheet = AddDataSheet(record / kRowsPerSheet);
         if (!sheet) return Failed(LXW_ERROR_MEMORY_MALLOC_FAILED, error);
@@ -56,7 +54,7 @@ class Workbook {
       }
       ++row;
       for (std::size_t k = 0; k < series_.columns.size(); ++k) {
-        const lxw_error result = WriteCell(sheet, row, k, evaluator);
+        const lxw_error result = WriteCell(sheet, row, k);
         if (result != LXW_NO_ERROR) return Failed(result, error);
       }
       if ((record + 1) % kProgressStep == 0 && !progress(record + 1)) {
@@ -97,8 +95,7 @@ class Workbook {
   }
 
   // The digits after the point the CSV file shows for a number of the column.
-  int Decimals(std::size_t planColumn, double number) const {
-    const PlanColumn& column = series_.plan->Columns()[planColumn];
+  static int Decimals(const SeriesColumn& column, double number) {
     if (column.significantDigits > 0) return SignificantDecimals(number, column.significantDigits);
     return column.decimals;
   }
@@ -109,19 +106,20 @@ class Workbook {
     if (!sheet) return nullptr;
     const std::size_t columns = series_.columns.size();
     for (std::size_t k = 0; k < columns; ++k) {
-      const PlanColumn& column = series_.plan->Columns()[series_.columns[k].planColumn];
-      const double width = std::max({kMinimumWidth, series_.columns[k].title.size() + 2.0,
-                                     column.kind == CellKind::kDateTime ? kDateTimeWidth : 0.0});
+      const SeriesColumn& column = series_.columns[k];
+      const bool dateTime =
+          column.kind == SeriesKind::kDateTime || column.kind == SeriesKind::kRecordTime;
+      const double width =
+          std::max({kMinimumWidth, column.title.size() + 2.0, dateTime ? kDateTimeWidth : 0.0});
       const auto at = static_cast<lxw_col_t>(k);
       if (worksheet_set_column(sheet, at, at, width, nullptr) != LXW_NO_ERROR) return nullptr;
-      if (worksheet_write_string(sheet, 0, at, series_.columns[k].title.c_str(), bold_) !=
-          LXW_NO_ERROR) {
+      if (worksheet_write_string(sheet, 0, at, column.title.c_str(), bold_) != LXW_NO_ERROR) {
         return nullptr;
       }
     }
     worksheet_freeze_panes(sheet, 1, 0);
     if (columns > 0) {
-      const std::size_t records = series_.plan->RecordCount() - index * kRowsPerSheet;
+      const std::size_t records = records_.Count() - index * kRowsPerSheet;
       const auto lastRow = static_cast<lxw_row_t>(std::min(records, kRowsPerSheet));
       if (worksheet_autofilter(sheet, 0, 0, lastRow, static_cast<lxw_col_t>(columns - 1)) !=
           LXW_NO_ERROR) {
@@ -131,10 +129,8 @@ class Workbook {
     return sheet;
   }
 
-  lxw_error WriteCell(lxw_worksheet* sheet, std::size_t row, std::size_t k,
-                      RecordEvaluator& evaluator) {
-    const std::size_t planColumn = series_.columns[k].planColumn;
-    const CellValue value = evaluator.Value(planColumn);
+  lxw_error WriteCell(lxw_worksheet* sheet, std::size_t row, std::size_t k) {
+    const CellValue value = records_.Value(k);
     const auto r = static_cast<lxw_row_t>(row);
     const auto c = static_cast<lxw_col_t>(k);
     switch (value.type) {
@@ -142,7 +138,7 @@ class Workbook {
         return LXW_NO_ERROR;
       case CellValue::Type::kNumber:
         return worksheet_write_number(sheet, r, c, value.number,
-                                      NumberFormat(Decimals(planColumn, value.number)));
+                                      NumberFormat(Decimals(series_.columns[k], value.number)));
       case CellValue::Type::kDateTime:
         return worksheet_write_number(sheet, r, c, SpreadsheetDay(value.number), dateTime_);
       case CellValue::Type::kText:
@@ -178,6 +174,7 @@ class Workbook {
   }
 
   const TypedSeries& series_;
+  SeriesRecords& records_;
   std::string scratch_;
   lxw_workbook* workbook_ = nullptr;
   lxw_format* dateTime_ = nullptr;
@@ -187,10 +184,10 @@ class Workbook {
 
 }  // namespace
 
-bool WriteWorkbook(const TypedSeries& series, const std::string& path,
+bool WriteWorkbook(const TypedSeries& series, SeriesRecords& records, const std::string& path,
                    const std::string& scratchFolder, const RecordProgress& progress,
                    std::string& error) {
-  Workbook workbook(series, path, scratchFolder);
+  Workbook workbook(series, records, path, scratchFolder);
   return workbook.Write(progress, error);
 }
 

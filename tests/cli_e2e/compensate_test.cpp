@@ -4,26 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "tests/cli_e2e/cli_program.hpp"
+#include "tests/cli_e2e/compensation_loggers.hpp"
 
 namespace pelcon::cli_e2e {
 namespace {
-
-// A level logger reading 20.000 psi every minute from 14:30 to 14:36, at 21.50 C.
-test_support::LogFileDescription Level() {
-  test_support::LogFileDescription d = test_support::LodaxDescription();
-  d.records.assign(7, {2150, 20000});
-  return d;
-}
-
-// The barometric logger: 14.500, 14.600 and 14.700 psi at 14:30, 14:32 and 14:34.
-test_support::LogFileDescription Barometer() {
-  test_support::LogFileDescription d = test_support::LodaxDescription();
-  d.deviceCode = 28;
-  d.interval = {0, 0, 2, 0, 0};
-  d.records = {{1800, 14500}, {1800, 14600}, {1800, 14700}};
-  return d;
-}
 
 // The number in a CSV field.
 double Number(const std::string& line, std::size_t field) {
@@ -35,8 +19,8 @@ double Number(const std::string& line, std::size_t field) {
 using CompensateCommand = CliProgram;
 
 TEST_F(CompensateCommand, WritesTheCompensatedRecordWithItsHeader) {
-  WriteLog(Path("well.bin"), Level());
-  WriteLog(Path("baro.bin"), Barometer());
+  WriteLog(Path("well.bin"), CompensationLevel());
+  WriteLog(Path("baro.bin"), CompensationBarometer());
   const Outcome outcome = Run({"compensate", "--baro", Path("baro.bin").string(), "--gravity",
                                "9.80665", "--units", "cm", Path("well.bin").string()});
   EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
@@ -53,10 +37,8 @@ TEST_F(CompensateCommand, WritesTheCompensatedRecordWithItsHeader) {
   EXPECT_NE(std::find(lines.begin(), title, "Records compensated:,5"), title);
   EXPECT_NE(std::find(lines.begin(), title, "Records not compensated:,2"), title);
   ASSERT_EQ(lines.end() - title, 8);
-  // (20 - B) psi x 6894.757 Pa/psi / (1000 kg/m3 x 9.80665 m/s2), in cm to two decimals.
-  const auto centimetres = [](double barometric) {
-    return (20 - barometric) * 6894.757 / (1000 * 9.80665) * 100;
-  };
+  // In cm to two decimals.
+  const auto centimetres = [](double barometric) { return CompensationMetres(barometric) * 100; };
   EXPECT_EQ(title[1].substr(0, 40), "2009-03-15T14:30:00,20.000,14.500,386.69");
   EXPECT_NEAR(Number(title[1], 3), centimetres(14.5), 0.005);
   EXPECT_NEAR(Number(title[2], 2), 14.55, 1e-9);  // between 14:30 and 14:32
@@ -68,9 +50,9 @@ TEST_F(CompensateCommand, WritesTheCompensatedRecordWithItsHeader) {
 }
 
 TEST_F(CompensateCommand, RefusesWithoutWritingAndReportsInJson) {
-  WriteLog(Path("well.bin"), Level());
-  WriteLog(Path("baro.bin"), Barometer());
-  test_support::LogFileDescription later = Level();
+  WriteLog(Path("well.bin"), CompensationLevel());
+  WriteLog(Path("baro.bin"), CompensationBarometer());
+  test_support::LogFileDescription later = CompensationLevel();
   later.testStart.year = 2010;
   WriteLog(Path("later.bin"), later);
 
@@ -117,6 +99,26 @@ TEST_F(CompensateCommand, RefusesWithoutWritingAndReportsInJson) {
   });
   ASSERT_NE(at1431, lines.end());
   EXPECT_NEAR(Number(*at1431, 4), 3.5, 1e-9);
+}
+
+TEST_F(CompensateCommand, RefusesTwoLevelFilesOfOneNameInOneOutputFolder) {
+  fs::create_directories(Path("a"));
+  fs::create_directories(Path("b"));
+  WriteLog(Path("a/well.bin"), CompensationLevel());
+  WriteLog(Path("b/well.bin"), CompensationLevel());
+  WriteLog(Path("baro.bin"), CompensationBarometer());
+  const Outcome outcome =
+      Run({"compensate", "-q", "--baro", Path("baro.bin").string(), "-o", Path("out").string(),
+           Path("a/well.bin").string(), Path("b/well.bin").string()});
+  EXPECT_EQ(outcome.exitCode, 1);
+  const std::vector<std::string> reports = Lines(outcome.out);
+  ASSERT_EQ(reports.size(), 2u) << outcome.out;
+  EXPECT_EQ(reports[0].rfind("converted", 0), 0u) << reports[0];
+  // Named as convert names it: the refused input, and the one whose output it would replace.
+  EXPECT_EQ(reports[1], "failed      " + Path("b/well.bin").string() +
+                            ": its output is also the output of " + Path("a/well.bin").string())
+      << reports[1];
+  EXPECT_EQ(std::distance(fs::directory_iterator(Path("out")), fs::directory_iterator()), 1);
 }
 
 }  // namespace
