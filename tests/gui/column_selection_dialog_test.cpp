@@ -95,10 +95,17 @@ TEST(ColumnSelectionDialog, AddAppendsTheSelectedNamesAndClearsTheirSelection) {
   Click(dialog, "addButton");
   EXPECT_TRUE(available.selectedItems().isEmpty());
   EXPECT_EQ(dialog.Content().columns, (Names{"pH", "Battery (volts)", "Time - Time Stamp"}));
-  // The same name again is a second column.
-  SelectByText(available, {"pH"});
+  // A name the template holds is left out; the others of the selection still come.
+  SelectByText(available, {"pH", "Pressure (kPa)"});
   Click(dialog, "addButton");
-  EXPECT_EQ(dialog.Content().columns, (Names{"pH", "Battery (volts)", "Time - Time Stamp", "pH"}));
+  EXPECT_EQ(dialog.Content().columns,
+            (Names{"pH", "Battery (volts)", "Time - Time Stamp", "Pressure (kPa)"}));
+  dialog.show();
+  const QPoint ph =
+      available.visualItemRect(available.findItems("pH", Qt::MatchExactly).front()).center();
+  QTest::mouseClick(available.viewport(), Qt::LeftButton, {}, ph);
+  QTest::mouseDClick(available.viewport(), Qt::LeftButton, {}, ph);
+  EXPECT_EQ(dialog.Content().columns.size(), 4u);
 }
 
 TEST(ColumnSelectionDialog, DoubleClickInTheAvailableListAdds) {
@@ -117,6 +124,20 @@ TEST(ColumnSelectionDialog, RemoveDeletesTheSelectedColumns) {
   Click(dialog, "removeButton");
   EXPECT_EQ(dialog.Content().columns, (Names{"Conductivity (\xB5S Actual)", "PSI"}));
   EXPECT_TRUE(Child<QListWidget>(dialog, "currentList").selectedItems().isEmpty());
+}
+
+TEST(ColumnSelectionDialog, DoubleClickAndDeleteTakeColumnsOffTheCurrentList) {
+  ColumnSelectionDialog dialog(kContent, TemplateEditMode::kEdit);
+  dialog.show();
+  auto& current = Child<QListWidget>(dialog, "currentList");
+  const QPoint ph = current.visualItemRect(current.item(2)).center();
+  QTest::mouseClick(current.viewport(), Qt::LeftButton, {}, ph);
+  QTest::mouseDClick(current.viewport(), Qt::LeftButton, {}, ph);
+  EXPECT_EQ(dialog.Content().columns,
+            (Names{"Temperature (C)", "Conductivity (\xB5S Actual)", "PSI", "x"}));
+  Select(current, {0, 3});
+  QTest::keyClick(&current, Qt::Key_Delete);
+  EXPECT_EQ(dialog.Content().columns, (Names{"Conductivity (\xB5S Actual)", "PSI"}));
 }
 
 TEST(ColumnSelectionDialog, ArrowsMoveTheSelectionAndKeepItSelected) {
