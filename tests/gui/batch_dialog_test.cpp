@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMimeData>
 #include <QTest>
 #include <atomic>
 #include <thread>
@@ -176,7 +178,9 @@ TEST_F(BatchDialogTest, DuringARunOnlyCancelWorksAndClosingIsRefused) {
   EXPECT_TRUE(dialog_->isVisible());
 
   Click("convertButton");  // now Cancel
-  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion cancelled", kInformation}}));
+  // The first file gave no progress, so nothing tells it stopped short: it counts as converted.
+  EXPECT_EQ(Finished(),
+            std::vector<Entry>({{"Conversion cancelled\n1 of 2 files converted", kInformation}}));
   EXPECT_EQ(converter.files, std::vector<std::string>{"/d/1.bin"});
   EXPECT_FALSE(dialog_->Running());
   EXPECT_EQ(Button("convertButton").text(), "Convert");
@@ -199,7 +203,8 @@ TEST_F(BatchDialogTest, ACompleteRunSaysSoAndResetsTheBars) {
   });
   dialog_->AddFiles(std::vector<std::string>{"/d/1.bin", "/d/2.bin", "/d/3.bin"});
   Click("convertButton");
-  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion complete", kInformation}}));
+  EXPECT_EQ(Finished(),
+            std::vector<Entry>({{"Conversion complete\n3 of 3 files converted", kInformation}}));
   EXPECT_EQ(templates, std::vector<std::string>(3, "/srv/templates/Level.bft"));
   EXPECT_EQ(Child<QProgressBar>(*dialog_, "fileProgress").value(), 0);
   EXPECT_EQ(Child<QProgressBar>(*dialog_, "overallProgress").value(), 0);
@@ -218,7 +223,59 @@ TEST_F(BatchDialogTest, AFailedFileOutranksACancel) {
   Click("convertButton");
   ASSERT_TRUE(WaitUntil([&] { return inSecond.load(); }));
   Click("convertButton");
-  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion had errors", kInformation}}));
+  EXPECT_EQ(Finished(),
+            std::vector<Entry>({{"Conversion had errors\n1 of 3 files converted", kInformation}}));
+}
+
+// As a file manager drops: text/uri-list of local files; only log files are taken, the rest of
+// the drop is left out silently, as Add does.
+TEST_F(BatchDialogTest, DroppedLogFilesJoinTheListWithTheirFullPathAsTooltip) {
+  Open(Succeed);
+  auto& list = Child<QListWidget>(*dialog_, "filesList");
+  const auto drag = [&](const QList<QUrl>& urls, QEvent::Type type) {
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint inside = list.viewport()->rect().center();
+    std::unique_ptr<QDropEvent> event;
+    if (type == QEvent::DragEnter) {
+      event = std::make_unique<QDragEnterEvent>(inside, Qt::CopyAction, &data, Qt::LeftButton,
+                                                Qt::NoModifier);
+    } else {
+      event = std::make_unique<QDropEvent>(QPointF(inside), Qt::CopyAction, &data, Qt::LeftButton,
+                                           Qt::NoModifier);
+    }
+    QApplication::sendEvent(list.viewport(), event.get());
+    return event->isAccepted();
+  };
+  EXPECT_FALSE(drag({QUrl::fromLocalFile("/d/notes.txt")}, QEvent::DragEnter));
+  EXPECT_FALSE(drag({QUrl("https://example.org/w.bin")}, QEvent::DragEnter));
+  const QList<QUrl> dropped{QUrl::fromLocalFile("/d/Well 1.bin"), QUrl::fromLocalFile("/d/a.txt"),
+                            QUrl::fromLocalFile("/e/river.BIN")};
+  EXPECT_TRUE(drag(dropped, QEvent::DragEnter));
+  EXPECT_TRUE(drag(dropped, QEvent::Drop));
+  ASSERT_EQ(list.count(), 2);
+  EXPECT_EQ(list.item(0)->text(), "Well 1.bin");
+  EXPECT_EQ(list.item(0)->toolTip(), "/d/Well 1.bin");
+  EXPECT_EQ(list.item(1)->text(), "river.BIN");
+  EXPECT_EQ(list.item(1)->toolTip(), "/e/river.BIN");
+}
+
+TEST_F(BatchDialogTest, GrowsItsListsWhenResizedAndNeverShrinksBelowItsLayout) {
+  Open(Succeed);
+  const QSize laidOut = dialog_->size();
+  EXPECT_EQ(dialog_->minimumSize(), laidOut);
+  auto& files = Child<QListWidget>(*dialog_, "filesList");
+  auto& results = Child<QWidget>(*dialog_, "resultsList");
+  const QRect filesBefore = files.geometry();
+  const QRect resultsBefore = results.geometry();
+  const QRect closeBefore = Button("closeButton").geometry();
+  const QRect newBefore = Button("newButton").geometry();
+  dialog_->resize(laidOut + QSize(100, 60));
+  // The lists share the extra height; Close keeps its distance to the corner; New stays.
+  EXPECT_EQ(files.geometry(), filesBefore.adjusted(0, 0, 100, 30));
+  EXPECT_EQ(results.geometry(), resultsBefore.adjusted(0, 30, 100, 60));
+  EXPECT_EQ(Button("closeButton").geometry(), closeBefore.translated(100, 60));
+  EXPECT_EQ(Button("newButton").geometry(), newBefore);
 }
 
 TEST_F(BatchDialogTest, ClosingStoresTheTemplateAndTheDataFolder) {
@@ -255,12 +312,21 @@ TEST_F(BatchDialogTest, AddUsesTheLogFileDialog) {
     EXPECT_EQ(files.defaultSuffix(), "bin");
     EXPECT_EQ(files.nameFilters(), QStringList{"Bin Files (*.bin)"});
     EXPECT_EQ(files.directory().absolutePath(), QString::fromStdString(folder));
+    EXPECT_EQ(files.viewMode(), QFileDialog::Detail);
+    files.resize(1000, 700);
     testing::Choose(files, folder + "/Well 3.BIN");
   });
   Click("addButton");
   auto& list = Child<QListWidget>(*dialog_, "filesList");
   ASSERT_EQ(list.count(), 1);
   EXPECT_EQ(list.item(0)->text(), "Well 3.BIN");
+  // The next file dialog opens at the size this one was left at.
+  EXPECT_EQ(ReadFileDialogSize(), "1000x700");
+  testing::WhenModal<QFileDialog>([&](QFileDialog& files) {
+    EXPECT_EQ(files.size(), QSize(1000, 700));
+    files.reject();
+  });
+  Click("addButton");
 }
 
 TEST_F(BatchDialogTest, OpenChoosesATemplateFile) {

@@ -3,9 +3,14 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDropEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QThread>
+#include <QUrl>
 
 #include "component/settings.hpp"
 #include "platform/notifier.hpp"
@@ -20,6 +25,28 @@ namespace pelcon::ui {
 namespace {
 
 constexpr int kTimerMilliseconds = 1000;
+// The results list sits between the file buttons and the status box; everything below it moves
+// down by its band.
+constexpr int kResultsTop = 205;
+constexpr int kResultsHeight = 68;
+constexpr int kResultsBand = 72;
+// Widths of the results columns but the last, which takes the rest.
+constexpr int kResultColumnWidths[] = {60, 36, 30, 70};
+
+// The log files among the local files of a drag from a file manager.
+std::vector<std::string> DroppedLogFiles(const QMimeData& dropped) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : dropped.urls()) {
+    if (!url.isLocalFile()) continue;
+    std::string path = ToPath(url.toLocalFile());
+    if (BatchDialogModel::IsLogFile(path)) paths.push_back(std::move(path));
+  }
+  return paths;
+}
+
+void OpenInFileManager(const std::string& folder) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(FromPath(folder)));
+}
 
 QProgressBar* MakeProgressBar(QWidget& dialog, const DialogUnits& units, const char* name, int y,
                               int height) {
@@ -33,8 +60,8 @@ QProgressBar* MakeProgressBar(QWidget& dialog, const DialogUnits& units, const c
 }  // namespace
 
 BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
-    : QDialog(parent), run_(std::move(converter)) {
-  const DialogUnits units = SetUpDialog(*this, 250, 266);
+    : QDialog(parent), run_(std::move(converter)), openFolder_(OpenInFileManager) {
+  const DialogUnits units = SetUpDialog(*this, 250, 266 + kResultsBand);
   setWindowTitle(QStringLiteral("Tarvel Pelcon"));
   setWindowIcon(ApplicationIcon());
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
@@ -50,30 +77,47 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
   MakeControl<QLabel>(*this, units, "filesLabel", QStringLiteral("Files To Convert"), 7, 57, 88, 8);
   files_ = MakeControl<QListWidget>(*this, units, "filesList", {}, 7, 68, 236, 117);
   files_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  files_->setAcceptDrops(true);
+  files_->viewport()->setAcceptDrops(true);
+  files_->viewport()->installEventFilter(this);
   add_ = MakeControl<QPushButton>(*this, units, "addButton", QStringLiteral("Add"), 7, 188, 50, 14);
   remove_ = MakeControl<QPushButton>(*this, units, "removeButton", QStringLiteral("Remove"), 61,
                                      188, 50, 14);
   convert_ = MakeControl<QPushButton>(*this, units, "convertButton", QStringLiteral("Convert"), 190,
                                       188, 50, 14);
-  status_ = MakeControl<QLineEdit>(*this, units, "statusEdit", {}, 7, 207, 236, 12);
+  results_ = MakeControl<QTreeWidget>(*this, units, "resultsList", {}, 7, kResultsTop, 236,
+                                      kResultsHeight);
+  results_->setRootIsDecorated(false);
+  results_->setUniformRowHeights(true);
+  QStringList headers;
+  for (std::string_view column : kResultColumns) headers << FromMessageText(column);
+  results_->setHeaderLabels(headers);
+  for (int column = 0; column < std::ssize(kResultColumnWidths); ++column) {
+    results_->setColumnWidth(column, units.X(kResultColumnWidths[column]));
+  }
+  status_ = MakeControl<QLineEdit>(*this, units, "statusEdit", {}, 7, 207 + kResultsBand, 236, 12);
   status_->setReadOnly(true);
-  fileProgress_ = MakeProgressBar(*this, units, "fileProgress", 223, 6);
+  fileProgress_ = MakeProgressBar(*this, units, "fileProgress", 223 + kResultsBand, 6);
   fileProgressSink_.emplace(*fileProgress_);
-  overallProgress_ = MakeProgressBar(*this, units, "overallProgress", 228, 14);
+  overallProgress_ = MakeProgressBar(*this, units, "overallProgress", 228 + kResultsBand, 14);
   // The two bars overlap by a unit; the thin one stays in front.
   fileProgress_->raise();
-  MakeControl<QLabel>(*this, units, "versionCaption", QStringLiteral("Version:"), 7, 250, 27, 8);
-  MakeControl<QLabel>(*this, units, "versionLabel", FromMessageText(VersionText()), 40, 250, 35, 8);
+  MakeControl<QLabel>(*this, units, "versionCaption", QStringLiteral("Version:"), 7,
+                      250 + kResultsBand, 27, 8);
+  MakeControl<QLabel>(*this, units, "versionLabel", FromMessageText(VersionText()), 40,
+                      250 + kResultsBand, 35, 8);
   // Window managers here give a dialog no system menu to carry "About Pelcon"; this button (and
   // the dialog's context menu) stand in for it.
   auto* about = MakeControl<QPushButton>(*this, units, "aboutButton", QStringLiteral("About"), 136,
-                                         244, 50, 14);
-  close_ = MakeControl<QPushButton>(*this, units, "closeButton", QStringLiteral("Close"), 193, 244,
-                                    50, 14);
+                                         244 + kResultsBand, 50, 14);
+  close_ = MakeControl<QPushButton>(*this, units, "closeButton", QStringLiteral("Close"), 193,
+                                    244 + kResultsBand, 50, 14);
   // Enter must never end the dialog and lose the list: Close is no default button, not even with
   // the focus on it; Enter means Convert.
   close_->setAutoDefault(false);
   convert_->setDefault(true);
+
+  PinControls();
 
   model_.LoadSettings();
   ShowTemplate();
@@ -88,6 +132,29 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
   connect(close_, &QPushButton::clicked, this, &QDialog::accept);
   connect(about, &QPushButton::clicked, this, &BatchDialog::ShowAbout);
   connect(&timer_, &QTimer::timeout, this, &BatchDialog::OnTimer);
+  connect(results_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item) { OnResultActivated(item); });
+}
+
+void BatchDialog::PinControls() {
+  layout_.emplace(*this);
+  constexpr Anchor kWider{0, 0, 1, 0};
+  constexpr Anchor kRight{1, 0, 0, 0};
+  constexpr Anchor kBottom{0, 1, 0, 0};
+  constexpr Anchor kBottomWider{0, 1, 1, 0};
+  constexpr Anchor kBottomRight{1, 1, 0, 0};
+  // The two lists share the extra height; the file buttons sit between them.
+  const std::pair<const char*, Anchor> pins[] = {
+      {"templateEdit", kWider},          {"openButton", kRight},
+      {"filesList", {0, 0, 1, 0.5}},     {"addButton", {0, 0.5, 0, 0}},
+      {"removeButton", {0, 0.5, 0, 0}},  {"convertButton", {1, 0.5, 0, 0}},
+      {"resultsList", {0, 0.5, 1, 0.5}}, {"statusEdit", kBottomWider},
+      {"fileProgress", kBottomWider},    {"overallProgress", kBottomWider},
+      {"versionCaption", kBottom},       {"versionLabel", kBottom},
+      {"aboutButton", kBottomRight},     {"closeButton", kBottomRight}};
+  for (const auto& [name, anchor] : pins) {
+    layout_->Pin(*findChild<QWidget*>(QString::fromLatin1(name)), anchor);
+  }
 }
 
 BatchDialog::~BatchDialog() {
@@ -128,6 +195,31 @@ void BatchDialog::contextMenuEvent(QContextMenuEvent* event) {
   menu.exec(event->globalPos());
 }
 
+void BatchDialog::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (layout_) layout_->Apply();
+}
+
+bool BatchDialog::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched != files_->viewport() ||
+      (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)) {
+    return QDialog::eventFilter(watched, event);
+  }
+  auto* drop = static_cast<QDropEvent*>(event);
+  const std::vector<std::string> paths = DroppedLogFiles(*drop->mimeData());
+  if (paths.empty() || run_.IsRunning()) {
+    drop->ignore();
+    return true;
+  }
+  drop->acceptProposedAction();
+  if (type == QEvent::Drop) {
+    ResetProgress();
+    AddFiles(paths);
+  }
+  return true;
+}
+
 void BatchDialog::ResetProgress() {
   fileProgress_->setValue(0);
   overallProgress_->setValue(0);
@@ -140,14 +232,32 @@ void BatchDialog::ShowTemplate() {
 
 void BatchDialog::ShowFiles() {
   files_->clear();
-  for (const FileEntry& file : model_.Files()) files_->addItem(FromPath(file.fileName));
+  for (const FileEntry& file : model_.Files()) {
+    auto* item = new QListWidgetItem(FromPath(file.fileName), files_);
+    item->setToolTip(FromPath(file.fullPath));
+  }
+}
+
+void BatchDialog::ShowResults() {
+  results_->clear();
+  for (const FileResult& result : model_.Results()) {
+    const std::array<std::string, 5> texts = ResultRowTexts(result);
+    auto* item = new QTreeWidgetItem(results_);
+    for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
+      item->setText(column, FromMessageText(texts[static_cast<size_t>(column)]));
+    }
+    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    item->setToolTip(0, FromPath(result.file.fullPath));
+    item->setToolTip(3, FromPath(result.outputPath));
+    item->setToolTip(4, FromMessageText(result.reason));
+  }
 }
 
 void BatchDialog::SetRunning(bool running) {
   for (QWidget* control :
-       {static_cast<QWidget*>(files_), static_cast<QWidget*>(new_), static_cast<QWidget*>(edit_),
-        static_cast<QWidget*>(open_), static_cast<QWidget*>(add_), static_cast<QWidget*>(remove_),
-        static_cast<QWidget*>(close_)}) {
+       {static_cast<QWidget*>(files_), static_cast<QWidget*>(results_), static_cast<QWidget*>(new_),
+        static_cast<QWidget*>(edit_), static_cast<QWidget*>(open_), static_cast<QWidget*>(add_),
+        static_cast<QWidget*>(remove_), static_cast<QWidget*>(close_)}) {
     control->setEnabled(!running);
   }
   convert_->setText(running ? QStringLiteral("Cancel") : QStringLiteral("Convert"));
@@ -188,6 +298,8 @@ void BatchDialog::OnConvert() {
   }
   ResetProgress();
   if (!model_.ReadyToConvert()) return;
+  model_.KeepResults({});
+  ShowResults();
   SetRunning(true);
   run_.Start(model_.Files(), model_.TemplatePath(), &*fileProgressSink_, this);
   timer_.start(kTimerMilliseconds);
@@ -196,19 +308,24 @@ void BatchDialog::OnConvert() {
 void BatchDialog::OnTimer() {
   if (!run_.WorkerFinished()) return;
   timer_.stop();
-  const BatchOutcome outcome = run_.Collect();
+  BatchOutcome outcome = run_.Collect();
+  const std::string message = CompletionMessage(outcome);
+  model_.KeepResults(std::move(outcome.files));
+  ShowResults();
   SetRunning(false);
   ResetProgress();
   QMetaObject::invokeMethod(
-      this,
-      [outcome] {
-        platform::ShowNotice(CompletionMessage(outcome), platform::NoticeIcon::kInformation);
-      },
+      this, [message] { platform::ShowNotice(message, platform::NoticeIcon::kInformation); },
       Qt::QueuedConnection);
 }
 
 void BatchDialog::ShowAbout() {
   AboutDialog(this).exec();
+}
+
+void BatchDialog::OnResultActivated(QTreeWidgetItem* item) {
+  const std::string folder = model_.ResultFolder(results_->indexOfTopLevelItem(item));
+  if (!folder.empty() && openFolder_) openFolder_(folder);
 }
 
 void BatchDialog::RunStarted(int fileCount) {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+#include <QWidget>
+#include <vector>
+
+namespace pelcon::ui {
+
+// How a control follows the window's growth beyond its laid-out size: the share of the extra
+// width and height it moves by and the share it grows by.
+struct Anchor {
+  double moveX = 0;
+  double moveY = 0;
+  double growX = 0;
+  double growY = 0;
+};
+
+// Lets a window laid out in dialog units be made larger: the window's current size becomes its
+// minimum, and each pinned control keeps its laid-out place and size plus its anchor's shares of
+// the extra room. Call Apply from the window's resize event.
+class AnchoredLayout {
+ public:
+  explicit AnchoredLayout(QWidget& window);
+
+  void Pin(QWidget& control, Anchor anchor);
+  void Apply();
+
+ private:
+  struct Pinned {
+    QPointer<QWidget> control;
+    QRect laidOut;
+    Anchor anchor;
+  };
+
+  QWidget& window_;
+  QSize laidOut_;
+  std::vector<Pinned> pinned_;
+};
+
+}  // namespace pelcon::ui
