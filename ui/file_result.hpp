@@ -28,9 +28,14 @@ struct FileResult {
 
 std::string_view StatusText(FileStatus status);
 
-// The columns of a results list line, the same in every front end.
-inline constexpr std::array<std::string_view, 5> kResultColumns = {"File", "Status", "Records",
-                                                                   "Output", "Reason"};
+// The columns of the results list, the same in every front end, with their widths in dialog
+// units.
+struct ResultColumn {
+  std::string_view title;
+  int width;
+};
+inline constexpr std::array<ResultColumn, 5> kResultColumns = {
+    {{"File", 60}, {"Status", 36}, {"Records", 30}, {"Output", 70}, {"Reason", 120}}};
 // The texts of a results list line in the order of kResultColumns; a reason of several lines
 // becomes one.
 std::array<std::string, 5> ResultRowTexts(const FileResult& result);

@@ -9,4 +9,7 @@ namespace pelcon::ui {
 // would be opened without launching anything.
 using FolderOpener = std::function<void(const std::string& folder)>;
 
+// What an opener says when the desktop would not open the folder.
+void TellFolderNotOpened(const std::string& folder);
+
 }  // namespace pelcon::ui

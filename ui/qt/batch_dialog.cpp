@@ -30,8 +30,6 @@ constexpr int kTimerMilliseconds = 1000;
 constexpr int kResultsTop = 205;
 constexpr int kResultsHeight = 68;
 constexpr int kResultsBand = 72;
-// Widths of the results columns but the last, which takes the rest.
-constexpr int kResultColumnWidths[] = {60, 36, 30, 70};
 
 // The log files among the local files of a drag from a file manager.
 std::vector<std::string> DroppedLogFiles(const QMimeData& dropped) {
@@ -45,7 +43,8 @@ std::vector<std::string> DroppedLogFiles(const QMimeData& dropped) {
 }
 
 void OpenInFileManager(const std::string& folder) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(FromPath(folder)));
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(FromPath(folder))))
+    TellFolderNotOpened(folder);
 }
 
 QProgressBar* MakeProgressBar(QWidget& dialog, const DialogUnits& units, const char* name, int y,
@@ -90,10 +89,10 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
   results_->setRootIsDecorated(false);
   results_->setUniformRowHeights(true);
   QStringList headers;
-  for (std::string_view column : kResultColumns) headers << FromMessageText(column);
+  for (const ResultColumn& column : kResultColumns) headers << FromMessageText(column.title);
   results_->setHeaderLabels(headers);
-  for (int column = 0; column < std::ssize(kResultColumnWidths); ++column) {
-    results_->setColumnWidth(column, units.X(kResultColumnWidths[column]));
+  for (int column = 0; column < std::ssize(kResultColumns); ++column) {
+    results_->setColumnWidth(column, units.X(kResultColumns[static_cast<size_t>(column)].width));
   }
   status_ = MakeControl<QLineEdit>(*this, units, "statusEdit", {}, 7, 207 + kResultsBand, 236, 12);
   status_->setReadOnly(true);

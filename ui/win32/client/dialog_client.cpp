@@ -7,6 +7,8 @@
 //   pelcon_dialog_client <TarvelPelcon.dll> <picture folder> <template.bft> <log file>...
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <chrono>
 #include <cstdio>
@@ -224,18 +226,24 @@ int main(int argc, char** argv) {
     Check(Text(columns, IDC_COLUMN_ADD) == "Add -->" &&
               Text(columns, IDC_COLUMN_REMOVE) == "<-- Remove",
           "the Add and Remove buttons");
-    // Two available names added; then the last current entry moved up one place.
+    // The template holds every name already, so Add leaves the two selected ones out.
     ::SendMessageA(available, LB_SETSEL, TRUE, 0);
     ::SendMessageA(available, LB_SETSEL, TRUE, 1);
     Press(columns, IDC_COLUMN_ADD);
-    Check(WaitUntil([&] { return ::SendMessageA(current, LB_GETCOUNT, 0, 0) == before + 2; }),
-          "Add appends the two selected names");
-    Check(::SendMessageA(available, LB_GETSELCOUNT, 0, 0) == 0,
+    Check(WaitUntil([&] { return ::SendMessageA(available, LB_GETSELCOUNT, 0, 0) == 0; }),
           "Add clears the available selection");
-    ::SendMessageA(current, LB_SETSEL, TRUE, before + 1);
+    Check(::SendMessageA(current, LB_GETCOUNT, 0, 0) == before,
+          "Add leaves out names the template already has");
+    // The last entry moved up one place, then taken off with a double click.
+    ::SendMessageA(current, LB_SETSEL, TRUE, before - 1);
     Press(columns, IDC_UP);
-    Check(WaitUntil([&] { return ::SendMessageA(current, LB_GETSEL, before, 0) > 0; }),
+    Check(WaitUntil([&] { return ::SendMessageA(current, LB_GETSEL, before - 2, 0) > 0; }),
           "the up arrow moves the selected entry and keeps it selected");
+    ::SendMessageA(current, LB_SETCARETINDEX, static_cast<WPARAM>(before - 2), FALSE);
+    ::PostMessageA(columns, WM_COMMAND, MAKEWPARAM(IDC_CURRENT, LBN_DBLCLK),
+                   reinterpret_cast<LPARAM>(current));
+    Check(WaitUntil([&] { return ::SendMessageA(current, LB_GETCOUNT, 0, 0) == before - 1; }),
+          "a double click takes a column off the current list");
     Picture(columns, pictures + "\\column_selection_dialog_win32.bmp");
     Press(columns, IDCANCEL);
     Check(WaitUntil([&] { return !::IsWindow(columns); }),
@@ -266,9 +274,24 @@ int main(int argc, char** argv) {
   Check(WaitUntil([&] { return Text(batch, IDC_CONVERT) == "Convert"; }), "the run ends");
   Check(WaitUntil([&] { return !notices().empty(); }), "the run ends with a message");
   const std::string ending = notices();
-  Check(ending == "information\tTarvel Pelcon: Conversion cancelled\n" ||
-            ending == "information\tTarvel Pelcon: Conversion complete\n",
-        "the run ends with its message, not: " + ending);
+  const std::string count = std::to_string(logFiles.size());
+  const std::string counted = " of " + count + " files converted\n";
+  Check((ending.starts_with("information\tTarvel Pelcon: Conversion cancelled\n") &&
+         ending.ends_with(counted)) ||
+            ending == "information\tTarvel Pelcon: Conversion complete\n" + count + counted,
+        "the run ends with its message and the files converted, not: " + ending);
+  // One results line per file; the first one was converted or cancelled, not skipped.
+  HWND results = ::GetDlgItem(batch, IDC_RESULTS);
+  Check(::SendMessageA(results, LVM_GETITEMCOUNT, 0, 0) == static_cast<LRESULT>(logFiles.size()),
+        "the results list has a line per file");
+  char status[32] = {};
+  LVITEMA cell{};
+  cell.iSubItem = 1;
+  cell.pszText = status;
+  cell.cchTextMax = sizeof status;
+  ::SendMessageA(results, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&cell));
+  Check(std::string(status) == "converted" || std::string(status) == "cancelled",
+        std::string("the first file's result, not: ") + status);
   // A run of small files may end before Cancel reaches it; then only the lock can be checked.
   if (ending.find("cancelled") != std::string::npos) {
     Check(lockedDuringRun, "only Cancel is enabled during a run");
