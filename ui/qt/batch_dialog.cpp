@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDropEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
