@@ -260,22 +260,86 @@ TEST_F(BatchDialogTest, DroppedLogFilesJoinTheListWithTheirFullPathAsTooltip) {
   EXPECT_EQ(list.item(1)->toolTip(), "/e/river.BIN");
 }
 
-TEST_F(BatchDialogTest, GrowsItsListsWhenResizedAndNeverShrinksBelowItsLayout) {
+// The controls at their places in dialog units, as the dialog's layout table gives them.
+struct Placed {
+  const char* name;
+  int x, y, width, height;
+};
+constexpr Placed kLaidOut[] = {
+    {"templateLabel", 7, 8, 75, 8},       {"templateEdit", 7, 17, 236, 12},
+    {"newButton", 7, 32, 50, 14},         {"editButton", 64, 32, 50, 14},
+    {"openButton", 193, 32, 50, 14},      {"filesLabel", 7, 57, 88, 8},
+    {"filesList", 7, 68, 236, 117},       {"addButton", 7, 188, 50, 14},
+    {"removeButton", 61, 188, 50, 14},    {"convertButton", 190, 188, 50, 14},
+    {"statusEdit", 7, 207, 236, 12},      {"fileProgress", 7, 223, 236, 6},
+    {"overallProgress", 7, 228, 236, 14}, {"versionCaption", 7, 250, 27, 8},
+    {"versionLabel", 40, 250, 35, 8},     {"closeButton", 193, 244, 50, 14}};
+
+// Opens at 250 by 266 units with every control at its place; the end of a run adds the results
+// list in a strip below (7,266 236x68, the dialog 72 units taller) and moves nothing, once.
+TEST_F(BatchDialogTest, OpensAsLaidOutAndShowsTheResultsBelowWithoutMovingAControl) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
   Open(Succeed);
-  const QSize laidOut = dialog_->size();
-  EXPECT_EQ(dialog_->minimumSize(), laidOut);
-  auto& files = Child<QListWidget>(*dialog_, "filesList");
+  const testing::UnitsInPixels units(dialog_->font());
+  const auto expectLaidOut = [&](const char* when) {
+    for (const Placed& control : kLaidOut) {
+      EXPECT_EQ(Child<QWidget>(*dialog_, control.name).geometry(),
+                units.Rect(control.x, control.y, control.width, control.height))
+          << control.name << " " << when;
+    }
+  };
   auto& results = Child<QWidget>(*dialog_, "resultsList");
-  const QRect filesBefore = files.geometry();
-  const QRect resultsBefore = results.geometry();
-  const QRect closeBefore = Button("closeButton").geometry();
-  const QRect newBefore = Button("newButton").geometry();
-  dialog_->resize(laidOut + QSize(100, 60));
-  // The lists share the extra height; Close keeps its distance to the corner; New stays.
-  EXPECT_EQ(files.geometry(), filesBefore.adjusted(0, 0, 100, 30));
-  EXPECT_EQ(results.geometry(), resultsBefore.adjusted(0, 30, 100, 60));
-  EXPECT_EQ(Button("closeButton").geometry(), closeBefore.translated(100, 60));
-  EXPECT_EQ(Button("newButton").geometry(), newBefore);
+  EXPECT_EQ(dialog_->size(), units.Size(250, 266));
+  EXPECT_EQ(dialog_->minimumSize(), units.Size(250, 266));
+  EXPECT_FALSE(results.isVisible());
+  expectLaidOut("on opening");
+
+  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin"});
+  for (int run = 1; run <= 2; ++run) {
+    const size_t before = notices_.Count();
+    Click("convertButton");
+    ASSERT_TRUE(WaitUntil([&] { return notices_.Count() > before; })) << "run " << run;
+    EXPECT_TRUE(results.isVisible());
+    EXPECT_EQ(results.geometry(), units.Rect(7, 266, 236, 68)) << "run " << run;
+    EXPECT_EQ(dialog_->size(), units.Size(250, 338)) << "run " << run;
+    EXPECT_EQ(dialog_->minimumSize(), units.Size(250, 338)) << "run " << run;
+    expectLaidOut("after a run");
+  }
+}
+
+TEST_F(BatchDialogTest, GrowsItsListsWhenResizedAndNeverShrinksBelowItsLayout) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  Open(Succeed);
+  const testing::UnitsInPixels units(dialog_->font());
+  auto& files = Child<QWidget>(*dialog_, "filesList");
+  auto& results = Child<QWidget>(*dialog_, "resultsList");
+  const QRect filesLaidOut = units.Rect(7, 68, 236, 117);
+  const QRect resultsLaidOut = units.Rect(7, 266, 236, 68);
+  const QRect closeLaidOut = units.Rect(193, 244, 50, 14);
+  const QRect newLaidOut = units.Rect(7, 32, 50, 14);
+
+  // Alone, the files list takes all the extra room; Close keeps its distance to the corner.
+  dialog_->resize(dialog_->size() + QSize(100, 60));
+  EXPECT_EQ(files.geometry(), filesLaidOut.adjusted(0, 0, 100, 60));
+  EXPECT_EQ(Button("closeButton").geometry(), closeLaidOut.translated(100, 60));
+  EXPECT_EQ(Button("newButton").geometry(), newLaidOut);
+
+  // The results strip adds to the enlarged window; the two lists then share the extra height and
+  // the controls between them follow the files list.
+  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin"});
+  Click("convertButton");
+  ASSERT_EQ(Finished().size(), 1u);
+  EXPECT_EQ(dialog_->size(), units.Size(250, 338) + QSize(100, 60));
+  EXPECT_EQ(files.geometry(), filesLaidOut.adjusted(0, 0, 100, 30));
+  EXPECT_EQ(results.geometry(), resultsLaidOut.adjusted(0, 30, 100, 60));
+  EXPECT_EQ(Button("closeButton").geometry(), closeLaidOut.translated(100, 30));
+  EXPECT_EQ(Button("newButton").geometry(), newLaidOut);
+
+  // Back at the minimum, everything is at its laid-out place again.
+  dialog_->resize(dialog_->minimumSize());
+  EXPECT_EQ(files.geometry(), filesLaidOut);
+  EXPECT_EQ(results.geometry(), resultsLaidOut);
+  EXPECT_EQ(Button("closeButton").geometry(), closeLaidOut);
 }
 
 TEST_F(BatchDialogTest, ClosingStoresTheTemplateAndTheDataFolder) {

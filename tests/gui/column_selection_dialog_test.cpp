@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
 #include <QTest>
 
 #include "tests/gui/gui_test_support.hpp"
@@ -53,17 +52,11 @@ TEST(ColumnSelectionDialog, CaptionFollowsTheMode) {
 TEST(ColumnSelectionDialog, IsLaidOutInDialogUnitsOfItsFont) {
   ColumnSelectionDialog dialog(kContent, TemplateEditMode::kEdit);
   EXPECT_EQ(dialog.font().pointSize(), 8);
-  const QFontMetrics metrics(dialog.font());
-  const int average =
-      (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) /
-      2;
-  const int height = metrics.height();
-  auto x = [&](int units) { return (units * average + 2) / 4; };
-  auto y = [&](int units) { return (units * height + 4) / 8; };
-  EXPECT_EQ(dialog.size(), QSize(x(335), y(266)));
-  EXPECT_EQ(Child<QWidget>(dialog, "currentList").geometry(), QRect(x(189), y(14), x(118), y(172)));
-  EXPECT_EQ(Child<QWidget>(dialog, "upButton").geometry(), QRect(x(310), y(60), x(14), y(13)));
-  EXPECT_EQ(Child<QWidget>(dialog, "okButton").geometry(), QRect(x(217), y(245), x(50), y(14)));
+  const testing::UnitsInPixels units(dialog.font());
+  EXPECT_EQ(dialog.size(), units.Size(335, 266));
+  EXPECT_EQ(Child<QWidget>(dialog, "currentList").geometry(), units.Rect(189, 14, 118, 172));
+  EXPECT_EQ(Child<QWidget>(dialog, "upButton").geometry(), units.Rect(310, 60, 14, 13));
+  EXPECT_EQ(Child<QWidget>(dialog, "okButton").geometry(), units.Rect(217, 245, 50, 14));
 }
 
 TEST(ColumnSelectionDialog, ShowsEveryNameSortedAndTheTemplateAsGiven) {

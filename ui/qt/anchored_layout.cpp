@@ -1,16 +1,28 @@
 #include "ui/qt/anchored_layout.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pelcon::ui {
 
-AnchoredLayout::AnchoredLayout(QWidget& window) : window_(window), laidOut_(window.size()) {
-  window.setMinimumSize(laidOut_);
+AnchoredLayout::AnchoredLayout(QWidget& window) : window_(window) {
+  SetLaidOutSize(window.size());
   window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void AnchoredLayout::Pin(QWidget& control, Anchor anchor) {
+  const auto pinned = std::ranges::find_if(
+      pinned_, [&](const Pinned& pin) { return pin.control.data() == &control; });
+  if (pinned != pinned_.end()) {
+    pinned->anchor = anchor;
+    return;
+  }
   pinned_.push_back({&control, control.geometry(), anchor});
+}
+
+void AnchoredLayout::SetLaidOutSize(QSize size) {
+  laidOut_ = size;
+  window_.setMinimumSize(size);
 }
 
 void AnchoredLayout::Apply() {

@@ -20,11 +20,16 @@ struct Anchor {
 // Lets a window laid out in dialog units be made larger: the window's current size becomes its
 // minimum, and each pinned control keeps its laid-out place and size plus its anchor's shares of
 // the extra room. Call Apply from the window's resize event.
+//
+// A window that later shows more controls enlarges its laid-out size and pins anew: a control
+// pinned again keeps the place it was laid out at and takes the new anchor.
 class AnchoredLayout {
  public:
   explicit AnchoredLayout(QWidget& window);
 
   void Pin(QWidget& control, Anchor anchor);
+  // The size at which every control is at its laid-out place; also the window's minimum.
+  void SetLaidOutSize(QSize size);
   void Apply();
 
  private:

@@ -13,6 +13,7 @@
 
 #include "component/settings.hpp"
 #include "platform/notifier.hpp"
+#include "ui/batch_dialog_layout.hpp"
 #include "ui/qt/about_dialog.hpp"
 #include "ui/qt/application_icon.hpp"
 #include "ui/qt/file_dialogs.hpp"
@@ -24,11 +25,6 @@ namespace pelcon::ui {
 namespace {
 
 constexpr int kTimerMilliseconds = 1000;
-// The results list sits between the file buttons and the status box; everything below it moves
-// down by its band.
-constexpr int kResultsTop = 205;
-constexpr int kResultsHeight = 68;
-constexpr int kResultsBand = 72;
 
 // The log files among the local files of a drag from a file manager.
 std::vector<std::string> DroppedLogFiles(const QMimeData& dropped) {
@@ -59,7 +55,7 @@ QProgressBar* MakeProgressBar(QWidget& dialog, const DialogUnits& units, const c
 
 BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
     : QDialog(parent), run_(std::move(converter)), openFolder_(OpenInFileManager) {
-  const DialogUnits units = SetUpDialog(*this, 250, 266 + kResultsBand);
+  const DialogUnits units = SetUpDialog(*this, kBatchDialogWidth, kBatchDialogHeight);
   setWindowTitle(QStringLiteral("Tarvel Pelcon"));
   setWindowIcon(ApplicationIcon());
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
@@ -83,8 +79,28 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
                                      188, 50, 14);
   convert_ = MakeControl<QPushButton>(*this, units, "convertButton", QStringLiteral("Convert"), 190,
                                       188, 50, 14);
-  results_ = MakeControl<QTreeWidget>(*this, units, "resultsList", {}, 7, kResultsTop, 236,
-                                      kResultsHeight);
+  status_ = MakeControl<QLineEdit>(*this, units, "statusEdit", {}, 7, 207, 236, 12);
+  status_->setReadOnly(true);
+  fileProgress_ = MakeProgressBar(*this, units, "fileProgress", 223, 6);
+  fileProgressSink_.emplace(*fileProgress_);
+  overallProgress_ = MakeProgressBar(*this, units, "overallProgress", 228, 14);
+  // The two bars overlap by a unit; the thin one stays in front.
+  fileProgress_->raise();
+  MakeControl<QLabel>(*this, units, "versionCaption", QStringLiteral("Version:"), 7, 250, 27, 8);
+  MakeControl<QLabel>(*this, units, "versionLabel", FromMessageText(VersionText()), 40, 250, 35, 8);
+  // Window managers here give a dialog no system menu to carry "About Pelcon"; this button (and
+  // the dialog's context menu) stand in for it.
+  auto* about = MakeControl<QPushButton>(*this, units, "aboutButton", QStringLiteral("About"), 136,
+                                         244, 50, 14);
+  close_ = MakeControl<QPushButton>(*this, units, "closeButton", QStringLiteral("Close"), 193, 244,
+                                    50, 14);
+  // Enter must never end the dialog and lose the list: Close is no default button, not even with
+  // the focus on it; Enter means Convert.
+  close_->setAutoDefault(false);
+  convert_->setDefault(true);
+  // Below everything else and hidden until a run has ended.
+  results_ = MakeControl<QTreeWidget>(*this, units, "resultsList", {}, kResultsLeft, kResultsTop,
+                                      kResultsWidth, kResultsHeight);
   results_->setRootIsDecorated(false);
   results_->setUniformRowHeights(true);
   QStringList headers;
@@ -93,28 +109,10 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
   for (int column = 0; column < std::ssize(kResultColumns); ++column) {
     results_->setColumnWidth(column, units.X(kResultColumns[static_cast<size_t>(column)].width));
   }
-  status_ = MakeControl<QLineEdit>(*this, units, "statusEdit", {}, 7, 207 + kResultsBand, 236, 12);
-  status_->setReadOnly(true);
-  fileProgress_ = MakeProgressBar(*this, units, "fileProgress", 223 + kResultsBand, 6);
-  fileProgressSink_.emplace(*fileProgress_);
-  overallProgress_ = MakeProgressBar(*this, units, "overallProgress", 228 + kResultsBand, 14);
-  // The two bars overlap by a unit; the thin one stays in front.
-  fileProgress_->raise();
-  MakeControl<QLabel>(*this, units, "versionCaption", QStringLiteral("Version:"), 7,
-                      250 + kResultsBand, 27, 8);
-  MakeControl<QLabel>(*this, units, "versionLabel", FromMessageText(VersionText()), 40,
-                      250 + kResultsBand, 35, 8);
-  // Window managers here give a dialog no system menu to carry "About Pelcon"; this button (and
-  // the dialog's context menu) stand in for it.
-  auto* about = MakeControl<QPushButton>(*this, units, "aboutButton", QStringLiteral("About"), 136,
-                                         244 + kResultsBand, 50, 14);
-  close_ = MakeControl<QPushButton>(*this, units, "closeButton", QStringLiteral("Close"), 193,
-                                    244 + kResultsBand, 50, 14);
-  // Enter must never end the dialog and lose the list: Close is no default button, not even with
-  // the focus on it; Enter means Convert.
-  close_->setAutoDefault(false);
-  convert_->setDefault(true);
+  results_->hide();
+  resultsBand_ = units.Y(kBatchDialogHeight + kResultsBand) - units.Y(kBatchDialogHeight);
 
+  layout_.emplace(*this);
   PinControls();
 
   model_.LoadSettings();
@@ -135,24 +133,41 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
 }
 
 void BatchDialog::PinControls() {
-  layout_.emplace(*this);
-  constexpr Anchor kWider{0, 0, 1, 0};
-  constexpr Anchor kRight{1, 0, 0, 0};
-  constexpr Anchor kBottom{0, 1, 0, 0};
-  constexpr Anchor kBottomWider{0, 1, 1, 0};
-  constexpr Anchor kBottomRight{1, 1, 0, 0};
-  // The two lists share the extra height; the file buttons sit between them.
+  // The files list takes the extra height, or half of it once the results list shares it; the
+  // controls under the files list keep their distance to its bottom edge.
+  const double filesShare = results_->isHidden() ? 1.0 : 0.5;
+  const Anchor under{0, filesShare, 0, 0};
+  const Anchor underRight{1, filesShare, 0, 0};
+  const Anchor underWider{0, filesShare, 1, 0};
   const std::pair<const char*, Anchor> pins[] = {
-      {"templateEdit", kWider},          {"openButton", kRight},
-      {"filesList", {0, 0, 1, 0.5}},     {"addButton", {0, 0.5, 0, 0}},
-      {"removeButton", {0, 0.5, 0, 0}},  {"convertButton", {1, 0.5, 0, 0}},
-      {"resultsList", {0, 0.5, 1, 0.5}}, {"statusEdit", kBottomWider},
-      {"fileProgress", kBottomWider},    {"overallProgress", kBottomWider},
-      {"versionCaption", kBottom},       {"versionLabel", kBottom},
-      {"aboutButton", kBottomRight},     {"closeButton", kBottomRight}};
+      {"templateEdit", {0, 0, 1, 0}},
+      {"openButton", {1, 0, 0, 0}},
+      {"filesList", {0, 0, 1, filesShare}},
+      {"addButton", under},
+      {"removeButton", under},
+      {"convertButton", underRight},
+      {"statusEdit", underWider},
+      {"fileProgress", underWider},
+      {"overallProgress", underWider},
+      {"versionCaption", under},
+      {"versionLabel", under},
+      {"aboutButton", underRight},
+      {"closeButton", underRight},
+      {"resultsList", {0, filesShare, 1, 1 - filesShare}}};
   for (const auto& [name, anchor] : pins) {
     layout_->Pin(*findChild<QWidget*>(QString::fromLatin1(name)), anchor);
   }
+}
+
+void BatchDialog::RevealResults() {
+  if (!results_->isHidden() || model_.Results().empty()) return;
+  // Taken before the new minimum may already resize the window.
+  const QSize grown = size() + QSize(0, resultsBand_);
+  results_->show();
+  PinControls();
+  layout_->SetLaidOutSize(minimumSize() + QSize(0, resultsBand_));
+  resize(grown);
+  layout_->Apply();
 }
 
 BatchDialog::~BatchDialog() {
@@ -310,6 +325,7 @@ void BatchDialog::OnTimer() {
   const std::string message = CompletionMessage(outcome);
   model_.KeepResults(std::move(outcome.files));
   ShowResults();
+  RevealResults();
   SetRunning(false);
   ResetProgress();
   QMetaObject::invokeMethod(

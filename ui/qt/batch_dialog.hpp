@@ -50,6 +50,8 @@ class BatchDialog final : public QDialog, private BatchRunObserver {
   void ShowFiles();
   void ShowResults();
   void PinControls();
+  // Grows the window by the results strip and shows the list there, once results exist.
+  void RevealResults();
   void SetRunning(bool running);
 
   void OnNew();
@@ -85,6 +87,7 @@ class BatchDialog final : public QDialog, private BatchRunObserver {
   QPushButton* close_;
   std::optional<ProgressBarSink> fileProgressSink_;
   std::optional<AnchoredLayout> layout_;
+  int resultsBand_ = 0;  // pixels
   FolderOpener openFolder_;
 };
 
