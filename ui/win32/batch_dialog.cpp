@@ -7,6 +7,7 @@
 
 #include "component/settings.hpp"
 #include "platform/notifier.hpp"
+#include "ui/batch_dialog_layout.hpp"
 #include "ui/batch_dialog_model.hpp"
 #include "ui/win32/about_dialog.hpp"
 #include "ui/win32/dialog_helpers.hpp"
@@ -217,6 +218,22 @@ class BatchDialog final : public BatchRunObserver {
     }
   }
 
+  // The first time results exist, the dialog grows by the results strip and shows the list in it;
+  // the other controls stay where they are.
+  void RevealResults() {
+    HWND results = Results();
+    if ((::GetWindowLongA(results, GWL_STYLE) & WS_VISIBLE) != 0 || model_.Results().empty())
+      return;
+    RECT band{0, kBatchDialogHeight, 0, kBatchDialogHeight + kResultsBand};
+    ::MapDialogRect(dialog_, &band);
+    RECT frame{};
+    ::GetWindowRect(dialog_, &frame);
+    ::SetWindowPos(dialog_, nullptr, 0, 0, frame.right - frame.left,
+                   frame.bottom - frame.top + band.bottom - band.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::ShowWindow(results, SW_SHOWNA);
+  }
+
   void OpenResultFolder(int line) {
     const std::string folder = model_.ResultFolder(line);
     if (!folder.empty() && openFolder_) openFolder_(folder);
@@ -288,6 +305,7 @@ class BatchDialog final : public BatchRunObserver {
     completion_ = CompletionMessage(outcome);
     model_.KeepResults(std::move(outcome.files));
     ShowResults();
+    RevealResults();
     SetRunning(false);
     ResetProgress();
     ::PostMessageA(dialog_, WM_COMMAND, IDC_COMPLETION, 0);
