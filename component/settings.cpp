@@ -12,6 +12,7 @@ namespace {
 constexpr std::string_view kSettingsKey = "HKEY_LOCAL_MACHINE\\Software\\Tarvel Inc.\\Pelcon";
 constexpr std::string_view kTemplateValue = "Template PathFile";
 constexpr std::string_view kDataPathValue = "Data Path";
+constexpr std::string_view kFileDialogSizeValue = "File Dialog Size";
 constexpr std::string_view kDunmarkKey =
     "HKEY_LOCAL_MACHINE\\Software\\Tarvel Inc.\\Dunmark\\AppInfo";
 constexpr std::string_view kRootValue = "DMRoot";
@@ -47,6 +48,14 @@ std::string ReadDataPath() {
 
 bool WriteDataPath(std::string_view path) {
   return platform::WriteRegistryString(kSettingsKey, kDataPathValue, path);
+}
+
+std::string ReadFileDialogSize() {
+  return ReadSetting(kFileDialogSizeValue);
+}
+
+bool WriteFileDialogSize(std::string_view size) {
+  return platform::WriteRegistryString(kSettingsKey, kFileDialogSizeValue, size);
 }
 
 std::string TemplatesFolder() {

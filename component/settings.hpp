@@ -14,6 +14,10 @@ bool WriteDefaultTemplatePath(std::string_view path);
 std::string ReadDataPath();
 bool WriteDataPath(std::string_view path);
 
+// The size the file dialogs were last left at, as "<width>x<height>" in pixels.
+std::string ReadFileDialogSize();
+bool WriteFileDialogSize(std::string_view size);
+
 // Starting folders of the file dialogs, below the installation root of the sibling desktop
 // application; empty when that application is not installed.
 std::string TemplatesFolder();

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "platform/notice_capture.hpp"
+
 namespace pelcon::platform {
 namespace {
 
@@ -17,6 +19,7 @@ NoticeSink& CurrentSink() {
 }  // namespace
 
 void ShowNotice(std::string_view text, NoticeIcon icon, std::string_view caption) {
+  HearNotice(text);
   CurrentSink().Show({caption, text, icon});
 }
 

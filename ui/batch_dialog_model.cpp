@@ -66,10 +66,14 @@ FileDialogRequest BatchDialogModel::AddFilesRequest() const {
   return request;
 }
 
+bool BatchDialogModel::IsLogFile(std::string_view path) {
+  return EqualsNoCase(ExtensionOf(path), kLogFileExtension);
+}
+
 int BatchDialogModel::AddFiles(std::span<const std::string> chosenPaths) {
   int added = 0;
   for (const std::string& path : chosenPaths) {
-    if (!EqualsNoCase(ExtensionOf(path), kLogFileExtension)) continue;
+    if (!IsLogFile(path)) continue;
     FileEntry entry{path, FileNameOf(path), DirectoryOf(path)};
     dataPath_ = entry.folder;
     files_.push_back(std::move(entry));
@@ -96,6 +100,12 @@ bool BatchDialogModel::ReadyToConvert() const {
     return false;
   }
   return true;
+}
+
+std::string BatchDialogModel::ResultFolder(int line) const {
+  if (line < 0 || line >= static_cast<int>(results_.size())) return {};
+  const std::string& output = results_[static_cast<size_t>(line)].outputPath;
+  return output.empty() ? std::string() : DirectoryOf(output);
 }
 
 }  // namespace pelcon::ui

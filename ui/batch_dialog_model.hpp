@@ -2,10 +2,12 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "component/template_dialogs.hpp"
 #include "ui/file_entry.hpp"
+#include "ui/file_result.hpp"
 
 namespace pelcon::ui {
 
@@ -35,6 +37,8 @@ class BatchDialogModel {
 
   // The open dialog "Add" shows, starting in the data path; it allows several files.
   FileDialogRequest AddFilesRequest() const;
+  // Whether a path names a log file: extension ".bin" in any letter case.
+  static bool IsLogFile(std::string_view path);
   // Appends the chosen ".bin" files (any letter case; others are skipped silently); the data path
   // follows the last file added. Returns how many were added.
   int AddFiles(std::span<const std::string> chosenPaths);
@@ -44,10 +48,17 @@ class BatchDialogModel {
   // Whether "Convert" may start a run; shows why not when it may not.
   bool ReadyToConvert() const;
 
+  // The results of the last run, one line each in the results list.
+  void KeepResults(std::vector<FileResult> results) { results_ = std::move(results); }
+  const std::vector<FileResult>& Results() const { return results_; }
+  // The folder a results list line opens: that of its output; empty when it wrote none.
+  std::string ResultFolder(int line) const;
+
  private:
   std::string templatePath_;
   std::string dataPath_;
   std::vector<FileEntry> files_;
+  std::vector<FileResult> results_;
 };
 
 }  // namespace pelcon::ui

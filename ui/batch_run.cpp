@@ -1,11 +1,70 @@
 #include "ui/batch_run.hpp"
 
-namespace pelcon::ui {
+#include <algorithm>
+#include <cstdio>
 
-std::string_view CompletionMessage(const BatchOutcome& outcome) {
-  if (outcome.hadErrors) return "Conversion had errors";
-  if (outcome.cancelled) return "Conversion cancelled";
-  return "Conversion complete";
+#include "platform/notice_capture.hpp"
+
+namespace pelcon::ui {
+namespace {
+
+// Passes the converter's progress on and keeps the last of it: the converter moves the bar to the
+// number of records written so far, out of the file's record count.
+class RecordCountingProgress final : public ProgressSink {
+ public:
+  explicit RecordCountingProgress(ProgressSink* next) : next_(next) {}
+
+  void SetRange(int minimum, int maximum) override {
+    recordCount_ = maximum;
+    if (next_ != nullptr) next_->SetRange(minimum, maximum);
+  }
+  void SetPosition(int position) override {
+    written_ = position;
+    if (next_ != nullptr) next_->SetPosition(position);
+  }
+  void Redraw() override {
+    if (next_ != nullptr) next_->Redraw();
+  }
+
+  int Written() const { return written_; }
+  bool Complete() const { return written_ >= recordCount_; }
+
+ private:
+  ProgressSink* next_;
+  int recordCount_ = 0;
+  int written_ = 0;
+};
+
+// The reason of a failure the converter gave no message for.
+std::string SilentFailureReason(ResultCode result) {
+  if (result == kResultTemplateMissing) return "Template file not found";
+  if (result == kResultLogFileMissing) return "Log file not found";
+  char text[40];
+  std::snprintf(text, sizeof text, "Failed with code 0x%08X", static_cast<unsigned>(result));
+  return text;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string joined;
+  for (const std::string& line : lines) {
+    if (!joined.empty()) joined += '\n';
+    joined += line;
+  }
+  return joined;
+}
+
+}  // namespace
+
+std::string CompletionMessage(const BatchOutcome& outcome) {
+  std::string message = outcome.hadErrors   ? "Conversion had errors"
+                        : outcome.cancelled ? "Conversion cancelled"
+                                            : "Conversion complete";
+  const auto converted = std::count_if(outcome.files.begin(), outcome.files.end(), [](auto& file) {
+    return file.status == FileStatus::kConverted;
+  });
+  message += '\n' + std::to_string(converted) + " of " + std::to_string(outcome.files.size()) +
+             (outcome.files.size() == 1 ? " file converted" : " files converted");
+  return message;
 }
 
 BatchRun::~BatchRun() {
@@ -45,23 +104,49 @@ BatchOutcome BatchRun::Collect() {
   cancel_.reset();
   std::lock_guard lock(mutex_);
   finished_ = false;
-  return outcome_;
+  return std::move(outcome_);
+}
+
+FileResult BatchRun::ConvertOne(const FileEntry& file, std::string& templatePath,
+                                ProgressSink* progress) {
+  RecordCountingProgress counter(progress);
+  platform::ScopedNoticeCapture messages;
+  ResultCode result = kResultUnexpected;
+  try {
+    result = converter_(file.fullPath, templatePath, &counter, cancel_.get());
+  } catch (...) {
+    // The driver catches its own; anything else still only fails this file.
+  }
+  FileResult done;
+  done.file = file;
+  if (Failed(result)) {
+    done.status = FileStatus::kFailed;
+    done.reason =
+        messages.Texts().empty() ? SilentFailureReason(result) : JoinLines(messages.Texts());
+    return done;
+  }
+  // A cancel that came after the last record leaves a complete file.
+  done.status =
+      cancel_->IsSet() && !counter.Complete() ? FileStatus::kCancelled : FileStatus::kConverted;
+  done.recordsWritten = counter.Written();
+  done.outputPath = file.fullPath + ".csv";  // the converter writes beside the log file
+  return done;
 }
 
 void BatchRun::Work(std::vector<FileEntry> files, std::string templatePath, ProgressSink* progress,
                     BatchRunObserver* observer) {
   if (observer != nullptr) observer->RunStarted(static_cast<int>(files.size()));
+  std::vector<FileResult> results;
+  results.reserve(files.size());
   int done = 0;
   for (const FileEntry& file : files) {
-    if (cancel_->IsSet()) break;
-    if (observer != nullptr) observer->FileStarted(file);
-    ResultCode result = kResultUnexpected;
-    try {
-      result = converter_(file.fullPath, templatePath, progress, cancel_.get());
-    } catch (...) {
-      // The driver catches its own; anything else still only fails this file.
+    if (cancel_->IsSet()) {
+      results.push_back({file, FileStatus::kSkipped, 0, {}, {}});
+      continue;
     }
-    if (Failed(result)) {
+    if (observer != nullptr) observer->FileStarted(file);
+    results.push_back(ConvertOne(file, templatePath, progress));
+    if (results.back().status == FileStatus::kFailed) {
       std::lock_guard lock(mutex_);
       outcome_.hadErrors = true;
     }
@@ -69,6 +154,7 @@ void BatchRun::Work(std::vector<FileEntry> files, std::string templatePath, Prog
     if (observer != nullptr) observer->FileFinished(done);
   }
   std::lock_guard lock(mutex_);
+  outcome_.files = std::move(results);
   finished_ = true;
 }
 

@@ -12,6 +12,7 @@
 #include "component/progress_sink.hpp"
 #include "component/result_codes.hpp"
 #include "ui/file_entry.hpp"
+#include "ui/file_result.hpp"
 
 namespace pelcon::ui {
 
@@ -33,10 +34,12 @@ class BatchRunObserver {
 struct BatchOutcome {
   bool cancelled = false;
   bool hadErrors = false;
+  std::vector<FileResult> files;  // one per file of the run, in its order
 };
 
-// The message that ends a run: errors outrank a cancellation.
-std::string_view CompletionMessage(const BatchOutcome& outcome);
+// The message that ends a run: errors outrank a cancellation. A second line counts the files
+// converted.
+std::string CompletionMessage(const BatchOutcome& outcome);
 
 // One conversion run of the batch dialog on a worker thread: idle, then running from Start until
 // Collect, which the dialog calls once WorkerFinished says the worker has ended. The cancel flag
@@ -66,6 +69,8 @@ class BatchRun {
  private:
   void Work(std::vector<FileEntry> files, std::string templatePath, ProgressSink* progress,
             BatchRunObserver* observer);
+  // Converts one file and says how it went.
+  FileResult ConvertOne(const FileEntry& file, std::string& templatePath, ProgressSink* progress);
 
   LogFileConverter converter_;
   std::unique_ptr<CancelFlag> cancel_;

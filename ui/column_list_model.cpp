@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "component/column_name_table.hpp"
+#include "datalib/text_helpers.hpp"
 #include "ui/list_selection.hpp"
 
 namespace pelcon::ui {
@@ -36,11 +37,21 @@ const std::vector<std::string>& ColumnListModel::AvailableNames() {
   return names;
 }
 
-void ColumnListModel::Add(std::span<const int> availableSelection) {
+int ColumnListModel::Add(std::span<const int> availableSelection) {
   const std::vector<std::string>& available = AvailableNames();
+  int leftOut = 0;
   for (int index : ValidSelection(availableSelection, static_cast<int>(available.size()))) {
-    current_.push_back(available[static_cast<size_t>(index)]);
+    const std::string& name = available[static_cast<size_t>(index)];
+    const bool held = std::any_of(current_.begin(), current_.end(), [&](const std::string& column) {
+      return EqualsNoCase(column, name);
+    });
+    if (held) {
+      ++leftOut;
+      continue;
+    }
+    current_.push_back(name);
   }
+  return leftOut;
 }
 
 void ColumnListModel::Remove(std::span<const int> selection) {

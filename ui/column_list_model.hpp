@@ -18,8 +18,10 @@ class ColumnListModel {
 
   const std::vector<std::string>& Current() const { return current_; }
 
-  // Appends the selected available names in ascending index order; duplicates are allowed.
-  void Add(std::span<const int> availableSelection);
+  // Appends the selected available names in ascending index order, leaving out those the list
+  // already holds (letter case ignored, as the converter reads them): a template never gets a
+  // column twice. Returns how many were left out, for the dialogs to beep.
+  int Add(std::span<const int> availableSelection);
   // Deletes the selected entries.
   void Remove(std::span<const int> selection);
   // Move the selected entries one place; a selected block at the edge stays and adjacent selected

@@ -17,9 +17,17 @@ add_custom_command(OUTPUT ${pelcon_tlb}
           ${CMAKE_CURRENT_SOURCE_DIR}/tarvel_pelcon.idl
   DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tarvel_pelcon.idl
   COMMENT "Compiling the type library")
-# The resource compiler finds the type library along its include path.
+# The resource compiler finds the type library along its include path. It reports none of the
+# files it includes, so they are named here: a changed dialog template must rebuild the library.
+file(GLOB pelcon_resource_inputs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/ui/win32/*.bmp)
+list(APPEND pelcon_resource_inputs
+  ${pelcon_tlb}
+  ${PROJECT_SOURCE_DIR}/ui/win32/dialogs.rc
+  ${PROJECT_SOURCE_DIR}/ui/win32/resource_ids.h
+  ${PROJECT_SOURCE_DIR}/ui/win32/pelcon.ico
+  ${PROJECT_SOURCE_DIR}/platform/win32/version_resource.rc)
 set_source_files_properties(tarvel_pelcon.rc PROPERTIES
-  OBJECT_DEPENDS ${pelcon_tlb}
+  OBJECT_DEPENDS "${pelcon_resource_inputs}"
   INCLUDE_DIRECTORIES ${CMAKE_CURRENT_BINARY_DIR})
 
 target_sources(TarvelPelcon PRIVATE

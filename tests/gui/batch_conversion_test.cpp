@@ -2,6 +2,7 @@
 
 #include <QProgressBar>
 #include <QTest>
+#include <QTreeWidget>
 #include <sstream>
 
 #include "component/conversion_driver.hpp"
@@ -76,7 +77,8 @@ TEST_F(BatchConversion, ConvertsEveryListedFile) {
                                        LogFile("c.BIN", 5)};
   dialog_->AddFiles(files);
   Convert();
-  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion complete", kInformation}}));
+  EXPECT_EQ(Finished(),
+            std::vector<Entry>({{"Conversion complete\n3 of 3 files converted", kInformation}}));
   // No header sections: the title line, then one line of two cells per record.
   for (size_t i = 0; i < files.size(); ++i) {
     const std::vector<std::string> lines = CsvLines(files[i]);
@@ -97,7 +99,8 @@ TEST_F(BatchConversion, CancelLeavesThePartOfTheFileWrittenSoFar) {
   auto& bar = Child<QProgressBar>(*dialog_, "fileProgress");
   ASSERT_TRUE(WaitUntil([&] { return bar.maximum() == kRecords && bar.value() >= 10; }));
   Convert();  // Cancel
-  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion cancelled", kInformation}}));
+  EXPECT_EQ(Finished(),
+            std::vector<Entry>({{"Conversion cancelled\n0 of 2 files converted", kInformation}}));
   const std::vector<std::string> lines = CsvLines(large);
   ASSERT_GE(lines.size(), 11u);
   EXPECT_LT(lines.size(), size_t{kRecords + 1});
@@ -113,8 +116,52 @@ TEST_F(BatchConversion, AFileThatCannotBeLoadedGivesErrors) {
   Convert();
   EXPECT_EQ(Finished(),
             std::vector<Entry>({{"Unable to load file\n" + broken, platform::NoticeIcon::kStop},
-                                {"Conversion had errors", kInformation}}));
+                                {"Conversion had errors\n1 of 2 files converted", kInformation}}));
   EXPECT_EQ(CsvLines(good).size(), 4u);
+}
+
+// One good file, one that cannot be loaded, one cancelled part way and one never reached: the
+// results list says which is which, and a double click opens the folder of an output.
+TEST_F(BatchConversion, TheResultsListTellsHowEachFileWent) {
+  constexpr int kRecords = 200000;
+  const std::string good = LogFile("good.bin", 3);
+  const std::string broken = scratch_.File("broken.bin");
+  testing::WriteBytes(broken, "not a log file");
+  const std::string large = LogFile("large.bin", kRecords);
+  const std::string next = LogFile("next.bin", 3);
+  std::vector<std::string> opened;
+  dialog_->SetFolderOpener([&](const std::string& folder) { opened.push_back(folder); });
+  dialog_->AddFiles(std::vector{good, broken, large, next});
+  Convert();
+  auto& bar = Child<QProgressBar>(*dialog_, "fileProgress");
+  ASSERT_TRUE(WaitUntil([&] { return bar.maximum() == kRecords && bar.value() >= 10; }));
+  Convert();  // Cancel
+  Finished();
+
+  auto& results = Child<QTreeWidget>(*dialog_, "resultsList");
+  ASSERT_EQ(results.topLevelItemCount(), 4);
+  const auto cell = [&](int row, int column) {
+    return results.topLevelItem(row)->text(column).toStdString();
+  };
+  EXPECT_EQ(cell(0, 0), "good.bin");
+  EXPECT_EQ(cell(0, 1), "converted");
+  EXPECT_EQ(cell(0, 2), "3");
+  EXPECT_EQ(cell(0, 3), good + ".csv");
+  EXPECT_EQ(cell(1, 1), "failed");
+  EXPECT_EQ(cell(1, 3), "");
+  EXPECT_EQ(cell(1, 4), "Unable to load file " + broken);
+  EXPECT_EQ(cell(2, 1), "cancelled");
+  // The records written are the data lines of the partial file.
+  EXPECT_EQ(cell(2, 2), std::to_string(CsvLines(large).size() - 1));
+  EXPECT_EQ(cell(3, 1), "skipped");
+  EXPECT_EQ(cell(3, 3), "");
+
+  for (int row : {1, 0}) {
+    const QPoint line = results.visualItemRect(results.topLevelItem(row)).center();
+    QTest::mouseClick(results.viewport(), Qt::LeftButton, {}, line);
+    QTest::mouseDClick(results.viewport(), Qt::LeftButton, {}, line);
+  }
+  EXPECT_EQ(opened, std::vector<std::string>{scratch_.File("")});
 }
 
 TEST_F(BatchConversion, AMissingTemplateFailsEveryFileWithoutAMessageOfItsOwn) {
@@ -122,7 +169,8 @@ TEST_F(BatchConversion, AMissingTemplateFailsEveryFileWithoutAMessageOfItsOwn) {
   std::filesystem::remove(templatePath_);
   dialog_->AddFiles(std::vector{file});
   Convert();
-  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion had errors", kInformation}}));
+  EXPECT_EQ(Finished(),
+            std::vector<Entry>({{"Conversion had errors\n0 of 1 file converted", kInformation}}));
   EXPECT_FALSE(platform::FileExists(file + ".csv"));
 }
 

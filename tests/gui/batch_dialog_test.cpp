@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMimeData>
 #include <QTest>
 #include <atomic>
 #include <thread>
@@ -176,7 +178,9 @@ TEST_F(BatchDialogTest, DuringARunOnlyCancelWorksAndClosingIsRefused) {
   EXPECT_TRUE(dialog_->isVisible());
 
   Click("convertButton");  // now Cancel
-  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion cancelled", kInformation}}));
+  // The first file gave no progress, so nothing tells it stopped short: it counts as converted.
+  EXPECT_EQ(Finished(),
+            std::vector<Entry>({{"Conversion cancelled\n1 of 2 files converted", kInformation}}));
   EXPECT_EQ(converter.files, std::vector<std::string>{"/d/1.bin"});
   EXPECT_FALSE(dialog_->Running());
   EXPECT_EQ(Button("convertButton").text(), "Convert");
@@ -199,7 +203,8 @@ TEST_F(BatchDialogTest, ACompleteRunSaysSoAndResetsTheBars) {
   });
   dialog_->AddFiles(std::vector<std::string>{"/d/1.bin", "/d/2.bin", "/d/3.bin"});
   Click("convertButton");
-  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion complete", kInformation}}));
+  EXPECT_EQ(Finished(),
+            std::vector<Entry>({{"Conversion complete\n3 of 3 files converted", kInformation}}));
   EXPECT_EQ(templates, std::vector<std::string>(3, "/srv/templates/Level.bft"));
   EXPECT_EQ(Child<QProgressBar>(*dialog_, "fileProgress").value(), 0);
   EXPECT_EQ(Child<QProgressBar>(*dialog_, "overallProgress").value(), 0);
@@ -218,7 +223,123 @@ TEST_F(BatchDialogTest, AFailedFileOutranksACancel) {
   Click("convertButton");
   ASSERT_TRUE(WaitUntil([&] { return inSecond.load(); }));
   Click("convertButton");
-  EXPECT_EQ(Finished(), std::vector<Entry>({{"Conversion had errors", kInformation}}));
+  EXPECT_EQ(Finished(),
+            std::vector<Entry>({{"Conversion had errors\n1 of 3 files converted", kInformation}}));
+}
+
+// As a file manager drops: text/uri-list of local files; only log files are taken, the rest of
+// the drop is left out silently, as Add does.
+TEST_F(BatchDialogTest, DroppedLogFilesJoinTheListWithTheirFullPathAsTooltip) {
+  Open(Succeed);
+  auto& list = Child<QListWidget>(*dialog_, "filesList");
+  const auto drag = [&](const QList<QUrl>& urls, QEvent::Type type) {
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint inside = list.viewport()->rect().center();
+    std::unique_ptr<QDropEvent> event;
+    if (type == QEvent::DragEnter) {
+      event = std::make_unique<QDragEnterEvent>(inside, Qt::CopyAction, &data, Qt::LeftButton,
+                                                Qt::NoModifier);
+    } else {
+      event = std::make_unique<QDropEvent>(QPointF(inside), Qt::CopyAction, &data, Qt::LeftButton,
+                                           Qt::NoModifier);
+    }
+    QApplication::sendEvent(list.viewport(), event.get());
+    return event->isAccepted();
+  };
+  EXPECT_FALSE(drag({QUrl::fromLocalFile("/d/notes.txt")}, QEvent::DragEnter));
+  EXPECT_FALSE(drag({QUrl("https://example.org/w.bin")}, QEvent::DragEnter));
+  const QList<QUrl> dropped{QUrl::fromLocalFile("/d/Well 1.bin"), QUrl::fromLocalFile("/d/a.txt"),
+                            QUrl::fromLocalFile("/e/river.BIN")};
+  EXPECT_TRUE(drag(dropped, QEvent::DragEnter));
+  EXPECT_TRUE(drag(dropped, QEvent::Drop));
+  ASSERT_EQ(list.count(), 2);
+  EXPECT_EQ(list.item(0)->text(), "Well 1.bin");
+  EXPECT_EQ(list.item(0)->toolTip(), "/d/Well 1.bin");
+  EXPECT_EQ(list.item(1)->text(), "river.BIN");
+  EXPECT_EQ(list.item(1)->toolTip(), "/e/river.BIN");
+}
+
+// The controls at their places in dialog units, as the dialog's layout table gives them.
+struct Placed {
+  const char* name;
+  int x, y, width, height;
+};
+constexpr Placed kLaidOut[] = {
+    {"templateLabel", 7, 8, 75, 8},       {"templateEdit", 7, 17, 236, 12},
+    {"newButton", 7, 32, 50, 14},         {"editButton", 64, 32, 50, 14},
+    {"openButton", 193, 32, 50, 14},      {"filesLabel", 7, 57, 88, 8},
+    {"filesList", 7, 68, 236, 117},       {"addButton", 7, 188, 50, 14},
+    {"removeButton", 61, 188, 50, 14},    {"convertButton", 190, 188, 50, 14},
+    {"statusEdit", 7, 207, 236, 12},      {"fileProgress", 7, 223, 236, 6},
+    {"overallProgress", 7, 228, 236, 14}, {"versionCaption", 7, 250, 27, 8},
+    {"versionLabel", 40, 250, 35, 8},     {"closeButton", 193, 244, 50, 14}};
+
+// Opens at 250 by 266 units with every control at its place; the end of a run adds the results
+// list in a strip below (7,266 236x68, the dialog 72 units taller) and moves nothing, once.
+TEST_F(BatchDialogTest, OpensAsLaidOutAndShowsTheResultsBelowWithoutMovingAControl) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  Open(Succeed);
+  const testing::UnitsInPixels units(dialog_->font());
+  const auto expectLaidOut = [&](const char* when) {
+    for (const Placed& control : kLaidOut) {
+      EXPECT_EQ(Child<QWidget>(*dialog_, control.name).geometry(),
+                units.Rect(control.x, control.y, control.width, control.height))
+          << control.name << " " << when;
+    }
+  };
+  auto& results = Child<QWidget>(*dialog_, "resultsList");
+  EXPECT_EQ(dialog_->size(), units.Size(250, 266));
+  EXPECT_EQ(dialog_->minimumSize(), units.Size(250, 266));
+  EXPECT_FALSE(results.isVisible());
+  expectLaidOut("on opening");
+
+  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin"});
+  for (int run = 1; run <= 2; ++run) {
+    const size_t before = notices_.Count();
+    Click("convertButton");
+    ASSERT_TRUE(WaitUntil([&] { return notices_.Count() > before; })) << "run " << run;
+    EXPECT_TRUE(results.isVisible());
+    EXPECT_EQ(results.geometry(), units.Rect(7, 266, 236, 68)) << "run " << run;
+    EXPECT_EQ(dialog_->size(), units.Size(250, 338)) << "run " << run;
+    EXPECT_EQ(dialog_->minimumSize(), units.Size(250, 338)) << "run " << run;
+    expectLaidOut("after a run");
+  }
+}
+
+TEST_F(BatchDialogTest, GrowsItsListsWhenResizedAndNeverShrinksBelowItsLayout) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  Open(Succeed);
+  const testing::UnitsInPixels units(dialog_->font());
+  auto& files = Child<QWidget>(*dialog_, "filesList");
+  auto& results = Child<QWidget>(*dialog_, "resultsList");
+  const QRect filesLaidOut = units.Rect(7, 68, 236, 117);
+  const QRect resultsLaidOut = units.Rect(7, 266, 236, 68);
+  const QRect closeLaidOut = units.Rect(193, 244, 50, 14);
+  const QRect newLaidOut = units.Rect(7, 32, 50, 14);
+
+  // Alone, the files list takes all the extra room; Close keeps its distance to the corner.
+  dialog_->resize(dialog_->size() + QSize(100, 60));
+  EXPECT_EQ(files.geometry(), filesLaidOut.adjusted(0, 0, 100, 60));
+  EXPECT_EQ(Button("closeButton").geometry(), closeLaidOut.translated(100, 60));
+  EXPECT_EQ(Button("newButton").geometry(), newLaidOut);
+
+  // The results strip adds to the enlarged window; the two lists then share the extra height and
+  // the controls between them follow the files list.
+  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin"});
+  Click("convertButton");
+  ASSERT_EQ(Finished().size(), 1u);
+  EXPECT_EQ(dialog_->size(), units.Size(250, 338) + QSize(100, 60));
+  EXPECT_EQ(files.geometry(), filesLaidOut.adjusted(0, 0, 100, 30));
+  EXPECT_EQ(results.geometry(), resultsLaidOut.adjusted(0, 30, 100, 60));
+  EXPECT_EQ(Button("closeButton").geometry(), closeLaidOut.translated(100, 30));
+  EXPECT_EQ(Button("newButton").geometry(), newLaidOut);
+
+  // Back at the minimum, everything is at its laid-out place again.
+  dialog_->resize(dialog_->minimumSize());
+  EXPECT_EQ(files.geometry(), filesLaidOut);
+  EXPECT_EQ(results.geometry(), resultsLaidOut);
+  EXPECT_EQ(Button("closeButton").geometry(), closeLaidOut);
 }
 
 TEST_F(BatchDialogTest, ClosingStoresTheTemplateAndTheDataFolder) {
@@ -255,12 +376,21 @@ TEST_F(BatchDialogTest, AddUsesTheLogFileDialog) {
     EXPECT_EQ(files.defaultSuffix(), "bin");
     EXPECT_EQ(files.nameFilters(), QStringList{"Bin Files (*.bin)"});
     EXPECT_EQ(files.directory().absolutePath(), QString::fromStdString(folder));
+    EXPECT_EQ(files.viewMode(), QFileDialog::Detail);
+    files.resize(1000, 700);
     testing::Choose(files, folder + "/Well 3.BIN");
   });
   Click("addButton");
   auto& list = Child<QListWidget>(*dialog_, "filesList");
   ASSERT_EQ(list.count(), 1);
   EXPECT_EQ(list.item(0)->text(), "Well 3.BIN");
+  // The next file dialog opens at the size this one was left at.
+  EXPECT_EQ(ReadFileDialogSize(), "1000x700");
+  testing::WhenModal<QFileDialog>([&](QFileDialog& files) {
+    EXPECT_EQ(files.size(), QSize(1000, 700));
+    files.reject();
+  });
+  Click("addButton");
 }
 
 TEST_F(BatchDialogTest, OpenChoosesATemplateFile) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
 #include <QTest>
 
 #include "tests/gui/gui_test_support.hpp"
@@ -53,17 +52,11 @@ TEST(ColumnSelectionDialog, CaptionFollowsTheMode) {
 TEST(ColumnSelectionDialog, IsLaidOutInDialogUnitsOfItsFont) {
   ColumnSelectionDialog dialog(kContent, TemplateEditMode::kEdit);
   EXPECT_EQ(dialog.font().pointSize(), 8);
-  const QFontMetrics metrics(dialog.font());
-  const int average =
-      (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) /
-      2;
-  const int height = metrics.height();
-  auto x = [&](int units) { return (units * average + 2) / 4; };
-  auto y = [&](int units) { return (units * height + 4) / 8; };
-  EXPECT_EQ(dialog.size(), QSize(x(335), y(266)));
-  EXPECT_EQ(Child<QWidget>(dialog, "currentList").geometry(), QRect(x(189), y(14), x(118), y(172)));
-  EXPECT_EQ(Child<QWidget>(dialog, "upButton").geometry(), QRect(x(310), y(60), x(14), y(13)));
-  EXPECT_EQ(Child<QWidget>(dialog, "okButton").geometry(), QRect(x(217), y(245), x(50), y(14)));
+  const testing::UnitsInPixels units(dialog.font());
+  EXPECT_EQ(dialog.size(), units.Size(335, 266));
+  EXPECT_EQ(Child<QWidget>(dialog, "currentList").geometry(), units.Rect(189, 14, 118, 172));
+  EXPECT_EQ(Child<QWidget>(dialog, "upButton").geometry(), units.Rect(310, 60, 14, 13));
+  EXPECT_EQ(Child<QWidget>(dialog, "okButton").geometry(), units.Rect(217, 245, 50, 14));
 }
 
 TEST(ColumnSelectionDialog, ShowsEveryNameSortedAndTheTemplateAsGiven) {
@@ -95,10 +88,17 @@ TEST(ColumnSelectionDialog, AddAppendsTheSelectedNamesAndClearsTheirSelection) {
   Click(dialog, "addButton");
   EXPECT_TRUE(available.selectedItems().isEmpty());
   EXPECT_EQ(dialog.Content().columns, (Names{"pH", "Battery (volts)", "Time - Time Stamp"}));
-  // The same name again is a second column.
-  SelectByText(available, {"pH"});
+  // A name the template holds is left out; the others of the selection still come.
+  SelectByText(available, {"pH", "Pressure (kPa)"});
   Click(dialog, "addButton");
-  EXPECT_EQ(dialog.Content().columns, (Names{"pH", "Battery (volts)", "Time - Time Stamp", "pH"}));
+  EXPECT_EQ(dialog.Content().columns,
+            (Names{"pH", "Battery (volts)", "Time - Time Stamp", "Pressure (kPa)"}));
+  dialog.show();
+  const QPoint ph =
+      available.visualItemRect(available.findItems("pH", Qt::MatchExactly).front()).center();
+  QTest::mouseClick(available.viewport(), Qt::LeftButton, {}, ph);
+  QTest::mouseDClick(available.viewport(), Qt::LeftButton, {}, ph);
+  EXPECT_EQ(dialog.Content().columns.size(), 4u);
 }
 
 TEST(ColumnSelectionDialog, DoubleClickInTheAvailableListAdds) {
@@ -117,6 +117,20 @@ TEST(ColumnSelectionDialog, RemoveDeletesTheSelectedColumns) {
   Click(dialog, "removeButton");
   EXPECT_EQ(dialog.Content().columns, (Names{"Conductivity (\xB5S Actual)", "PSI"}));
   EXPECT_TRUE(Child<QListWidget>(dialog, "currentList").selectedItems().isEmpty());
+}
+
+TEST(ColumnSelectionDialog, DoubleClickAndDeleteTakeColumnsOffTheCurrentList) {
+  ColumnSelectionDialog dialog(kContent, TemplateEditMode::kEdit);
+  dialog.show();
+  auto& current = Child<QListWidget>(dialog, "currentList");
+  const QPoint ph = current.visualItemRect(current.item(2)).center();
+  QTest::mouseClick(current.viewport(), Qt::LeftButton, {}, ph);
+  QTest::mouseDClick(current.viewport(), Qt::LeftButton, {}, ph);
+  EXPECT_EQ(dialog.Content().columns,
+            (Names{"Temperature (C)", "Conductivity (\xB5S Actual)", "PSI", "x"}));
+  Select(current, {0, 3});
+  QTest::keyClick(&current, Qt::Key_Delete);
+  EXPECT_EQ(dialog.Content().columns, (Names{"Conductivity (\xB5S Actual)", "PSI"}));
 }
 
 TEST(ColumnSelectionDialog, ArrowsMoveTheSelectionAndKeepItSelected) {

@@ -6,7 +6,9 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -29,6 +31,31 @@ inline bool WaitUntil(const std::function<bool()>& condition, int milliseconds =
   }
   return true;
 }
+
+// Dialog units in pixels for a dialog's font, worked out here from their definition (a quarter of
+// the average width of the 52 letters, an eighth of the line height, each rounded) so that layout
+// checks do not lean on the mapping they check.
+class UnitsInPixels {
+ public:
+  explicit UnitsInPixels(const QFont& font) {
+    const QFontMetrics metrics(font);
+    average_ =
+        (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 +
+         1) /
+        2;
+    height_ = metrics.height();
+  }
+  int X(int units) const { return (units * average_ + 2) / 4; }
+  int Y(int units) const { return (units * height_ + 4) / 8; }
+  QSize Size(int width, int height) const { return QSize(X(width), Y(height)); }
+  QRect Rect(int x, int y, int width, int height) const {
+    return QRect(X(x), Y(y), X(width), Y(height));
+  }
+
+ private:
+  int average_ = 0;
+  int height_ = 0;
+};
 
 // The named child of a dialog; fails the test when it is missing.
 template <typename Widget>

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <condition_variable>
 
+#include "platform/notifier.hpp"
+
 namespace pelcon::ui {
 namespace {
 
@@ -39,11 +41,20 @@ BatchOutcome RunToEnd(BatchRun& run) {
   return run.Collect();
 }
 
-TEST(CompletionMessage, ErrorsOutrankCancellation) {
-  EXPECT_EQ(CompletionMessage({false, false}), "Conversion complete");
-  EXPECT_EQ(CompletionMessage({true, false}), "Conversion cancelled");
-  EXPECT_EQ(CompletionMessage({false, true}), "Conversion had errors");
-  EXPECT_EQ(CompletionMessage({true, true}), "Conversion had errors");
+FileResult WithStatus(FileStatus status) {
+  return {FileEntry{}, status, 0, {}, {}};
+}
+
+TEST(CompletionMessage, ErrorsOutrankCancellationAndTheFilesConvertedAreCounted) {
+  const std::vector<FileResult> one{WithStatus(FileStatus::kConverted)};
+  EXPECT_EQ(CompletionMessage({false, false, one}), "Conversion complete\n1 of 1 file converted");
+  const std::vector<FileResult> four{
+      WithStatus(FileStatus::kConverted), WithStatus(FileStatus::kFailed),
+      WithStatus(FileStatus::kCancelled), WithStatus(FileStatus::kSkipped)};
+  EXPECT_EQ(CompletionMessage({true, false, four}), "Conversion cancelled\n1 of 4 files converted");
+  EXPECT_EQ(CompletionMessage({false, true, four}),
+            "Conversion had errors\n1 of 4 files converted");
+  EXPECT_EQ(CompletionMessage({true, true, four}), "Conversion had errors\n1 of 4 files converted");
 }
 
 TEST(BatchRun, ConvertsEveryFileInOrderWithTheTemplate) {
@@ -80,6 +91,35 @@ TEST(BatchRun, AFailingFileSetsHadErrorsAndTheRunGoesOn) {
   EXPECT_FALSE(outcome.cancelled);
 }
 
+// What the list under the files shows: records written come from the converter's progress, the
+// reason from its messages (or from its result when it gave none).
+TEST(BatchRun, KeepsOneResultPerFileWithItsRecordsAndTheReasonOfAFailure) {
+  BatchRun run(
+      [&](const std::string& path, std::string&, ProgressSink* progress, const CancelFlag*) {
+        if (path == "/data/bad.bin") {
+          platform::ShowNotice("Unable to load file\n/data/bad.bin", platform::NoticeIcon::kStop);
+          return kResultOpenFailed;
+        }
+        if (path == "/data/gone.bin") return kResultLogFileMissing;
+        progress->SetPosition(0);
+        progress->SetRange(0, 7);
+        progress->SetPosition(5);
+        progress->SetPosition(7);
+        return kResultOk;
+      });
+  ASSERT_TRUE(run.Start(Files({"good.bin", "bad.bin", "gone.bin"}), "t.bft", nullptr, nullptr));
+  const BatchOutcome outcome = RunToEnd(run);
+  const std::vector<FileResult> expected{
+      {Files({"good.bin"})[0], FileStatus::kConverted, 7, "/data/good.bin.csv", ""},
+      {Files({"bad.bin"})[0], FileStatus::kFailed, 0, "", "Unable to load file\n/data/bad.bin"},
+      {Files({"gone.bin"})[0], FileStatus::kFailed, 0, "", "Log file not found"}};
+  EXPECT_EQ(outcome.files, expected);
+  EXPECT_EQ(ResultRowTexts(outcome.files[1]),
+            (std::array<std::string, 5>{"bad.bin", "failed", "", "",
+                                        "Unable to load file /data/bad.bin"}));
+  EXPECT_EQ(ResultRowTexts(outcome.files[0])[2], "7");
+}
+
 TEST(BatchRun, AnExceptionFromTheConverterFailsOnlyThatFile) {
   int calls = 0;
   BatchRun run([&](const std::string&, std::string&, ProgressSink*, const CancelFlag*) {
@@ -98,19 +138,22 @@ TEST(BatchRun, CancelStopsBeforeTheNextFile) {
   std::condition_variable inSecondFile;
   bool secondStarted = false;
   std::vector<std::string> converted;
-  BatchRun run([&](const std::string& path, std::string&, ProgressSink*, const CancelFlag* cancel) {
-    bool second = false;
-    {
-      std::lock_guard lock(mutex);
-      converted.push_back(path);
-      second = secondStarted = converted.size() == 2;
-    }
-    inSecondFile.notify_all();
-    if (second) {
-      while (!cancel->IsSet()) std::this_thread::sleep_for(1ms);
-    }
-    return kResultOk;
-  });
+  BatchRun run(
+      [&](const std::string& path, std::string&, ProgressSink* progress, const CancelFlag* cancel) {
+        progress->SetRange(0, 10);
+        progress->SetPosition(4);
+        bool second = false;
+        {
+          std::lock_guard lock(mutex);
+          converted.push_back(path);
+          second = secondStarted = converted.size() == 2;
+        }
+        inSecondFile.notify_all();
+        if (second) {
+          while (!cancel->IsSet()) std::this_thread::sleep_for(1ms);
+        }
+        return kResultOk;
+      });
   ASSERT_TRUE(run.Start(Files({"1.bin", "2.bin", "3.bin"}), "t.bft", nullptr, nullptr));
   {
     std::unique_lock lock(mutex);
@@ -121,6 +164,13 @@ TEST(BatchRun, CancelStopsBeforeTheNextFile) {
   EXPECT_TRUE(outcome.cancelled);
   EXPECT_FALSE(outcome.hadErrors);
   EXPECT_EQ(converted, (std::vector<std::string>{"/data/1.bin", "/data/2.bin"}));
+  // The first file ended before the cancel although it stopped short of its record count.
+  ASSERT_EQ(outcome.files.size(), 3u);
+  EXPECT_EQ(outcome.files[0].status, FileStatus::kConverted);
+  EXPECT_EQ(outcome.files[1].status, FileStatus::kCancelled);
+  EXPECT_EQ(outcome.files[1].recordsWritten, 4);
+  EXPECT_EQ(outcome.files[1].outputPath, "/data/2.bin.csv");
+  EXPECT_EQ(outcome.files[2].status, FileStatus::kSkipped);
 }
 
 TEST(BatchRun, RefusesASecondStartWhileRunningAndStartsAgainAfterCollect) {

@@ -43,12 +43,16 @@ TEST(ColumnListAdd, AppendsSelectedNamesInAscendingOrderWhateverTheSelectionOrde
   EXPECT_EQ(model.Current(), (Names{"Temperature (C)", "Ammonium (ppm)", "pH"}));
 }
 
-TEST(ColumnListAdd, AddsANameTwiceWhenAskedTwice) {
-  ColumnListModel model({});
+// The converter reads column names without regard to case, so a name in other letters is the
+// same column. Repeats a template already has are its own business and stay.
+TEST(ColumnListAdd, LeavesOutNamesTheListAlreadyHoldsAndCountsThem) {
+  ColumnListModel model({"level/depth (FT)", "x", "x"});
   const int level = AvailableIndexOf("Level/Depth (ft)");
-  model.Add(Indices{level});
-  model.Add(Indices{level});
-  EXPECT_EQ(model.Current(), (Names{"Level/Depth (ft)", "Level/Depth (ft)"}));
+  const int ph = AvailableIndexOf("pH");
+  EXPECT_EQ(model.Add(Indices{level, ph}), 1);
+  EXPECT_EQ(model.Add(Indices{ph}), 1);
+  EXPECT_EQ(model.Add(Indices{}), 0);
+  EXPECT_EQ(model.Current(), (Names{"level/depth (FT)", "x", "x", "pH"}));
 }
 
 TEST(ColumnListAdd, IgnoresIndicesOutsideTheList) {

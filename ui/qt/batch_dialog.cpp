@@ -3,12 +3,17 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QThread>
+#include <QUrl>
 
 #include "component/settings.hpp"
 #include "platform/notifier.hpp"
+#include "ui/batch_dialog_layout.hpp"
 #include "ui/qt/about_dialog.hpp"
 #include "ui/qt/application_icon.hpp"
 #include "ui/qt/file_dialogs.hpp"
@@ -20,6 +25,22 @@ namespace pelcon::ui {
 namespace {
 
 constexpr int kTimerMilliseconds = 1000;
+
+// The log files among the local files of a drag from a file manager.
+std::vector<std::string> DroppedLogFiles(const QMimeData& dropped) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : dropped.urls()) {
+    if (!url.isLocalFile()) continue;
+    std::string path = ToPath(url.toLocalFile());
+    if (BatchDialogModel::IsLogFile(path)) paths.push_back(std::move(path));
+  }
+  return paths;
+}
+
+void OpenInFileManager(const std::string& folder) {
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(FromPath(folder))))
+    TellFolderNotOpened(folder);
+}
 
 QProgressBar* MakeProgressBar(QWidget& dialog, const DialogUnits& units, const char* name, int y,
                               int height) {
@@ -33,8 +54,8 @@ QProgressBar* MakeProgressBar(QWidget& dialog, const DialogUnits& units, const c
 }  // namespace
 
 BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
-    : QDialog(parent), run_(std::move(converter)) {
-  const DialogUnits units = SetUpDialog(*this, 250, 266);
+    : QDialog(parent), run_(std::move(converter)), openFolder_(OpenInFileManager) {
+  const DialogUnits units = SetUpDialog(*this, kBatchDialogWidth, kBatchDialogHeight);
   setWindowTitle(QStringLiteral("Tarvel Pelcon"));
   setWindowIcon(ApplicationIcon());
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
@@ -50,6 +71,9 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
   MakeControl<QLabel>(*this, units, "filesLabel", QStringLiteral("Files To Convert"), 7, 57, 88, 8);
   files_ = MakeControl<QListWidget>(*this, units, "filesList", {}, 7, 68, 236, 117);
   files_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  files_->setAcceptDrops(true);
+  files_->viewport()->setAcceptDrops(true);
+  files_->viewport()->installEventFilter(this);
   add_ = MakeControl<QPushButton>(*this, units, "addButton", QStringLiteral("Add"), 7, 188, 50, 14);
   remove_ = MakeControl<QPushButton>(*this, units, "removeButton", QStringLiteral("Remove"), 61,
                                      188, 50, 14);
@@ -74,6 +98,22 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
   // the focus on it; Enter means Convert.
   close_->setAutoDefault(false);
   convert_->setDefault(true);
+  // Below everything else and hidden until a run has ended.
+  results_ = MakeControl<QTreeWidget>(*this, units, "resultsList", {}, kResultsLeft, kResultsTop,
+                                      kResultsWidth, kResultsHeight);
+  results_->setRootIsDecorated(false);
+  results_->setUniformRowHeights(true);
+  QStringList headers;
+  for (const ResultColumn& column : kResultColumns) headers << FromMessageText(column.title);
+  results_->setHeaderLabels(headers);
+  for (int column = 0; column < std::ssize(kResultColumns); ++column) {
+    results_->setColumnWidth(column, units.X(kResultColumns[static_cast<size_t>(column)].width));
+  }
+  results_->hide();
+  resultsBand_ = units.Y(kBatchDialogHeight + kResultsBand) - units.Y(kBatchDialogHeight);
+
+  layout_.emplace(*this);
+  PinControls();
 
   model_.LoadSettings();
   ShowTemplate();
@@ -88,6 +128,46 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
   connect(close_, &QPushButton::clicked, this, &QDialog::accept);
   connect(about, &QPushButton::clicked, this, &BatchDialog::ShowAbout);
   connect(&timer_, &QTimer::timeout, this, &BatchDialog::OnTimer);
+  connect(results_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item) { OnResultActivated(item); });
+}
+
+void BatchDialog::PinControls() {
+  // The files list takes the extra height, or half of it once the results list shares it; the
+  // controls under the files list keep their distance to its bottom edge.
+  const double filesShare = results_->isHidden() ? 1.0 : 0.5;
+  const Anchor under{0, filesShare, 0, 0};
+  const Anchor underRight{1, filesShare, 0, 0};
+  const Anchor underWider{0, filesShare, 1, 0};
+  const std::pair<const char*, Anchor> pins[] = {
+      {"templateEdit", {0, 0, 1, 0}},
+      {"openButton", {1, 0, 0, 0}},
+      {"filesList", {0, 0, 1, filesShare}},
+      {"addButton", under},
+      {"removeButton", under},
+      {"convertButton", underRight},
+      {"statusEdit", underWider},
+      {"fileProgress", underWider},
+      {"overallProgress", underWider},
+      {"versionCaption", under},
+      {"versionLabel", under},
+      {"aboutButton", underRight},
+      {"closeButton", underRight},
+      {"resultsList", {0, filesShare, 1, 1 - filesShare}}};
+  for (const auto& [name, anchor] : pins) {
+    layout_->Pin(*findChild<QWidget*>(QString::fromLatin1(name)), anchor);
+  }
+}
+
+void BatchDialog::RevealResults() {
+  if (!results_->isHidden() || model_.Results().empty()) return;
+  // Taken before the new minimum may already resize the window.
+  const QSize grown = size() + QSize(0, resultsBand_);
+  results_->show();
+  PinControls();
+  layout_->SetLaidOutSize(minimumSize() + QSize(0, resultsBand_));
+  resize(grown);
+  layout_->Apply();
 }
 
 BatchDialog::~BatchDialog() {
@@ -128,6 +208,31 @@ void BatchDialog::contextMenuEvent(QContextMenuEvent* event) {
   menu.exec(event->globalPos());
 }
 
+void BatchDialog::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (layout_) layout_->Apply();
+}
+
+bool BatchDialog::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched != files_->viewport() ||
+      (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)) {
+    return QDialog::eventFilter(watched, event);
+  }
+  auto* drop = static_cast<QDropEvent*>(event);
+  const std::vector<std::string> paths = DroppedLogFiles(*drop->mimeData());
+  if (paths.empty() || run_.IsRunning()) {
+    drop->ignore();
+    return true;
+  }
+  drop->acceptProposedAction();
+  if (type == QEvent::Drop) {
+    ResetProgress();
+    AddFiles(paths);
+  }
+  return true;
+}
+
 void BatchDialog::ResetProgress() {
   fileProgress_->setValue(0);
   overallProgress_->setValue(0);
@@ -140,14 +245,32 @@ void BatchDialog::ShowTemplate() {
 
 void BatchDialog::ShowFiles() {
   files_->clear();
-  for (const FileEntry& file : model_.Files()) files_->addItem(FromPath(file.fileName));
+  for (const FileEntry& file : model_.Files()) {
+    auto* item = new QListWidgetItem(FromPath(file.fileName), files_);
+    item->setToolTip(FromPath(file.fullPath));
+  }
+}
+
+void BatchDialog::ShowResults() {
+  results_->clear();
+  for (const FileResult& result : model_.Results()) {
+    const std::array<std::string, 5> texts = ResultRowTexts(result);
+    auto* item = new QTreeWidgetItem(results_);
+    for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
+      item->setText(column, FromMessageText(texts[static_cast<size_t>(column)]));
+    }
+    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    item->setToolTip(0, FromPath(result.file.fullPath));
+    item->setToolTip(3, FromPath(result.outputPath));
+    item->setToolTip(4, FromMessageText(result.reason));
+  }
 }
 
 void BatchDialog::SetRunning(bool running) {
   for (QWidget* control :
-       {static_cast<QWidget*>(files_), static_cast<QWidget*>(new_), static_cast<QWidget*>(edit_),
-        static_cast<QWidget*>(open_), static_cast<QWidget*>(add_), static_cast<QWidget*>(remove_),
-        static_cast<QWidget*>(close_)}) {
+       {static_cast<QWidget*>(files_), static_cast<QWidget*>(results_), static_cast<QWidget*>(new_),
+        static_cast<QWidget*>(edit_), static_cast<QWidget*>(open_), static_cast<QWidget*>(add_),
+        static_cast<QWidget*>(remove_), static_cast<QWidget*>(close_)}) {
     control->setEnabled(!running);
   }
   convert_->setText(running ? QStringLiteral("Cancel") : QStringLiteral("Convert"));
@@ -188,6 +311,8 @@ void BatchDialog::OnConvert() {
   }
   ResetProgress();
   if (!model_.ReadyToConvert()) return;
+  model_.KeepResults({});
+  ShowResults();
   SetRunning(true);
   run_.Start(model_.Files(), model_.TemplatePath(), &*fileProgressSink_, this);
   timer_.start(kTimerMilliseconds);
@@ -196,19 +321,25 @@ void BatchDialog::OnConvert() {
 void BatchDialog::OnTimer() {
   if (!run_.WorkerFinished()) return;
   timer_.stop();
-  const BatchOutcome outcome = run_.Collect();
+  BatchOutcome outcome = run_.Collect();
+  const std::string message = CompletionMessage(outcome);
+  model_.KeepResults(std::move(outcome.files));
+  ShowResults();
+  RevealResults();
   SetRunning(false);
   ResetProgress();
   QMetaObject::invokeMethod(
-      this,
-      [outcome] {
-        platform::ShowNotice(CompletionMessage(outcome), platform::NoticeIcon::kInformation);
-      },
+      this, [message] { platform::ShowNotice(message, platform::NoticeIcon::kInformation); },
       Qt::QueuedConnection);
 }
 
 void BatchDialog::ShowAbout() {
   AboutDialog(this).exec();
+}
+
+void BatchDialog::OnResultActivated(QTreeWidgetItem* item) {
+  const std::string folder = model_.ResultFolder(results_->indexOfTopLevelItem(item));
+  if (!folder.empty() && openFolder_) openFolder_(folder);
 }
 
 void BatchDialog::RunStarted(int fileCount) {

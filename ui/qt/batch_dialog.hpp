@@ -6,18 +6,22 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 #include <optional>
 #include <span>
 #include <string>
 
 #include "ui/batch_dialog_model.hpp"
 #include "ui/batch_run.hpp"
+#include "ui/folder_opener.hpp"
+#include "ui/qt/anchored_layout.hpp"
 #include "ui/qt/progress_bar_sink.hpp"
 
 namespace pelcon::ui {
 
-// The main window: choose a template, collect log files and convert them on a worker thread with
-// progress and cancel. Reads the settings when made and writes them when destroyed.
+// The main window: choose a template, collect log files (also dropped from a file manager) and
+// convert them on a worker thread with progress and cancel; a results list tells how each file
+// went. Reads the settings when made and writes them when destroyed.
 class BatchDialog final : public QDialog, private BatchRunObserver {
  public:
   explicit BatchDialog(LogFileConverter converter, QWidget* parent = nullptr);
@@ -26,6 +30,8 @@ class BatchDialog final : public QDialog, private BatchRunObserver {
   // Adds log files as if chosen in the "Add" dialog.
   void AddFiles(std::span<const std::string> paths);
   bool Running() const { return run_.IsRunning(); }
+  // What a double click on a results line opens; the desktop's file manager unless replaced.
+  void SetFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
 
   // Closing is refused while a run is in progress (the frame's close and Escape).
   void reject() override;
@@ -33,12 +39,19 @@ class BatchDialog final : public QDialog, private BatchRunObserver {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  // Drops of log files on the files list.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Every command but Cancel starts from an empty status and both bars at 0.
   void ResetProgress();
   void ShowTemplate();
   void ShowFiles();
+  void ShowResults();
+  void PinControls();
+  // Grows the window by the results strip and shows the list there, once results exist.
+  void RevealResults();
   void SetRunning(bool running);
 
   void OnNew();
@@ -49,6 +62,7 @@ class BatchDialog final : public QDialog, private BatchRunObserver {
   void OnConvert();
   void OnTimer();
   void ShowAbout();
+  void OnResultActivated(QTreeWidgetItem* item);
 
   // From the worker thread.
   void RunStarted(int fileCount) override;
@@ -66,11 +80,15 @@ class BatchDialog final : public QDialog, private BatchRunObserver {
   QPushButton* add_;
   QPushButton* remove_;
   QPushButton* convert_;
+  QTreeWidget* results_;
   QLineEdit* status_;
   QProgressBar* fileProgress_;
   QProgressBar* overallProgress_;
   QPushButton* close_;
   std::optional<ProgressBarSink> fileProgressSink_;
+  std::optional<AnchoredLayout> layout_;
+  int resultsBand_ = 0;  // pixels
+  FolderOpener openFolder_;
 };
 
 }  // namespace pelcon::ui

@@ -1,6 +1,8 @@
 #include "ui/qt/column_selection_dialog.hpp"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "ui/qt/application_icon.hpp"
@@ -92,6 +94,9 @@ ColumnSelectionDialog::ColumnSelectionDialog(const TemplateContent& content, Tem
   connect(add, &QPushButton::clicked, this, &ColumnSelectionDialog::AddSelected);
   connect(available_, &QListWidget::itemDoubleClicked, this, &ColumnSelectionDialog::AddSelected);
   connect(remove, &QPushButton::clicked, this, &ColumnSelectionDialog::RemoveSelected);
+  connect(current_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { RemoveColumn(current_->row(item)); });
+  current_->installEventFilter(this);
   connect(up, &QAbstractButton::clicked, this, &ColumnSelectionDialog::MoveUp);
   connect(down, &QAbstractButton::clicked, this, &ColumnSelectionDialog::MoveDown);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -106,14 +111,29 @@ TemplateContent ColumnSelectionDialog::Content() const {
            testDefinition_->isChecked()}};
 }
 
+bool ColumnSelectionDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == current_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    RemoveSelected();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
 void ColumnSelectionDialog::AddSelected() {
-  columns_.Add(SelectedRows(*available_));
+  if (columns_.Add(SelectedRows(*available_)) > 0) QApplication::beep();
   available_->clearSelection();
   ShowCurrent(SelectedRows(*current_));
 }
 
 void ColumnSelectionDialog::RemoveSelected() {
   columns_.Remove(SelectedRows(*current_));
+  ShowCurrent({});
+}
+
+void ColumnSelectionDialog::RemoveColumn(int row) {
+  const int rows[] = {row};
+  columns_.Remove(rows);
   ShowCurrent({});
 }
 

@@ -13,8 +13,10 @@
 namespace pelcon::ui {
 
 // The editor of an export template: every exportable column on the left, the template's columns
-// on the right, the separator, the empty-field text and the header sections. Works on a copy;
-// Content() gives the values to take over after OK.
+// on the right, the separator, the empty-field text and the header sections. Add (or a double
+// click on the left) leaves out columns the template already has, with a beep; a double click on
+// the right or Delete takes columns off. Works on a copy; Content() gives the values to take over
+// after OK.
 class ColumnSelectionDialog final : public QDialog {
  public:
   ColumnSelectionDialog(const TemplateContent& content, TemplateEditMode mode,
@@ -22,9 +24,15 @@ class ColumnSelectionDialog final : public QDialog {
 
   TemplateContent Content() const;
 
+ protected:
+  // Delete on the current list removes its selected columns.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void AddSelected();
   void RemoveSelected();
+  // A double click takes that column off the list.
+  void RemoveColumn(int row);
   void MoveUp();
   void MoveDown();
   // Brings the current list in line with the model and selects the given rows.

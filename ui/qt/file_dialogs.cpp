@@ -3,9 +3,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTreeView>
 
+#include "component/settings.hpp"
 #include "platform/notifier.hpp"
 #include "ui/qt/qt_text.hpp"
+#include "ui/window_size.hpp"
 
 namespace pelcon::ui {
 namespace {
@@ -18,6 +23,26 @@ QString NameFilter(const FileDialogRequest& request) {
 
 bool FolderExists(const QString& path) {
   return QFileInfo(path).absoluteDir().exists();
+}
+
+// The toolkit's own dialog in its detail view, at the size it was last left at, else at one that
+// shows long names, sizes, kinds and dates in full.
+void ShowDetails(QFileDialog& dialog) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setViewMode(QFileDialog::Detail);
+  const QFontMetrics metrics(dialog.font());
+  const int character = metrics.averageCharWidth();
+  if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    details->header()->resizeSection(0, character * 48);
+  }
+  const std::optional<WindowSize> stored = ParseWindowSize(ReadFileDialogSize());
+  dialog.resize(stored ? QSize(stored->width, stored->height)
+                       : QSize(character * 130, metrics.height() * 30));
+}
+
+void RememberSize(const QFileDialog& dialog) {
+  // A size that cannot be stored only means the next dialog opens at the default one.
+  WriteFileDialogSize(WindowSizeText({dialog.width(), dialog.height()}));
 }
 
 }  // namespace
@@ -41,9 +66,12 @@ std::vector<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest&
   }
   if (!request.initialDirectory.empty()) dialog.setDirectory(FromPath(request.initialDirectory));
   if (!request.presetFileName.empty()) dialog.selectFile(FromPath(request.presetFileName));
+  ShowDetails(dialog);
 
   for (;;) {
-    if (dialog.exec() != QDialog::Accepted) return {};
+    const int answer = dialog.exec();
+    RememberSize(dialog);
+    if (answer != QDialog::Accepted) return {};
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return {};
     // The toolkit's dialog lets a new name in a folder that does not exist through.

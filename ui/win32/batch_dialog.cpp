@@ -1,11 +1,13 @@
 #include "ui/win32/batch_dialog.hpp"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <array>
 
 #include "component/settings.hpp"
 #include "platform/notifier.hpp"
+#include "ui/batch_dialog_layout.hpp"
 #include "ui/batch_dialog_model.hpp"
 #include "ui/win32/about_dialog.hpp"
 #include "ui/win32/dialog_helpers.hpp"
@@ -25,8 +27,23 @@ constexpr UINT kRunStarted = WM_APP + 1;
 constexpr UINT kFileStarted = WM_APP + 2;
 constexpr UINT kFileFinished = WM_APP + 3;
 
-constexpr std::array kControlsIdleOnly = {IDC_FILES, IDC_NEW,    IDC_EDIT, IDC_OPEN,
-                                          IDC_ADD,   IDC_REMOVE, IDC_CLOSE};
+constexpr std::array kControlsIdleOnly = {IDC_FILES, IDC_RESULTS, IDC_NEW,    IDC_EDIT,
+                                          IDC_OPEN,  IDC_ADD,     IDC_REMOVE, IDC_CLOSE};
+
+// The local files of a drop from the shell.
+std::vector<std::string> DroppedFiles(HDROP drop) {
+  std::vector<std::string> paths;
+  const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT index = 0; index < count; ++index) {
+    const UINT length = ::DragQueryFileA(drop, index, nullptr, 0);
+    std::string path(length + 1, '\0');
+    const UINT got = ::DragQueryFileA(drop, index, path.data(), length + 1);
+    if (got == 0) continue;
+    path.resize(got);
+    paths.push_back(std::move(path));
+  }
+  return paths;
+}
 
 // The per-file progress bar as the conversion driver sees it, driven from the worker thread by
 // messages sent to the bar.
@@ -47,7 +64,8 @@ class ProgressBarSink final : public ProgressSink {
 
 class BatchDialog final : public BatchRunObserver {
  public:
-  explicit BatchDialog(LogFileConverter converter) : run_(std::move(converter)) {}
+  BatchDialog(LogFileConverter converter, FolderOpener openFolder)
+      : run_(std::move(converter)), openFolder_(std::move(openFolder)) {}
 
   INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -56,6 +74,23 @@ class BatchDialog final : public BatchRunObserver {
         return FALSE;  // the focus is set
       case WM_COMMAND:
         return Command(LOWORD(wParam));
+      case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == IDC_RESULTS && header->code == NM_DBLCLK) {
+          OpenResultFolder(reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem);
+        }
+        return TRUE;
+      }
+      case WM_DROPFILES: {
+        auto drop = reinterpret_cast<HDROP>(wParam);
+        if (!run_.IsRunning()) {
+          ResetProgress();
+          model_.AddFiles(DroppedFiles(drop));
+          ShowFiles();
+        }
+        ::DragFinish(drop);
+        return TRUE;
+      }
       case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == kAboutCommand) {
           RunAboutDialog(dialog);
@@ -118,6 +153,7 @@ class BatchDialog final : public BatchRunObserver {
     model_.LoadSettings();
     ShowTemplate();
     fileProgress_.Attach(::GetDlgItem(dialog, IDC_FILE_PROGRESS));
+    SetUpResults();
     ResetProgress();
     ::SetWindowTextA(dialog, "Tarvel Pelcon");
     SetControlText(dialog, IDC_VERSION, VersionText());
@@ -139,6 +175,68 @@ class BatchDialog final : public BatchRunObserver {
     names.reserve(model_.Files().size());
     for (const FileEntry& file : model_.Files()) names.push_back(file.fileName);
     FillList(::GetDlgItem(dialog_, IDC_FILES), names);
+  }
+
+  HWND Results() const { return ::GetDlgItem(dialog_, IDC_RESULTS); }
+
+  void SetUpResults() {
+    HWND results = Results();
+    ::SendMessageA(results, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
+                   LVS_EX_FULLROWSELECT);
+    for (int index = 0; index < static_cast<int>(kResultColumns.size()); ++index) {
+      const ResultColumn& column = kResultColumns[static_cast<size_t>(index)];
+      RECT width{0, 0, column.width, 0};
+      ::MapDialogRect(dialog_, &width);
+      const std::string title(column.title);
+      LVCOLUMNA header{};
+      header.mask = LVCF_TEXT | LVCF_WIDTH;
+      header.cx = width.right;
+      header.pszText = const_cast<char*>(title.c_str());
+      ::SendMessageA(results, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&header));
+    }
+  }
+
+  void ShowResults() {
+    HWND results = Results();
+    ::SendMessageA(results, LVM_DELETEALLITEMS, 0, 0);
+    int line = 0;
+    for (const FileResult& result : model_.Results()) {
+      const std::array<std::string, 5> texts = ResultRowTexts(result);
+      LVITEMA item{};
+      item.mask = LVIF_TEXT;
+      item.iItem = line;
+      item.pszText = const_cast<char*>(texts[0].c_str());
+      ::SendMessageA(results, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+      for (int column = 1; column < static_cast<int>(texts.size()); ++column) {
+        item.iSubItem = column;
+        item.pszText = const_cast<char*>(texts[static_cast<size_t>(column)].c_str());
+        ::SendMessageA(results, LVM_SETITEMTEXTA, static_cast<WPARAM>(line),
+                       reinterpret_cast<LPARAM>(&item));
+      }
+      ++line;
+    }
+  }
+
+  // The first time results exist, the dialog grows by the results strip and shows the list in it;
+  // the other controls stay where they are.
+  void RevealResults() {
+    HWND results = Results();
+    if ((::GetWindowLongA(results, GWL_STYLE) & WS_VISIBLE) != 0 || model_.Results().empty())
+      return;
+    RECT band{0, kBatchDialogHeight, 0, kBatchDialogHeight + kResultsBand};
+    ::MapDialogRect(dialog_, &band);
+    RECT frame{};
+    ::GetWindowRect(dialog_, &frame);
+    ::SetWindowPos(dialog_, nullptr, 0, 0, frame.right - frame.left,
+                   frame.bottom - frame.top + band.bottom - band.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::ShowWindow(results, SW_SHOWNA);
+  }
+
+  void OpenResultFolder(int line) {
+    const std::string folder = model_.ResultFolder(line);
+    if (!folder.empty() && openFolder_) openFolder_(folder);
   }
 
   void SetRunning(bool running) {
@@ -182,12 +280,14 @@ class BatchDialog final : public BatchRunObserver {
       case IDC_CONVERT:
         ResetProgress();
         if (!model_.ReadyToConvert()) return TRUE;
+        model_.KeepResults({});
+        ShowResults();
         SetRunning(true);
         run_.Start(model_.Files(), model_.TemplatePath(), &fileProgress_, this);
         ::SetTimer(dialog_, kTimer, kTimerMilliseconds, nullptr);
         return TRUE;
       case IDC_COMPLETION:
-        platform::ShowNotice(CompletionMessage(outcome_), platform::NoticeIcon::kInformation);
+        platform::ShowNotice(completion_, platform::NoticeIcon::kInformation);
         return TRUE;
       case IDC_CLOSE:
       case IDCANCEL:  // Escape
@@ -201,7 +301,11 @@ class BatchDialog final : public BatchRunObserver {
   void Tick() {
     if (!run_.WorkerFinished()) return;
     ::KillTimer(dialog_, kTimer);
-    outcome_ = run_.Collect();
+    BatchOutcome outcome = run_.Collect();
+    completion_ = CompletionMessage(outcome);
+    model_.KeepResults(std::move(outcome.files));
+    ShowResults();
+    RevealResults();
     SetRunning(false);
     ResetProgress();
     ::PostMessageA(dialog_, WM_COMMAND, IDC_COMPLETION, 0);
@@ -209,7 +313,8 @@ class BatchDialog final : public BatchRunObserver {
 
   BatchDialogModel model_;
   BatchRun run_;
-  BatchOutcome outcome_;
+  FolderOpener openFolder_;
+  std::string completion_;  // the message of the run that ended last
   ProgressBarSink fileProgress_;
   HWND dialog_ = nullptr;
 };
@@ -222,8 +327,15 @@ INT_PTR CALLBACK BatchProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-void RunBatchDialog(LogFileConverter converter) {
-  BatchDialog state(std::move(converter));
+void OpenWithShell(const std::string& folder) {
+  // Values above 32 mean success.
+  const auto result = reinterpret_cast<INT_PTR>(
+      ::ShellExecuteA(nullptr, "open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  if (result <= 32) TellFolderNotOpened(folder);
+}
+
+void RunBatchDialog(LogFileConverter converter, FolderOpener openFolder) {
+  BatchDialog state(std::move(converter), std::move(openFolder));
   ::DialogBoxParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_PELCON_BATCH), nullptr, BatchProcedure,
                     reinterpret_cast<LPARAM>(&state));
   state.EndRun();

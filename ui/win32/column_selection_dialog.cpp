@@ -40,6 +40,13 @@ class ColumnSelectionDialog {
         return TRUE;
       case WM_COMMAND:
         return Command(dialog, LOWORD(wParam), HIWORD(wParam));
+      case WM_VKEYTOITEM:
+        // Delete on the current list removes its selected columns; other keys do what they do.
+        if (LOWORD(wParam) == VK_DELETE && reinterpret_cast<HWND>(lParam) == List(IDC_CURRENT)) {
+          Command(dialog, IDC_COLUMN_REMOVE, BN_CLICKED);
+          return -2;
+        }
+        return -1;
       case WM_DESTROY:
         for (const ArrowImages* images : {&up_, &down_}) {
           for (HBITMAP image : *images) ::DeleteObject(image);
@@ -125,8 +132,18 @@ class ColumnSelectionDialog {
         [[fallthrough]];
       case IDC_COLUMN_ADD: {
         ReadValues();
-        model_.Add(SelectedLines(List(IDC_AVAILABLE)));
+        if (model_.Add(SelectedLines(List(IDC_AVAILABLE))) > 0) ::MessageBeep(MB_OK);
         ::SendMessageA(List(IDC_AVAILABLE), LB_SETSEL, FALSE, -1);
+        ShowCurrent({});
+        return TRUE;
+      }
+      case IDC_CURRENT: {
+        // A double click takes the column under the pointer off the list.
+        if (notification != LBN_DBLCLK) return FALSE;
+        ReadValues();
+        const int line =
+            static_cast<int>(::SendMessageA(List(IDC_CURRENT), LB_GETCARETINDEX, 0, 0));
+        model_.Remove(std::span<const int>(&line, 1));
         ShowCurrent({});
         return TRUE;
       }

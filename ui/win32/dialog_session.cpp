@@ -46,7 +46,8 @@ struct DialogSession::State {
 };
 
 DialogSession::DialogSession() {
-  const INITCOMMONCONTROLSEX controls = {sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
+  const INITCOMMONCONTROLSEX controls = {sizeof(INITCOMMONCONTROLSEX),
+                                         ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&controls);
   auto state = std::make_unique<State>();
   state->installation.emplace(state->templateDialogs);

@@ -32,6 +32,7 @@
 #define IDC_VERSION 1014
 #define IDC_CLOSE 1015
 #define IDC_COMPLETION 1016
+#define IDC_RESULTS 1017
 
 // About box.
 #define IDC_ABOUT_ICON 1100

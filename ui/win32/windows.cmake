@@ -4,7 +4,7 @@
 file(GLOB pelcon_win32_dialog_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_library(pelcon_ui_win32 STATIC ${pelcon_win32_dialog_sources})
 target_include_directories(pelcon_ui_win32 PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(pelcon_ui_win32 PUBLIC pelcon_ui_logic comctl32 comdlg32 user32 gdi32)
+target_link_libraries(pelcon_ui_win32 PUBLIC pelcon_ui_logic comctl32 comdlg32 user32 gdi32 shell32)
 
 # The test client that drives the dialogs under a display (the Windows stage runs it under Xvfb).
 add_executable(pelcon_dialog_client ${CMAKE_CURRENT_LIST_DIR}/client/dialog_client.cpp)

@@ -7,6 +7,8 @@
 //   pelcon_dialog_client <TarvelPelcon.dll> <picture folder> <template.bft> <log file>...
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <chrono>
 #include <cstdio>
@@ -105,6 +107,57 @@ void Picture(HWND window, const std::string& path) {
   ::ReleaseDC(nullptr, screen);
 }
 
+// Whether a control of the dialog sits at the rectangle given in dialog units, each of the four
+// numbers mapped on its own as the dialog was made.
+bool At(HWND dialog, int control, int x, int y, int width, int height) {
+  RECT units{x, y, width, height};
+  ::MapDialogRect(dialog, &units);
+  RECT actual{};
+  ::GetWindowRect(::GetDlgItem(dialog, control), &actual);
+  ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+  return actual.left == units.left && actual.top == units.top &&
+         actual.right - actual.left == units.right && actual.bottom - actual.top == units.bottom;
+}
+
+// The batch dialog's controls at their places in dialog units, as its layout table gives them.
+constexpr struct {
+  int control;
+  int x, y, width, height;
+} kBatchLayout[] = {{IDC_TEMPLATE_LABEL, 7, 8, 75, 8},
+                    {IDC_TEMPLATE, 7, 17, 236, 12},
+                    {IDC_NEW, 7, 32, 50, 14},
+                    {IDC_EDIT, 64, 32, 50, 14},
+                    {IDC_OPEN, 193, 32, 50, 14},
+                    {IDC_FILES_LABEL, 7, 57, 88, 8},
+                    {IDC_FILES, 7, 68, 236, 117},
+                    {IDC_ADD, 7, 188, 50, 14},
+                    {IDC_REMOVE, 61, 188, 50, 14},
+                    {IDC_CONVERT, 190, 188, 50, 14},
+                    {IDC_STATUS, 7, 207, 236, 12},
+                    {IDC_FILE_PROGRESS, 7, 223, 236, 6},
+                    {IDC_OVERALL_PROGRESS, 7, 228, 236, 14},
+                    {IDC_VERSION_LABEL, 7, 250, 27, 8},
+                    {IDC_VERSION, 40, 250, 35, 8},
+                    {IDC_CLOSE, 193, 244, 50, 14}};
+
+// Every laid-out control in its place and the client area 250 units wide and the height tall.
+void CheckBatchLayout(HWND batch, int height, const std::string& when) {
+  RECT size{0, 0, 250, height};
+  ::MapDialogRect(batch, &size);
+  RECT client{};
+  ::GetClientRect(batch, &client);
+  Check(client.right == size.right && client.bottom == size.bottom,
+        "the batch dialog is 250 by " + std::to_string(height) + " units " + when);
+  for (const auto& placed : kBatchLayout) {
+    Check(At(batch, placed.control, placed.x, placed.y, placed.width, placed.height),
+          "control " + std::to_string(placed.control) + " at its place " + when);
+  }
+}
+
+bool Shown(HWND dialog, int control) {
+  return (::GetWindowLongA(::GetDlgItem(dialog, control), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 // Fills the open dialog's file name box with the files and presses Open.
 bool ChooseFiles(const std::vector<std::string>& files) {
   HWND chooser = WaitForWindow("Add Binary Files To Convert");
@@ -197,6 +250,8 @@ int main(int argc, char** argv) {
   char item[64] = {};
   ::GetMenuStringA(::GetSystemMenu(batch, FALSE), 16, item, sizeof item, MF_BYCOMMAND);
   Check(std::string(item) == "About Pelcon", "the system menu has \"About Pelcon\" as command 16");
+  CheckBatchLayout(batch, 266, "on opening");
+  Check(!Shown(batch, IDC_RESULTS), "no results list before a run");
   Picture(batch, pictures + "\\batch_dialog_win32.bmp");
 
   // The about box from the system menu.
@@ -224,18 +279,24 @@ int main(int argc, char** argv) {
     Check(Text(columns, IDC_COLUMN_ADD) == "Add -->" &&
               Text(columns, IDC_COLUMN_REMOVE) == "<-- Remove",
           "the Add and Remove buttons");
-    // Two available names added; then the last current entry moved up one place.
+    // The template holds every name already, so Add leaves the two selected ones out.
     ::SendMessageA(available, LB_SETSEL, TRUE, 0);
     ::SendMessageA(available, LB_SETSEL, TRUE, 1);
     Press(columns, IDC_COLUMN_ADD);
-    Check(WaitUntil([&] { return ::SendMessageA(current, LB_GETCOUNT, 0, 0) == before + 2; }),
-          "Add appends the two selected names");
-    Check(::SendMessageA(available, LB_GETSELCOUNT, 0, 0) == 0,
+    Check(WaitUntil([&] { return ::SendMessageA(available, LB_GETSELCOUNT, 0, 0) == 0; }),
           "Add clears the available selection");
-    ::SendMessageA(current, LB_SETSEL, TRUE, before + 1);
+    Check(::SendMessageA(current, LB_GETCOUNT, 0, 0) == before,
+          "Add leaves out names the template already has");
+    // The last entry moved up one place, then taken off with a double click.
+    ::SendMessageA(current, LB_SETSEL, TRUE, before - 1);
     Press(columns, IDC_UP);
-    Check(WaitUntil([&] { return ::SendMessageA(current, LB_GETSEL, before, 0) > 0; }),
+    Check(WaitUntil([&] { return ::SendMessageA(current, LB_GETSEL, before - 2, 0) > 0; }),
           "the up arrow moves the selected entry and keeps it selected");
+    ::SendMessageA(current, LB_SETCARETINDEX, static_cast<WPARAM>(before - 2), FALSE);
+    ::PostMessageA(columns, WM_COMMAND, MAKEWPARAM(IDC_CURRENT, LBN_DBLCLK),
+                   reinterpret_cast<LPARAM>(current));
+    Check(WaitUntil([&] { return ::SendMessageA(current, LB_GETCOUNT, 0, 0) == before - 1; }),
+          "a double click takes a column off the current list");
     Picture(columns, pictures + "\\column_selection_dialog_win32.bmp");
     Press(columns, IDCANCEL);
     Check(WaitUntil([&] { return !::IsWindow(columns); }),
@@ -266,9 +327,28 @@ int main(int argc, char** argv) {
   Check(WaitUntil([&] { return Text(batch, IDC_CONVERT) == "Convert"; }), "the run ends");
   Check(WaitUntil([&] { return !notices().empty(); }), "the run ends with a message");
   const std::string ending = notices();
-  Check(ending == "information\tTarvel Pelcon: Conversion cancelled\n" ||
-            ending == "information\tTarvel Pelcon: Conversion complete\n",
-        "the run ends with its message, not: " + ending);
+  const std::string count = std::to_string(logFiles.size());
+  const std::string counted = " of " + count + " files converted\n";
+  Check((ending.starts_with("information\tTarvel Pelcon: Conversion cancelled\n") &&
+         ending.ends_with(counted)) ||
+            ending == "information\tTarvel Pelcon: Conversion complete\n" + count + counted,
+        "the run ends with its message and the files converted, not: " + ending);
+  // The results list in a strip of its own below the controls, which stay where they were.
+  Check(Shown(batch, IDC_RESULTS) && At(batch, IDC_RESULTS, 7, 266, 236, 68),
+        "the results list shows below the controls after the run");
+  CheckBatchLayout(batch, 338, "after the run");
+  // One results line per file; the first one was converted or cancelled, not skipped.
+  HWND results = ::GetDlgItem(batch, IDC_RESULTS);
+  Check(::SendMessageA(results, LVM_GETITEMCOUNT, 0, 0) == static_cast<LRESULT>(logFiles.size()),
+        "the results list has a line per file");
+  char status[32] = {};
+  LVITEMA cell{};
+  cell.iSubItem = 1;
+  cell.pszText = status;
+  cell.cchTextMax = sizeof status;
+  ::SendMessageA(results, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&cell));
+  Check(std::string(status) == "converted" || std::string(status) == "cancelled",
+        std::string("the first file's result, not: ") + status);
   // A run of small files may end before Cancel reaches it; then only the lock can be checked.
   if (ending.find("cancelled") != std::string::npos) {
     Check(lockedDuringRun, "only Cancel is enabled during a run");
@@ -288,6 +368,7 @@ int main(int argc, char** argv) {
             ::SendMessageA(list, LB_GETCOUNT, 0, 0) == static_cast<LRESULT>(logFiles.size()),
         "Enter leaves the dialog open with its list");
   Check(WaitUntil([&] { return Enabled(batch, IDC_CLOSE); }), "the Enter run ends");
+  CheckBatchLayout(batch, 338, "after a second run");
 
   Press(batch, IDC_CLOSE);
   Check(WaitUntil([&] { return dialogEnded; }), "Close ends the dialog");
