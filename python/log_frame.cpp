@@ -1,7 +1,6 @@
 #include "python/log_frame.hpp"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <limits>
 #include <thread>
@@ -14,25 +13,14 @@
 #include "component/column_name_table.hpp"
 #include "component/export_template.hpp"
 #include "component/template_plan.hpp"
-#include "datalib/calendar.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
 #include "plan/worker_count.hpp"
+#include "python/record_time.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon::python {
 namespace {
-
-// Through the calendar the CSV writer uses, so that index and CSV agree to the millisecond.
-std::int64_t UnixNanoseconds(double julian) {
-  DateTimeRecord t;
-  JulianToDateTime(julian, t);
-  using namespace std::chrono;
-  const sys_days day = year_month_day(year(t.year), month(t.month), std::chrono::day(t.day));
-  const auto time =
-      day + hours(t.hour) + minutes(t.minute) + seconds(t.second) + milliseconds(t.millisecond);
-  return duration_cast<nanoseconds>(time.time_since_epoch()).count();
-}
 
 // The display names (Windows-1252) to plan; explicit ones must name a column.
 bool ColumnNames(const FrameRequest& request, std::vector<std::string>& names, bool& explicitly,
