@@ -20,6 +20,7 @@
 #include "cli/log_opening.hpp"
 #include "cli/log_summary.hpp"
 #include "cli/text_format.hpp"
+#include "python/compensated_frame.hpp"
 #include "python/log_frame.hpp"
 #include "values/log_file_reader.hpp"
 
@@ -133,6 +134,31 @@ py::list Convert(const std::vector<std::string>& arguments) {
   return result;
 }
 
+// `pelcon compensate` with the arguments after "compensate", naming one level file:
+// (times, names, values, flags, warnings, report). A usage error raises ValueError, a file that
+// cannot be used or compensated LogFileError, with the messages the command line prints.
+py::tuple Compensate(const std::vector<std::string>& arguments) {
+  std::vector<std::string> command{"compensate"};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  cli::ParsedCommand parsed = cli::ParseCommandLine("pelcon", command);
+  const auto* options = std::get_if<cli::CompensateOptions>(&parsed);
+  if (options == nullptr) throw py::value_error(std::get<cli::ParseEnd>(parsed).usageError);
+  if (options->levelFiles.size() != 1) throw py::value_error("one level file is compensated");
+  CompensatedFrame frame;
+  std::string error;
+  bool compensated = false;
+  {
+    py::gil_scoped_release release;
+    compensated = CompensateIntoFrame(*options, frame, error);
+  }
+  if (!compensated) throw LogFileFailure(error);
+  py::list values;
+  for (std::vector<double>& column : frame.values) values.append(ArrayOf(std::move(column)));
+  py::array times = ArrayOf(std::move(frame.times)).attr("view")("datetime64[ns]");
+  return py::make_tuple(times, frame.names, values, ArrayOf(std::move(frame.compensated)),
+                        frame.warnings, JsonObject(frame.report));
+}
+
 }  // namespace
 }  // namespace pelcon::python
 
@@ -149,6 +175,8 @@ PYBIND11_MODULE(_pelcon, module) {
              "The columns as `pelcon columns --json` lists them.");
   module.def("convert", &Convert, py::arg("arguments"),
              "Runs `pelcon convert` with these arguments (after the subcommand's name).");
+  module.def("compensate", &Compensate, py::arg("arguments"),
+             "Runs `pelcon compensate` on one level file with these arguments, writing nothing.");
   module.def(
       "parse_utc_offset", [](const std::string& text) { return pelcon::cli::ParseUtcOffset(text); },
       py::arg("text"), "Minutes east of UTC of \"+HH:MM\", \"-HH:MM\" or \"Z\"; None otherwise.");
