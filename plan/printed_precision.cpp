@@ -1,7 +1,9 @@
 #include "plan/printed_precision.hpp"
 
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "datalib/number_text.hpp"
 
@@ -83,7 +85,10 @@ bool SignificantDigits(double magnitude, int exponent, double& digits) {
 // binary exponent: floor(e2 log10 2) is the decimal exponent or one less, which an exact power
 // of ten settles at once where there is one.
 bool DecimalDigits(double magnitude, int& exponent, double& digits) {
-  exponent = (std::ilogb(magnitude) * 78913) >> 18;
+  // The binary exponent from the bits; a subnormal value's through the library.
+  const int biased = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52);
+  const int binaryExponent = biased != 0 ? biased - 1023 : std::ilogb(magnitude);
+  exponent = (binaryExponent * 78913) >> 18;
   const int next = exponent + 1;
   if (next >= 0 && next < static_cast<int>(kExactPowers.size()) &&
       magnitude >= kExactPowers[static_cast<std::size_t>(next)]) {

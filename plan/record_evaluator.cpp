@@ -42,6 +42,16 @@ RecordEvaluator::RecordEvaluator(const ConversionPlan& plan)
       nodeStates_(plan.DerivedValueNodes().size(), NodeState::kUnknown),
       nodeValues_(plan.DerivedValueNodes().size()) {
   row_.AttachStages(std::make_unique<DataRowStages>());
+  // Nodes come after their origins, so one pass finds the nodes that read the record.
+  const std::vector<DerivedNode>& nodes = plan.DerivedValueNodes();
+  std::vector<bool> readsRecord(nodes.size(), false);
+  for (std::size_t k = 0; k < nodes.size(); ++k) {
+    readsRecord[k] = std::ranges::any_of(nodes[k].origins, [&](const DerivedOrigin& origin) {
+      return origin.kind == DerivedOrigin::Kind::kRecord ||
+             (origin.kind == DerivedOrigin::Kind::kDerived && readsRecord[origin.node]);
+    });
+    if (readsRecord[k]) recordNodes_.push_back(k);
+  }
 }
 
 RecordEvaluator::~RecordEvaluator() = default;
@@ -51,17 +61,34 @@ bool RecordEvaluator::Select(std::size_t record) {
   if (record >= plan_.RecordCount()) return false;
   plan_.Log().CopyRecord(record, row_);
   plan_.Log().ComputeStagesOf(row_, plan_.NeededStages());
-  std::fill(nodeStates_.begin(), nodeStates_.end(), NodeState::kUnknown);
+  for (const std::size_t node : recordNodes_) nodeStates_[node] = NodeState::kUnknown;
+  if (++recordStamp_ == 0) {  // wrapped around: no stamp may look current
+    std::fill(roundedStamps_.begin(), roundedStamps_.end(), 0);
+    recordStamp_ = 1;
+  }
   selected_ = true;
   return true;
 }
 
-double RecordEvaluator::RecordNumber(const RecordSlot& record) const {
+double RecordEvaluator::RoundedStageValue(ValueStage stage, int slot) {
+  const std::size_t index =
+      static_cast<std::size_t>(stage) * kCookedSlotCount + static_cast<std::size_t>(slot);
+  if (slot < 0 || slot >= kCookedSlotCount) {
+    return RoundAsPrinted(StageValue(*row_.Stages(), stage, slot));
+  }
+  if (roundedStamps_[index] != recordStamp_) {
+    roundedValues_[index] = RoundAsPrinted(StageValue(*row_.Stages(), stage, slot));
+    roundedStamps_[index] = recordStamp_;
+  }
+  return roundedValues_[index];
+}
+
+double RecordEvaluator::RecordNumber(const RecordSlot& record) {
   switch (record.kind) {
     case RecordSlot::Kind::kRaw:
       return row_.RawAt(record.slot);
     case RecordSlot::Kind::kStage:
-      return RoundAsPrinted(StageValue(*row_.Stages(), record.stage, record.slot));
+      return RoundedStageValue(record.stage, record.slot);
     case RecordSlot::Kind::kTimestamp:
       break;
   }

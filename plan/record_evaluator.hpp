@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,7 +39,9 @@ class RecordEvaluator {
   bool Number(const ColumnProgram& program, double& number);
   // A value of the record as the dictionary stores it: a raw reading as an integer, anything else
   // as a double at "%.15g" precision.
-  double RecordNumber(const RecordSlot& record) const;
+  double RecordNumber(const RecordSlot& record);
+  // A stage value rounded as printed, once per record: derived values share their origins.
+  double RoundedStageValue(ValueStage stage, int slot);
   // A derived value at the current record, computed once per record.
   bool DerivedNumber(std::size_t node, double& number);
 
@@ -49,6 +52,13 @@ class RecordEvaluator {
   bool selected_ = false;
   std::vector<NodeState> nodeStates_;
   std::vector<double> nodeValues_;
+  // The nodes whose value depends on the record; the others keep theirs from record to record.
+  std::vector<std::size_t> recordNodes_;
+  // RoundedStageValue's values, by stage and slot, valid where their stamp is the record's.
+  static constexpr std::size_t kStageSlots = 4 * kCookedSlotCount;
+  std::vector<std::uint32_t> roundedStamps_ = std::vector<std::uint32_t>(kStageSlots, 0);
+  std::vector<double> roundedValues_ = std::vector<double>(kStageSlots);
+  std::uint32_t recordStamp_ = 0;
 };
 
 }  // namespace pelcon
