@@ -58,14 +58,16 @@ constexpr std::size_t kLeastRecordsPerThread = 16384;
 void EvaluateRecords(const ConversionPlan& plan, const std::vector<std::size_t>& columns,
                      std::size_t first, std::size_t last, LogFrame& frame) {
   RecordEvaluator evaluator(plan);
+  const std::size_t records = frame.times.size();
   for (std::size_t record = first; record < last; ++record) {
     evaluator.Select(record);
     frame.times[record] = UnixNanoseconds(evaluator.RecordTime().number);
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-      const CellValue value = evaluator.Value(columns[c]);
-      frame.values[c][record] = value.type == CellValue::Type::kNumber
-                                    ? value.number
-                                    : std::numeric_limits<double>::quiet_NaN();
+    double* cell = frame.values.data() + record;
+    for (const std::size_t column : columns) {
+      const CellValue value = evaluator.Value(column);
+      *cell = value.type == CellValue::Type::kNumber ? value.number
+                                                     : std::numeric_limits<double>::quiet_NaN();
+      cell += records;
     }
   }
 }
@@ -93,7 +95,7 @@ bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& err
   for (const std::size_t k : columns) {
     cli::AppendWindows1252AsUtf8(frame.names.emplace_back(), plan.Columns()[k].title);
   }
-  frame.values.assign(columns.size(), std::vector<double>(count));
+  frame.values.assign(columns.size() * count, 0.0);
   frame.times.assign(count, 0);
   frame.metadata = cli::InspectJson(request.path, cli::SummarizeLog(reader.Log()),
                                     cli::FileColumnListing(reader));

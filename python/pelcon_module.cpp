@@ -57,14 +57,11 @@ py::tuple ReadArrays(const std::string& path, std::optional<std::vector<std::str
     read = ReadLogFrame(request, frame, error);
   }
   if (!read) throw LogFileFailure(error);
-  py::list names;
-  py::list values;
-  for (std::size_t k = 0; k < frame.names.size(); ++k) {
-    names.append(frame.names[k]);
-    values.append(ArrayOf(std::move(frame.values[k])));
-  }
+  const py::ssize_t records = static_cast<py::ssize_t>(frame.times.size());
+  py::array values = ArrayOf(std::move(frame.values))
+                         .attr("reshape")(static_cast<py::ssize_t>(frame.names.size()), records);
   py::array times = ArrayOf(std::move(frame.times)).attr("view")("datetime64[ns]");
-  return py::make_tuple(times, names, values, JsonObject(frame.metadata));
+  return py::make_tuple(times, frame.names, values, JsonObject(frame.metadata));
 }
 
 py::object Inspect(const std::string& path) {
@@ -168,7 +165,8 @@ PYBIND11_MODULE(_pelcon, module) {
   py::register_exception<LogFileFailure>(module, "LogFileError", PyExc_ValueError);
   module.def("read_arrays", &ReadArrays, py::arg("path"), py::arg("columns") = py::none(),
              py::arg("template") = py::none(),
-             "(times, names, values, metadata) of a log file's number columns.");
+             "(times, names, values, metadata) of a log file's number columns; values has a row "
+             "per name.");
   module.def("inspect", &Inspect, py::arg("path"),
              "The metadata of a log file as `pelcon inspect --json` prints it.");
   module.def("columns", &Columns, py::arg("path") = py::none(),

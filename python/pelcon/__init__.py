@@ -31,10 +31,8 @@ def read_arrays(path, columns=None, template=None):
     template: an export template (.bft) whose columns to read. Time stamp and site text columns
     are not in values: the times are the records' times, the site texts are in the metadata.
     """
-    times, names, arrays, metadata = _pelcon.read_arrays(
-        str(path), None if columns is None else list(columns),
-        None if template is None else str(template))
-    return times, dict(zip(names, arrays)), metadata
+    times, names, block, metadata = _read_block(path, columns, template)
+    return times, dict(zip(names, block)), metadata
 
 
 def read(path, columns=None, template=None, tz=None):
@@ -48,11 +46,12 @@ def read(path, columns=None, template=None, tz=None):
     """
     import pandas
 
-    times, values, metadata = read_arrays(path, columns, template)
+    times, names, block, metadata = _read_block(path, columns, template)
     index = pandas.DatetimeIndex(times, name="time")
     if tz is not None:
         index = index.tz_localize(_timezone(tz))
-    return pandas.DataFrame(values, index=index, columns=list(values)), metadata
+    # The block's rows are the columns: its transpose becomes the frame's one block uncopied.
+    return pandas.DataFrame(block.T, index=index, columns=names, copy=False), metadata
 
 
 def inspect(path):
@@ -167,6 +166,12 @@ def _clock_offset(offset):
         raise ValueError("baro_offset is whole minutes")
     sign = "-" if minutes < 0 else "+"
     return f"{sign}{abs(minutes) // 60:02d}:{abs(minutes) % 60:02d}"
+
+
+def _read_block(path, columns, template):
+    """(times, names, block, metadata); the block's row k holds the column names[k]."""
+    return _pelcon.read_arrays(str(path), None if columns is None else list(columns),
+                               None if template is None else str(template))
 
 
 def _timezone(tz):
