@@ -25,9 +25,9 @@ void FillStage(const StageNameTable& table, std::array<double, N>& values, doubl
                Formula formula, const std::array<bool, N>* selected = nullptr) {
   for (int slot = 0; slot < table.Size() && static_cast<std::size_t>(slot) < N; ++slot) {
     if (selected && !(*selected)[static_cast<std::size_t>(slot)]) continue;
-    const int code = table.CodeOf(slot);
     double value = 0.0;
     if (table.PresenceOf(slot) != 0) {
+      const int code = table.CodeOf(slot);
       value = code == kTimestampCode ? timestamp : ValueOrNaN(formula(code));
     }
     values[static_cast<std::size_t>(slot)] = value;

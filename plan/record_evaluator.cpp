@@ -36,7 +36,7 @@ double StageValue(const DataRowStages& stages, ValueStage stage, int slot) {
 }  // namespace
 
 // The row copy only reads its owner (slots by name); the file itself is never changed.
-RecordEvaluator::RecordEvaluator(const ConversionPlan& plan)
+RecordEvaluator::RecordEvaluator(const ConversionPlan& plan, ValuePrecision precision)
     : plan_(plan),
       row_(const_cast<LogFile&>(plan.Log())),
       nodeStates_(plan.DerivedValueNodes().size(), NodeState::kUnknown),
@@ -45,12 +45,16 @@ RecordEvaluator::RecordEvaluator(const ConversionPlan& plan)
   // Nodes come after their origins, so one pass finds the nodes that read the record.
   const std::vector<DerivedNode>& nodes = plan.DerivedValueNodes();
   std::vector<bool> readsRecord(nodes.size(), false);
+  roundedNodes_.assign(nodes.size(), precision == ValuePrecision::kPrinted);
   for (std::size_t k = 0; k < nodes.size(); ++k) {
     readsRecord[k] = std::ranges::any_of(nodes[k].origins, [&](const DerivedOrigin& origin) {
       return origin.kind == DerivedOrigin::Kind::kRecord ||
              (origin.kind == DerivedOrigin::Kind::kDerived && readsRecord[origin.node]);
     });
     if (readsRecord[k]) recordNodes_.push_back(k);
+    for (const DerivedOrigin& origin : nodes[k].origins) {
+      if (origin.kind == DerivedOrigin::Kind::kDerived) roundedNodes_[origin.node] = true;
+    }
   }
 }
 
@@ -130,7 +134,7 @@ bool RecordEvaluator::DerivedNumber(std::size_t index, double& number) {
                             std::span<const std::int32_t>(flags.data(), count), node.family});
     }
     nodeStates_[index] = value ? NodeState::kValue : NodeState::kNone;
-    if (value) nodeValues_[index] = RoundAsPrinted(*value);
+    if (value) nodeValues_[index] = roundedNodes_[index] ? RoundAsPrinted(*value) : *value;
   }
   number = nodeValues_[index];
   return nodeStates_[index] == NodeState::kValue;

@@ -12,11 +12,22 @@
 
 namespace pelcon {
 
+// How precise the numbers of Value are.
+enum class ValuePrecision {
+  // What the cell text reads back as: the dictionary's "%.15g" precision.
+  kPrinted,
+  // A derived value that no other is computed from is left as computed, without the rounding that
+  // only its text needs: equal to the cell text to its printed digits, half a unit in the 15th
+  // significant digit apart at most. For readers that make no text.
+  kComputed,
+};
+
 // Evaluates the records of a plan: one per thread. Select computes a record's stages once; every
 // column's value and text are then read from them.
 class RecordEvaluator {
  public:
-  explicit RecordEvaluator(const ConversionPlan& plan);
+  explicit RecordEvaluator(const ConversionPlan& plan,
+                           ValuePrecision precision = ValuePrecision::kPrinted);
   ~RecordEvaluator();
   RecordEvaluator(const RecordEvaluator&) = delete;
   RecordEvaluator& operator=(const RecordEvaluator&) = delete;
@@ -26,8 +37,9 @@ class RecordEvaluator {
 
   // The column's value at the current record.
   CellValue Value(std::size_t column);
-  // Appends the column's cell text at the current record: the value dictionary's text, empty
-  // when the value cannot be given (the CSV writer shows its empty-field text then).
+  // Appends the column's cell text at the current record (a kPrinted evaluator's): the value
+  // dictionary's text, empty when the value cannot be given (the CSV writer shows its empty-field
+  // text then).
   void AppendCellText(std::size_t column, std::string& out);
   std::string CellText(std::size_t column);
   // The current record's time stamp (a Julian date).
@@ -54,6 +66,8 @@ class RecordEvaluator {
   std::vector<double> nodeValues_;
   // The nodes whose value depends on the record; the others keep theirs from record to record.
   std::vector<std::size_t> recordNodes_;
+  // Per node: whether its value is kept rounded as printed (always where another node reads it).
+  std::vector<bool> roundedNodes_;
   // RoundedStageValue's values, by stage and slot, valid where their stamp is the record's.
   static constexpr std::size_t kStageSlots = 4 * kCookedSlotCount;
   std::vector<std::uint32_t> roundedStamps_ = std::vector<std::uint32_t>(kStageSlots, 0);

@@ -57,7 +57,7 @@ constexpr std::size_t kLeastRecordsPerThread = 16384;
 // Evaluates records [first, last) of the columns into their places in frame.
 void EvaluateRecords(const ConversionPlan& plan, const std::vector<std::size_t>& columns,
                      std::size_t first, std::size_t last, LogFrame& frame) {
-  RecordEvaluator evaluator(plan);
+  RecordEvaluator evaluator(plan, ValuePrecision::kComputed);
   const std::size_t records = frame.times.size();
   for (std::size_t record = first; record < last; ++record) {
     evaluator.Select(record);
