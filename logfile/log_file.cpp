@@ -23,7 +23,8 @@ double ValueOrNaN(const std::optional<double>& value) {
 template <std::size_t N, typename Formula>
 void FillStage(const StageNameTable& table, std::array<double, N>& values, double timestamp,
                Formula formula, const std::array<bool, N>* selected = nullptr) {
-  for (int slot = 0; slot < table.Size() && static_cast<std::size_t>(slot) < N; ++slot) {
+  const int count = std::min(table.Size(), static_cast<int>(N));
+  for (int slot = 0; slot < count; ++slot) {
     if (selected && !(*selected)[static_cast<std::size_t>(slot)]) continue;
     double value = 0.0;
     if (table.PresenceOf(slot) != 0) {

@@ -37,24 +37,24 @@ double StageValue(const DataRowStages& stages, ValueStage stage, int slot) {
 
 // The row copy only reads its owner (slots by name); the file itself is never changed.
 RecordEvaluator::RecordEvaluator(const ConversionPlan& plan, ValuePrecision precision)
-    : plan_(plan),
-      row_(const_cast<LogFile&>(plan.Log())),
-      nodeStates_(plan.DerivedValueNodes().size(), NodeState::kUnknown),
-      nodeValues_(plan.DerivedValueNodes().size()) {
+    : plan_(plan), row_(const_cast<LogFile&>(plan.Log())) {
   row_.AttachStages(std::make_unique<DataRowStages>());
-  // Nodes come after their origins, so one pass finds the nodes that read the record.
   const std::vector<DerivedNode>& nodes = plan.DerivedValueNodes();
+  nodes_.resize(nodes.size());
   std::vector<bool> readsRecord(nodes.size(), false);
-  roundedNodes_.assign(nodes.size(), precision == ValuePrecision::kPrinted);
   for (std::size_t k = 0; k < nodes.size(); ++k) {
-    readsRecord[k] = std::ranges::any_of(nodes[k].origins, [&](const DerivedOrigin& origin) {
-      return origin.kind == DerivedOrigin::Kind::kRecord ||
-             (origin.kind == DerivedOrigin::Kind::kDerived && readsRecord[origin.node]);
-    });
-    if (readsRecord[k]) recordNodes_.push_back(k);
+    nodes_[k].rounded = nodes_[k].rounded || precision == ValuePrecision::kPrinted;
     for (const DerivedOrigin& origin : nodes[k].origins) {
-      if (origin.kind == DerivedOrigin::Kind::kDerived) roundedNodes_[origin.node] = true;
+      if (origin.kind == DerivedOrigin::Kind::kRecord) readsRecord[k] = true;
+      if (origin.kind == DerivedOrigin::Kind::kDerived) {
+        readsRecord[k] = readsRecord[k] || readsRecord[origin.node];
+        nodes_[origin.node].rounded = true;
+      }
     }
+    if (readsRecord[k]) recordNodes_.push_back(k);
+  }
+  for (std::size_t k = 0; k < nodes.size(); ++k) {
+    if (!readsRecord[k]) ComputeNode(k);
   }
 }
 
@@ -65,11 +65,11 @@ bool RecordEvaluator::Select(std::size_t record) {
   if (record >= plan_.RecordCount()) return false;
   plan_.Log().CopyRecord(record, row_);
   plan_.Log().ComputeStagesOf(row_, plan_.NeededStages());
-  for (const std::size_t node : recordNodes_) nodeStates_[node] = NodeState::kUnknown;
   if (++recordStamp_ == 0) {  // wrapped around: no stamp may look current
     std::fill(roundedStamps_.begin(), roundedStamps_.end(), 0);
     recordStamp_ = 1;
   }
+  for (const std::size_t node : recordNodes_) ComputeNode(node);
   selected_ = true;
   return true;
 }
@@ -101,43 +101,42 @@ double RecordEvaluator::RecordNumber(const RecordSlot& record) {
   return RoundAsPrinted(time);
 }
 
-bool RecordEvaluator::DerivedNumber(std::size_t index, double& number) {
-  if (nodeStates_[index] == NodeState::kUnknown) {
-    const DerivedNode& node = plan_.DerivedValueNodes()[index];
-    std::array<double, kMostDerivedOrigins> numbers;
-    std::array<std::int32_t, kMostDerivedOrigins> flags;
-    const std::size_t count = std::min(node.origins.size(), kMostDerivedOrigins);
-    for (std::size_t i = 0; i < count; ++i) {
-      const DerivedOrigin& origin = node.origins[i];
-      numbers[i] = origin.number;
-      flags[i] = origin.flag;
-      if (origin.kind == DerivedOrigin::Kind::kRecord) {
-        const double value = RecordNumber(origin.record);
-        if (origin.record.kind == RecordSlot::Kind::kRaw) {
-          numbers[i] = std::numeric_limits<double>::quiet_NaN();
-          flags[i] = static_cast<std::int32_t>(value);
-        } else {
-          numbers[i] = value;
-          flags[i] = DerivedInputs::kNoFlag;
-        }
-      } else if (origin.kind == DerivedOrigin::Kind::kDerived) {
-        double value = 0.0;
-        if (DerivedNumber(origin.node, value)) {
-          numbers[i] = value;
-          flags[i] = DerivedInputs::kNoFlag;
-        }
+void RecordEvaluator::ComputeNode(std::size_t index) {
+  const DerivedNode& node = plan_.DerivedValueNodes()[index];
+  std::array<double, kMostDerivedOrigins> numbers;
+  std::array<std::int32_t, kMostDerivedOrigins> flags;
+  const std::size_t count = std::min(node.origins.size(), kMostDerivedOrigins);
+  for (std::size_t i = 0; i < count; ++i) {
+    const DerivedOrigin& origin = node.origins[i];
+    numbers[i] = origin.number;
+    flags[i] = origin.flag;
+    if (origin.kind == DerivedOrigin::Kind::kRecord) {
+      const double value = RecordNumber(origin.record);
+      if (origin.record.kind == RecordSlot::Kind::kRaw) {
+        numbers[i] = std::numeric_limits<double>::quiet_NaN();
+        flags[i] = static_cast<std::int32_t>(value);
+      } else {
+        numbers[i] = value;
+        flags[i] = DerivedInputs::kNoFlag;
       }
+    } else if (origin.kind == DerivedOrigin::Kind::kDerived && nodes_[origin.node].given) {
+      numbers[i] = nodes_[origin.node].number;
+      flags[i] = DerivedInputs::kNoFlag;
     }
-    std::optional<double> value;
-    if (node.compute != nullptr && node.familyKnown) {
-      value = node.compute({std::span<const double>(numbers.data(), count),
-                            std::span<const std::int32_t>(flags.data(), count), node.family});
-    }
-    nodeStates_[index] = value ? NodeState::kValue : NodeState::kNone;
-    if (value) nodeValues_[index] = roundedNodes_[index] ? RoundAsPrinted(*value) : *value;
   }
-  number = nodeValues_[index];
-  return nodeStates_[index] == NodeState::kValue;
+  std::optional<double> value;
+  if (node.compute != nullptr && node.familyKnown) {
+    value = node.compute({std::span<const double>(numbers.data(), count),
+                          std::span<const std::int32_t>(flags.data(), count), node.family});
+  }
+  NodeValue& result = nodes_[index];
+  result.given = value.has_value();
+  if (value) result.number = result.rounded ? RoundAsPrinted(*value) : *value;
+}
+
+bool RecordEvaluator::DerivedNumber(std::size_t index, double& number) const {
+  number = nodes_[index].number;
+  return nodes_[index].given;
 }
 
 bool RecordEvaluator::Number(const ColumnProgram& program, double& number) {

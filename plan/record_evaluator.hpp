@@ -54,20 +54,25 @@ class RecordEvaluator {
   double RecordNumber(const RecordSlot& record);
   // A stage value rounded as printed, once per record: derived values share their origins.
   double RoundedStageValue(ValueStage stage, int slot);
-  // A derived value at the current record, computed once per record.
-  bool DerivedNumber(std::size_t node, double& number);
+  // A derived value at the current record; false when it cannot be given.
+  bool DerivedNumber(std::size_t node, double& number) const;
+  // Computes a derived value from its origins, which are computed already.
+  void ComputeNode(std::size_t node);
 
-  enum class NodeState : unsigned char { kUnknown, kValue, kNone };
+  // What a derived value is at the current record.
+  struct NodeValue {
+    double number = 0.0;
+    bool given = false;
+    bool rounded = false;  // kept rounded as printed (always where another node reads it)
+  };
 
   const ConversionPlan& plan_;
   DataRow row_;  // a copy of the current record's readings, with its computed stages
   bool selected_ = false;
-  std::vector<NodeState> nodeStates_;
-  std::vector<double> nodeValues_;
-  // The nodes whose value depends on the record; the others keep theirs from record to record.
+  std::vector<NodeValue> nodes_;
+  // The nodes whose value depends on the record, in the plan's order (origins first): Select
+  // computes them. The others are computed once, with the evaluator.
   std::vector<std::size_t> recordNodes_;
-  // Per node: whether its value is kept rounded as printed (always where another node reads it).
-  std::vector<bool> roundedNodes_;
   // RoundedStageValue's values, by stage and slot, valid where their stamp is the record's.
   static constexpr std::size_t kStageSlots = 4 * kCookedSlotCount;
   std::vector<std::uint32_t> roundedStamps_ = std::vector<std::uint32_t>(kStageSlots, 0);
