@@ -107,20 +107,28 @@ py::list Columns(std::optional<std::string> path) {
   return result;
 }
 
+// The options of `pelcon SUBCOMMAND arguments...`; ValueError with the command line's message
+// for a usage error.
+template <typename Options>
+Options SubcommandOptions(const char* subcommand, const std::vector<std::string>& arguments) {
+  std::vector<std::string> command{subcommand};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  cli::ParsedCommand parsed = cli::ParseCommandLine("pelcon", command);
+  auto* options = std::get_if<Options>(&parsed);
+  if (options == nullptr) throw py::value_error(std::get<cli::ParseEnd>(parsed).usageError);
+  return std::move(*options);
+}
+
 // `pelcon convert` with the arguments after "convert": its outcomes as `convert --json` prints
 // them. A usage error raises ValueError, a run that cannot start or a failed file LogFileError,
 // with the messages the command line prints.
 py::list Convert(const std::vector<std::string>& arguments) {
-  std::vector<std::string> command{"convert"};
-  command.insert(command.end(), arguments.begin(), arguments.end());
-  cli::ParsedCommand parsed = cli::ParseCommandLine("pelcon", command);
-  const auto* options = std::get_if<cli::ConvertOptions>(&parsed);
-  if (options == nullptr) throw py::value_error(std::get<cli::ParseEnd>(parsed).usageError);
+  const auto options = SubcommandOptions<cli::ConvertOptions>("convert", arguments);
   std::vector<cli::FileOutcome> outcomes;
   std::string error;
   {
     py::gil_scoped_release release;
-    outcomes = cli::ConvertInOrder(*options, error);
+    outcomes = cli::ConvertInOrder(options, error);
   }
   if (!error.empty()) throw LogFileFailure(error);
   py::list result;
@@ -135,18 +143,14 @@ py::list Convert(const std::vector<std::string>& arguments) {
 // (times, names, values, flags, warnings, report). A usage error raises ValueError, a file that
 // cannot be used or compensated LogFileError, with the messages the command line prints.
 py::tuple Compensate(const std::vector<std::string>& arguments) {
-  std::vector<std::string> command{"compensate"};
-  command.insert(command.end(), arguments.begin(), arguments.end());
-  cli::ParsedCommand parsed = cli::ParseCommandLine("pelcon", command);
-  const auto* options = std::get_if<cli::CompensateOptions>(&parsed);
-  if (options == nullptr) throw py::value_error(std::get<cli::ParseEnd>(parsed).usageError);
-  if (options->levelFiles.size() != 1) throw py::value_error("one level file is compensated");
+  const auto options = SubcommandOptions<cli::CompensateOptions>("compensate", arguments);
+  if (options.levelFiles.size() != 1) throw py::value_error("one level file is compensated");
   CompensatedFrame frame;
   std::string error;
   bool compensated = false;
   {
     py::gil_scoped_release release;
-    compensated = CompensateIntoFrame(*options, frame, error);
+    compensated = CompensateIntoFrame(options, frame, error);
   }
   if (!compensated) throw LogFileFailure(error);
   py::list values;
