@@ -163,6 +163,16 @@ CellValue RecordEvaluator::Value(std::size_t column) {
   return {time ? CellValue::Type::kDateTime : CellValue::Type::kNumber, number, nullptr};
 }
 
+bool RecordEvaluator::NumberOf(std::size_t column, double& number) {
+  const ColumnProgram& program = plan_.Programs()[column];
+  if (!selected_) return false;
+  if (program.source == Source::kFixed) {
+    number = program.fixedValue.number;
+    return program.fixedValue.type == CellValue::Type::kNumber;
+  }
+  return Number(program, number);
+}
+
 void RecordEvaluator::AppendCellText(std::size_t column, std::string& out) {
   const ColumnProgram& program = plan_.Programs()[column];
   if (!selected_) return;

@@ -37,6 +37,9 @@ class RecordEvaluator {
 
   // The column's value at the current record.
   CellValue Value(std::size_t column);
+  // The number of a number column at the current record, as Value gives it; false when Value
+  // gives none. For readers that fill arrays cell by cell.
+  bool NumberOf(std::size_t column, double& number);
   // Appends the column's cell text at the current record (a kPrinted evaluator's): the value
   // dictionary's text, empty when the value cannot be given (the CSV writer shows its empty-field
   // text then).

@@ -64,9 +64,7 @@ void EvaluateRecords(const ConversionPlan& plan, const std::vector<std::size_t>&
     frame.times[record] = UnixNanoseconds(evaluator.RecordTime().number);
     double* cell = frame.values.data() + record;
     for (const std::size_t column : columns) {
-      const CellValue value = evaluator.Value(column);
-      *cell = value.type == CellValue::Type::kNumber ? value.number
-                                                     : std::numeric_limits<double>::quiet_NaN();
+      if (!evaluator.NumberOf(column, *cell)) *cell = std::numeric_limits<double>::quiet_NaN();
       cell += records;
     }
   }
