@@ -62,7 +62,7 @@ void EvaluateRecords(const ConversionPlan& plan, const std::vector<std::size_t>&
   for (std::size_t record = first; record < last; ++record) {
     evaluator.Select(record);
     frame.times[record] = UnixNanoseconds(evaluator.RecordTime().number);
-    double* cell = frame.values.data() + record;
+    double* cell = frame.values.get() + record;
     for (const std::size_t column : columns) {
       if (!evaluator.NumberOf(column, *cell)) *cell = std::numeric_limits<double>::quiet_NaN();
       cell += records;
@@ -93,7 +93,7 @@ bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& err
   for (const std::size_t k : columns) {
     cli::AppendWindows1252AsUtf8(frame.names.emplace_back(), plan.Columns()[k].title);
   }
-  frame.values.assign(columns.size() * count, 0.0);
+  frame.values = std::make_unique_for_overwrite<double[]>(columns.size() * count);
   frame.times.assign(count, 0);
   frame.metadata = cli::InspectJson(request.path, cli::SummarizeLog(reader.Log()),
                                     cli::FileColumnListing(reader));

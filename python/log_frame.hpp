@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,7 +24,8 @@ struct LogFrame {
   // Record times in the logger's clock as nanoseconds since 1970-01-01 00:00.
   std::vector<std::int64_t> times;
   // Column by column, one value per record: column k's at [k x records, (k + 1) x records).
-  std::vector<double> values;
+  // Made without zeroing: the evaluating threads write every value first.
+  std::unique_ptr<double[]> values;
   nlohmann::json metadata;  // what `pelcon inspect --json` prints
 };
 

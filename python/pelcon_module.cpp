@@ -42,6 +42,14 @@ py::array_t<T> ArrayOf(std::vector<T>&& values) {
   return py::array_t<T>(static_cast<py::ssize_t>(owned->size()), owned->data(), owner);
 }
 
+// An array that owns the block it views, without a copy.
+template <typename T>
+py::array_t<T> ArrayOf(std::unique_ptr<T[]>&& block, std::size_t size) {
+  py::capsule owner(block.get(), [](void* p) { delete[] static_cast<T*>(p); });
+  T* data = block.release();
+  return py::array_t<T>(static_cast<py::ssize_t>(size), data, owner);
+}
+
 py::object JsonObject(const nlohmann::json& value) {
   return py::module_::import("json").attr("loads")(cli::JsonLine(value));
 }
@@ -58,7 +66,7 @@ py::tuple ReadArrays(const std::string& path, std::optional<std::vector<std::str
   }
   if (!read) throw LogFileFailure(error);
   const py::ssize_t records = static_cast<py::ssize_t>(frame.times.size());
-  py::array values = ArrayOf(std::move(frame.values))
+  py::array values = ArrayOf(std::move(frame.values), frame.names.size() * frame.times.size())
                          .attr("reshape")(static_cast<py::ssize_t>(frame.names.size()), records);
   py::array times = ArrayOf(std::move(frame.times)).attr("view")("datetime64[ns]");
   return py::make_tuple(times, frame.names, values, JsonObject(frame.metadata));
