@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "cli/compensated_output.hpp"
+#include "cli/compensation_json.hpp"
 #include "cli/file_report.hpp"
 #include "cli/input_discovery.hpp"
 #include "cli/json_text.hpp"
@@ -12,11 +13,9 @@
 #include "cli/output_collisions.hpp"
 #include "cli/output_naming.hpp"
 #include "cli/progress_line.hpp"
-#include "compensation/level_log_compensation.hpp"
 #include "compensation/log_records.hpp"
 #include "platform/interrupt.hpp"
 #include "platform/terminal.hpp"
-#include "values/derived_value_calculations.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon::cli {
@@ -25,62 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kProgram[] = "pelcon compensate";
-
-// The settings of the options; density and gravity are the level file's unless given.
-CompensationSettings SettingsOf(const CompensateOptions& options) {
-  CompensationSettings settings;
-  settings.maxGapSeconds = options.maxGapMinutes * 60;
-  settings.barometricShiftSeconds = options.barometricOffsetMinutes * 60.0;
-  settings.densityFromTemperature = options.densityFromTemperature;
-  settings.offsetPsi = options.offsetPsi;
-  settings.unit = options.unit;
-  settings.depthToWater = options.depthToWater;
-  settings.elevation = options.elevation;
-  return settings;
-}
-
-std::optional<double> GravityOf(const CompensateOptions& options) {
-  if (options.latitude) return GravityAt(*options.latitude, options.siteElevation.value_or(0.0));
-  return options.gravity;
-}
-
-nlohmann::json ReadingsJson(const std::vector<TimedValue>& readings) {
-  nlohmann::json list = nlohmann::json::array();
-  for (const TimedValue& reading : readings) {
-    list.push_back({{"time", TimeJson(reading.seconds / 86400)}, {"value", reading.value}});
-  }
-  return list;
-}
-
-nlohmann::json OptionalJson(const std::optional<double>& value) {
-  return value ? nlohmann::json(*value) : nlohmann::json();
-}
-
-// The figures of the header section, for --json.
-nlohmann::json CompensationJson(const CompensationRun& run, OutputFormat format) {
-  const CompensationSettings& s = run.settings;
-  return {{"format", std::string(OutputFormatName(format))},
-          {"barometric_file", run.barometricPath},
-          {"barometric_serial_number", run.barometric.serialNumber},
-          {"barometric_device", run.barometric.deviceType},
-          {"barometric_first_record", TimeJson(run.barometric.firstRecord)},
-          {"barometric_last_record", TimeJson(run.barometric.lastRecord)},
-          {"barometric_clock_shift_minutes", s.barometricShiftSeconds / 60},
-          {"max_gap_minutes", s.maxGapSeconds / 60},
-          {"density_kg_m3",
-           OptionalJson(s.densityFromTemperature ? std::nullopt : std::optional(s.densityKgPerM3))},
-          {"density_from_temperature", s.densityFromTemperature},
-          {"gravity_m_s2", s.gravity},
-          {"offset_psi", s.offsetPsi},
-          {"units", std::string(LevelUnitSymbol(s.unit))},
-          {"depth_to_water", ReadingsJson(s.depthToWater)},
-          {"elevation", ReadingsJson(s.elevation)},
-          {"depth_to_water_drift", OptionalJson(run.table.depthToWaterDrift)},
-          {"elevation_drift", OptionalJson(run.table.elevationDrift)},
-          {"compensated", run.table.compensatedCount},
-          {"not_compensated", run.table.records.size() - run.table.compensatedCount},
-          {"warnings", run.table.warnings}};
-}
 
 class Compensation {
  public:
@@ -117,8 +60,7 @@ class Compensation {
     outcome.serialNumber = run->level.serialNumber;
     outcome.firstRecord = run->level.firstRecord;
     outcome.lastRecord = run->level.lastRecord;
-    LevelLogCompensation compensation = CompensateLevelLog(
-        log, barometricRecords_, SettingsOf(options_), options_.density, GravityOf(options_));
+    LevelLogCompensation compensation = CompensateWithOptions(log, barometricRecords_, options_);
     run->settings = std::move(compensation.settings);
     run->table = std::move(compensation.table);
     if (!run->table.error.empty()) {
@@ -159,7 +101,8 @@ bool Report(const FileOutcome& outcome, const std::optional<CompensationRun>& ru
   if (options.json) {
     nlohmann::json object = ReportObject(outcome);
     if (run && outcome.status == FileStatus::kConverted) {
-      object["compensation"] = CompensationJson(*run, options.outputFormat);
+      object["compensation"] = CompensationJson(*run);
+      object["compensation"]["format"] = std::string(OutputFormatName(options.outputFormat));
     }
     text = JsonLine(object);
   } else {

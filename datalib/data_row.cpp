@@ -1,6 +1,29 @@
 #include "datalib/data_row.hpp"
 
+#include <algorithm>
+
 namespace pelcon {
+
+void StageSelection::Select(ValueStage stage, int slot) {
+  const auto add = [slot](std::vector<int>& slots, int count) {
+    if (slot < 0 || slot >= count) return;
+    const auto at = std::ranges::lower_bound(slots, slot);
+    if (at == slots.end() || *at != slot) slots.insert(at, slot);
+  };
+  switch (stage) {
+    case ValueStage::kCooked:
+      add(cooked, kCookedSlotCount);
+      break;
+    case ValueStage::kBase:
+      add(base, kBaseSlotCount);
+      break;
+    case ValueStage::kUser:
+      add(user, kUserSlotCount);
+      break;
+    case ValueStage::kRaw:
+      break;
+  }
+}
 
 void DataRow::Reset() {
   raw_.fill(0);

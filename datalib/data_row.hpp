@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace pelcon {
 
@@ -38,12 +39,14 @@ struct DataRowStages {
   std::array<double, kUserSlotCount> user{};
 };
 
-// The slots of each computed stage a reader needs; a stage is computed only where it is needed.
-// USER values read BASE values, so a reader that needs a USER slot gets every BASE slot too.
+// The slots of each computed stage a reader needs, each once, in slot order; a stage is computed
+// only where it is needed. USER values read BASE values, so a reader that needs a USER slot gets
+// every BASE slot too. Lists, because a record's stages are computed for each record.
 struct StageSelection {
-  std::array<bool, kCookedSlotCount> cooked{};
-  std::array<bool, kBaseSlotCount> base{};
-  std::array<bool, kUserSlotCount> user{};
+  std::vector<int> cooked, base, user;
+
+  // Selects a slot of a computed stage; nothing for a slot out of the stage's range or RAW.
+  void Select(ValueStage stage, int slot);
 };
 
 class DataRow {

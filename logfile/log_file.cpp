@@ -18,19 +18,27 @@ double ValueOrNaN(const std::optional<double>& value) {
   return value ? *value : std::numeric_limits<double>::quiet_NaN();
 }
 
-// One value per slot: 0 for a value the file lacks, the row time for the timestamp slot. Only the
-// selected slots when a selection is given.
+// The value of a slot: 0 for a value the file lacks, the row time for the timestamp slot.
+template <typename Formula>
+double SlotValue(const StageNameTable& table, int slot, double timestamp, const Formula& formula) {
+  if (table.PresenceOf(slot) == 0) return 0.0;
+  const int code = table.CodeOf(slot);
+  return code == kTimestampCode ? timestamp : ValueOrNaN(formula(code));
+}
+
+// Every slot's value, or only the selected slots' when a selection is given.
 template <std::size_t N, typename Formula>
 void FillStage(const StageNameTable& table, std::array<double, N>& values, double timestamp,
-               Formula formula, const std::array<bool, N>* selected = nullptr) {
-  for (int slot = 0; slot < table.Size() && static_cast<std::size_t>(slot) < N; ++slot) {
-    if (selected && !(*selected)[static_cast<std::size_t>(slot)]) continue;
-    const int code = table.CodeOf(slot);
-    double value = 0.0;
-    if (table.PresenceOf(slot) != 0) {
-      value = code == kTimestampCode ? timestamp : ValueOrNaN(formula(code));
+               const Formula& formula, const std::vector<int>* selected = nullptr) {
+  if (selected != nullptr) {
+    for (const int slot : *selected) {
+      values[static_cast<std::size_t>(slot)] = SlotValue(table, slot, timestamp, formula);
     }
-    values[static_cast<std::size_t>(slot)] = value;
+    return;
+  }
+  const int count = std::min(table.Size(), static_cast<int>(N));
+  for (int slot = 0; slot < count; ++slot) {
+    values[static_cast<std::size_t>(slot)] = SlotValue(table, slot, timestamp, formula);
   }
 }
 
@@ -209,8 +217,7 @@ void LogFile::ComputeStages(DataRow& row, DataRowStages& stages,
   double timestamp = 0.0;
   row.GetTimestamp(timestamp);
   // Stages run in this order because USER reads BASE, all of it.
-  const bool allBase =
-      selection == nullptr || std::ranges::find(selection->user, true) != selection->user.end();
+  const bool allBase = selection == nullptr || !selection->user.empty();
   FillStage(
       tables_.Table(ValueStage::kCooked), stages.cooked, timestamp,
       [&](int code) { return formulas_->Cooked(*this, row, code); },

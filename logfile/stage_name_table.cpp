@@ -229,16 +229,8 @@ std::string_view StageNameTable::NameOf(int slot) const {
   return IsValid(slot) ? rows_[static_cast<std::size_t>(slot)].name : std::string_view();
 }
 
-int StageNameTable::CodeOf(int slot) const {
-  return IsValid(slot) ? rows_[static_cast<std::size_t>(slot)].code : -1;
-}
-
 int StageNameTable::ParameterTypeOf(int slot) const {
   return IsValid(slot) ? state_[static_cast<std::size_t>(slot)].parameterType : -1;
-}
-
-int StageNameTable::PresenceOf(int slot) const {
-  return IsValid(slot) ? state_[static_cast<std::size_t>(slot)].presence : 0;
 }
 
 bool StageNameTable::SetParameterType(int slot, int parameterType) {

@@ -38,9 +38,14 @@ class StageNameTable {
 
   // Empty, -1, -1 and 0 for a slot that is not valid.
   std::string_view NameOf(int slot) const;
-  int CodeOf(int slot) const;
+  int CodeOf(int slot) const {
+    return IsValid(slot) ? rows_[static_cast<std::size_t>(slot)].code : -1;
+  }
   int ParameterTypeOf(int slot) const;
-  int PresenceOf(int slot) const;
+  // Inline: asked for every slot of every record a conversion computes.
+  int PresenceOf(int slot) const {
+    return IsValid(slot) ? state_[static_cast<std::size_t>(slot)].presence : 0;
+  }
 
   // Return false, changing nothing, for a slot that is not valid.
   bool SetParameterType(int slot, int parameterType);

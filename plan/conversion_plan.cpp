@@ -64,24 +64,7 @@ void ResolveValue(ValueDictionary& dictionary, std::string_view name, DerivedNod
 }
 
 void SelectStage(const RecordSlot& record, StageSelection& selection) {
-  if (record.kind != RecordSlot::Kind::kStage || record.slot < 0) return;
-  const auto slot = static_cast<std::size_t>(record.slot);
-  const auto select = [slot](auto& slots) {
-    if (slot < slots.size()) slots[slot] = true;
-  };
-  switch (record.stage) {
-    case ValueStage::kCooked:
-      select(selection.cooked);
-      break;
-    case ValueStage::kBase:
-      select(selection.base);
-      break;
-    case ValueStage::kUser:
-      select(selection.user);
-      break;
-    case ValueStage::kRaw:
-      break;
-  }
+  if (record.kind == RecordSlot::Kind::kStage) selection.Select(record.stage, record.slot);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "plan/printed_precision.hpp"
 
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "datalib/number_text.hpp"
 
@@ -37,34 +39,42 @@ ExactProduct Multiply(double a, double b) {
   return {product, error};
 }
 
+// The sign of magnitude x 10^shift minus scaled, its rounded value: which side of scaled the
+// exact value lies.
+int RoundingErrorSign(double magnitude, int shift, double scaled) {
+  if (shift >= 0) {
+    const ExactProduct p = Multiply(magnitude, kExactPowers[static_cast<std::size_t>(shift)]);
+    return (p.error > 0) - (p.error < 0);
+  }
+  // magnitude - scaled * divisor, exactly in sign: the product is within a factor of two of the
+  // magnitude, so the first difference is exact.
+  const ExactProduct p = Multiply(scaled, kExactPowers[static_cast<std::size_t>(-shift)]);
+  const double remainder = (magnitude - p.product) - p.error;
+  return (remainder > 0) - (remainder < 0);
+}
+
 // The 15 significant digits of a positive value as an integer, for a value whose decimal exponent
 // is `exponent`, rounded half to even on the exact binary value as the text conversion rounds;
 // false when the fast arithmetic cannot tell.
 bool SignificantDigits(double magnitude, int exponent, double& digits) {
   const int shift = 14 - exponent;  // digits = magnitude * 10^shift, rounded
-  double scaled = 0.0;
-  int errorSign = 0;  // the sign of the exact value minus scaled
-  if (shift >= 0) {
-    if (shift >= static_cast<int>(kExactPowers.size())) return false;
-    const ExactProduct p = Multiply(magnitude, kExactPowers[static_cast<std::size_t>(shift)]);
-    scaled = p.product;
-    errorSign = (p.error > 0) - (p.error < 0);
-  } else {
-    if (-shift >= static_cast<int>(kExactPowers.size())) return false;
-    const double divisor = kExactPowers[static_cast<std::size_t>(-shift)];
-    scaled = magnitude / divisor;
-    // magnitude - scaled * divisor, exactly in sign: the product is within a factor of two of
-    // the magnitude, so the first difference is exact.
-    const ExactProduct p = Multiply(scaled, divisor);
-    const double remainder = (magnitude - p.product) - p.error;
-    errorSign = (remainder > 0) - (remainder < 0);
+  if (shift >= static_cast<int>(kExactPowers.size()) ||
+      -shift >= static_cast<int>(kExactPowers.size())) {
+    return false;
   }
+  const double power = kExactPowers[static_cast<std::size_t>(shift >= 0 ? shift : -shift)];
+  const double scaled = shift >= 0 ? magnitude * power : magnitude / power;
   const double whole = std::floor(scaled);
   const double fraction = scaled - whole;
-  if (fraction > 0.5 || (fraction == 0.5 && errorSign > 0)) {
-    digits = whole + 1;
-  } else if (fraction < 0.5 || errorSign < 0) {
-    digits = whole;
+  // Rounding is monotonic and whole + 0.5 is a double here: a fraction other than a half lies
+  // on the same side of the half as the exact one. Only a half needs the rounding error.
+  if (fraction != 0.5) {
+    digits = fraction > 0.5 ? whole + 1 : whole;
+    return true;
+  }
+  const int errorSign = RoundingErrorSign(magnitude, shift, scaled);
+  if (errorSign != 0) {
+    digits = errorSign > 0 ? whole + 1 : whole;
   } else {
     digits = std::fmod(whole, 2.0) == 0 ? whole : whole + 1;  // a true tie
   }
@@ -72,9 +82,18 @@ bool SignificantDigits(double magnitude, int exponent, double& digits) {
 }
 
 // The decimal exponent of a positive finite value (floor of its log10) and its 15 digits, from the
-// binary exponent: floor(e2 log10 2) is the decimal exponent or one less.
+// binary exponent: floor(e2 log10 2) is the decimal exponent or one less, which an exact power
+// of ten settles at once where there is one.
 bool DecimalDigits(double magnitude, int& exponent, double& digits) {
-  exponent = (std::ilogb(magnitude) * 78913) >> 18;
+  // The binary exponent from the bits; a subnormal value's through the library.
+  const int biased = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52);
+  const int binaryExponent = biased != 0 ? biased - 1023 : std::ilogb(magnitude);
+  exponent = (binaryExponent * 78913) >> 18;
+  const int next = exponent + 1;
+  if (next >= 0 && next < static_cast<int>(kExactPowers.size()) &&
+      magnitude >= kExactPowers[static_cast<std::size_t>(next)]) {
+    exponent = next;
+  }
   if (!SignificantDigits(magnitude, exponent, digits)) return false;
   if (digits > 10 * kFifteenDigits) {
     ++exponent;

@@ -1,7 +1,6 @@
 #include "python/log_frame.hpp"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <limits>
 #include <thread>
@@ -14,25 +13,14 @@
 #include "component/column_name_table.hpp"
 #include "component/export_template.hpp"
 #include "component/template_plan.hpp"
-#include "datalib/calendar.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
 #include "plan/worker_count.hpp"
+#include "python/record_time.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon::python {
 namespace {
-
-// Through the calendar the CSV writer uses, so that index and CSV agree to the millisecond.
-std::int64_t UnixNanoseconds(double julian) {
-  DateTimeRecord t;
-  JulianToDateTime(julian, t);
-  using namespace std::chrono;
-  const sys_days day = year_month_day(year(t.year), month(t.month), std::chrono::day(t.day));
-  const auto time =
-      day + hours(t.hour) + minutes(t.minute) + seconds(t.second) + milliseconds(t.millisecond);
-  return duration_cast<nanoseconds>(time.time_since_epoch()).count();
-}
 
 // The display names (Windows-1252) to plan; explicit ones must name a column.
 bool ColumnNames(const FrameRequest& request, std::vector<std::string>& names, bool& explicitly,
@@ -69,15 +57,15 @@ constexpr std::size_t kLeastRecordsPerThread = 16384;
 // Evaluates records [first, last) of the columns into their places in frame.
 void EvaluateRecords(const ConversionPlan& plan, const std::vector<std::size_t>& columns,
                      std::size_t first, std::size_t last, LogFrame& frame) {
-  RecordEvaluator evaluator(plan);
+  RecordEvaluator evaluator(plan, ValuePrecision::kComputed);
+  const std::size_t records = frame.times.size();
   for (std::size_t record = first; record < last; ++record) {
     evaluator.Select(record);
     frame.times[record] = UnixNanoseconds(evaluator.RecordTime().number);
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-      const CellValue value = evaluator.Value(columns[c]);
-      frame.values[c][record] = value.type == CellValue::Type::kNumber
-                                    ? value.number
-                                    : std::numeric_limits<double>::quiet_NaN();
+    double* cell = frame.values.get() + record;
+    for (const std::size_t column : columns) {
+      if (!evaluator.NumberOf(column, *cell)) *cell = std::numeric_limits<double>::quiet_NaN();
+      cell += records;
     }
   }
 }
@@ -105,7 +93,7 @@ bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& err
   for (const std::size_t k : columns) {
     cli::AppendWindows1252AsUtf8(frame.names.emplace_back(), plan.Columns()[k].title);
   }
-  frame.values.assign(columns.size(), std::vector<double>(count));
+  frame.values = std::make_unique_for_overwrite<double[]>(columns.size() * count);
   frame.times.assign(count, 0);
   frame.metadata = cli::InspectJson(request.path, cli::SummarizeLog(reader.Log()),
                                     cli::FileColumnListing(reader));

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,8 +23,10 @@ struct LogFrame {
   std::vector<std::string> names;  // display names, UTF-8
   // Record times in the logger's clock as nanoseconds since 1970-01-01 00:00.
   std::vector<std::int64_t> times;
-  std::vector<std::vector<double>> values;  // per column, one per record
-  nlohmann::json metadata;                  // what `pelcon inspect --json` prints
+  // Column by column, one value per record: column k's at [k x records, (k + 1) x records).
+  // Made without zeroing: the evaluating threads write every value first.
+  std::unique_ptr<double[]> values;
+  nlohmann::json metadata;  // what `pelcon inspect --json` prints
 };
 
 // Reads the file into frame; false with the command line's message in error. Records are

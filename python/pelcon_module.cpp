@@ -20,6 +20,7 @@
 #include "cli/log_opening.hpp"
 #include "cli/log_summary.hpp"
 #include "cli/text_format.hpp"
+#include "python/compensated_frame.hpp"
 #include "python/log_frame.hpp"
 #include "values/log_file_reader.hpp"
 
@@ -41,6 +42,14 @@ py::array_t<T> ArrayOf(std::vector<T>&& values) {
   return py::array_t<T>(static_cast<py::ssize_t>(owned->size()), owned->data(), owner);
 }
 
+// An array that owns the block it views, without a copy.
+template <typename T>
+py::array_t<T> ArrayOf(std::unique_ptr<T[]>&& block, std::size_t size) {
+  py::capsule owner(block.get(), [](void* p) { delete[] static_cast<T*>(p); });
+  T* data = block.release();
+  return py::array_t<T>(static_cast<py::ssize_t>(size), data, owner);
+}
+
 py::object JsonObject(const nlohmann::json& value) {
   return py::module_::import("json").attr("loads")(cli::JsonLine(value));
 }
@@ -56,14 +65,11 @@ py::tuple ReadArrays(const std::string& path, std::optional<std::vector<std::str
     read = ReadLogFrame(request, frame, error);
   }
   if (!read) throw LogFileFailure(error);
-  py::list names;
-  py::list values;
-  for (std::size_t k = 0; k < frame.names.size(); ++k) {
-    names.append(frame.names[k]);
-    values.append(ArrayOf(std::move(frame.values[k])));
-  }
+  const py::ssize_t records = static_cast<py::ssize_t>(frame.times.size());
+  py::array values = ArrayOf(std::move(frame.values), frame.names.size() * frame.times.size())
+                         .attr("reshape")(static_cast<py::ssize_t>(frame.names.size()), records);
   py::array times = ArrayOf(std::move(frame.times)).attr("view")("datetime64[ns]");
-  return py::make_tuple(times, names, values, JsonObject(frame.metadata));
+  return py::make_tuple(times, frame.names, values, JsonObject(frame.metadata));
 }
 
 py::object Inspect(const std::string& path) {
@@ -109,20 +115,28 @@ py::list Columns(std::optional<std::string> path) {
   return result;
 }
 
+// The options of `pelcon SUBCOMMAND arguments...`; ValueError with the command line's message
+// for a usage error.
+template <typename Options>
+Options SubcommandOptions(const char* subcommand, const std::vector<std::string>& arguments) {
+  std::vector<std::string> command{subcommand};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  cli::ParsedCommand parsed = cli::ParseCommandLine("pelcon", command);
+  auto* options = std::get_if<Options>(&parsed);
+  if (options == nullptr) throw py::value_error(std::get<cli::ParseEnd>(parsed).usageError);
+  return std::move(*options);
+}
+
 // `pelcon convert` with the arguments after "convert": its outcomes as `convert --json` prints
 // them. A usage error raises ValueError, a run that cannot start or a failed file LogFileError,
 // with the messages the command line prints.
 py::list Convert(const std::vector<std::string>& arguments) {
-  std::vector<std::string> command{"convert"};
-  command.insert(command.end(), arguments.begin(), arguments.end());
-  cli::ParsedCommand parsed = cli::ParseCommandLine("pelcon", command);
-  const auto* options = std::get_if<cli::ConvertOptions>(&parsed);
-  if (options == nullptr) throw py::value_error(std::get<cli::ParseEnd>(parsed).usageError);
+  const auto options = SubcommandOptions<cli::ConvertOptions>("convert", arguments);
   std::vector<cli::FileOutcome> outcomes;
   std::string error;
   {
     py::gil_scoped_release release;
-    outcomes = cli::ConvertInOrder(*options, error);
+    outcomes = cli::ConvertInOrder(options, error);
   }
   if (!error.empty()) throw LogFileFailure(error);
   py::list result;
@@ -131,6 +145,27 @@ py::list Convert(const std::vector<std::string>& arguments) {
     result.append(py::module_::import("json").attr("loads")(cli::ReportJson(outcome)));
   }
   return result;
+}
+
+// `pelcon compensate` with the arguments after "compensate", naming one level file:
+// (times, names, values, flags, warnings, report). A usage error raises ValueError, a file that
+// cannot be used or compensated LogFileError, with the messages the command line prints.
+py::tuple Compensate(const std::vector<std::string>& arguments) {
+  const auto options = SubcommandOptions<cli::CompensateOptions>("compensate", arguments);
+  if (options.levelFiles.size() != 1) throw py::value_error("one level file is compensated");
+  CompensatedFrame frame;
+  std::string error;
+  bool compensated = false;
+  {
+    py::gil_scoped_release release;
+    compensated = CompensateIntoFrame(options, frame, error);
+  }
+  if (!compensated) throw LogFileFailure(error);
+  py::list values;
+  for (std::vector<double>& column : frame.values) values.append(ArrayOf(std::move(column)));
+  py::array times = ArrayOf(std::move(frame.times)).attr("view")("datetime64[ns]");
+  return py::make_tuple(times, frame.names, values, ArrayOf(std::move(frame.compensated)),
+                        frame.warnings, JsonObject(frame.report));
 }
 
 }  // namespace
@@ -142,13 +177,16 @@ PYBIND11_MODULE(_pelcon, module) {
   py::register_exception<LogFileFailure>(module, "LogFileError", PyExc_ValueError);
   module.def("read_arrays", &ReadArrays, py::arg("path"), py::arg("columns") = py::none(),
              py::arg("template") = py::none(),
-             "(times, names, values, metadata) of a log file's number columns.");
+             "(times, names, values, metadata) of a log file's number columns; values has a row "
+             "per name.");
   module.def("inspect", &Inspect, py::arg("path"),
              "The metadata of a log file as `pelcon inspect --json` prints it.");
   module.def("columns", &Columns, py::arg("path") = py::none(),
              "The columns as `pelcon columns --json` lists them.");
   module.def("convert", &Convert, py::arg("arguments"),
              "Runs `pelcon convert` with these arguments (after the subcommand's name).");
+  module.def("compensate", &Compensate, py::arg("arguments"),
+             "Runs `pelcon compensate` on one level file with these arguments, writing nothing.");
   module.def(
       "parse_utc_offset", [](const std::string& text) { return pelcon::cli::ParseUtcOffset(text); },
       py::arg("text"), "Minutes east of UTC of \"+HH:MM\", \"-HH:MM\" or \"Z\"; None otherwise.");

@@ -10,13 +10,14 @@ different files run in parallel. A large file's records are also evaluated on se
 
 import datetime as _datetime
 import os as _os
+import warnings as _warnings
 
 from ._pelcon import LogFileError
 from . import _pelcon
 
 LogFileError.__module__ = __name__
 
-__all__ = ["LogFileError", "read", "read_arrays", "inspect", "columns", "convert"]
+__all__ = ["LogFileError", "read", "read_arrays", "inspect", "columns", "convert", "compensate"]
 
 
 def read_arrays(path, columns=None, template=None):
@@ -30,10 +31,8 @@ def read_arrays(path, columns=None, template=None):
     template: an export template (.bft) whose columns to read. Time stamp and site text columns
     are not in values: the times are the records' times, the site texts are in the metadata.
     """
-    times, names, arrays, metadata = _pelcon.read_arrays(
-        str(path), None if columns is None else list(columns),
-        None if template is None else str(template))
-    return times, dict(zip(names, arrays)), metadata
+    times, names, block, metadata = _read_block(path, columns, template)
+    return times, dict(zip(names, block)), metadata
 
 
 def read(path, columns=None, template=None, tz=None):
@@ -47,11 +46,12 @@ def read(path, columns=None, template=None, tz=None):
     """
     import pandas
 
-    times, values, metadata = read_arrays(path, columns, template)
+    times, names, block, metadata = _read_block(path, columns, template)
     index = pandas.DatetimeIndex(times, name="time")
     if tz is not None:
         index = index.tz_localize(_timezone(tz))
-    return pandas.DataFrame(values, index=index, columns=list(values)), metadata
+    # The block's rows are the columns: its transpose becomes the frame's one block uncopied.
+    return pandas.DataFrame(block.T, index=index, columns=names, copy=False), metadata
 
 
 def inspect(path):
@@ -90,11 +90,88 @@ def convert(path, out=None, template=None, **options):
             arguments += [] if value else ["--no-header"]
         elif key == "columns":
             arguments += ["--columns", ",".join(value)]
-        elif value is True:
-            arguments.append("--" + key.replace("_", "-"))
-        elif value is not False and value is not None:
-            arguments += ["--" + key.replace("_", "-"), str(value)]
+        else:
+            arguments += _option_arguments(key, value)
     return _pelcon.convert(arguments + ["--"] + [str(p) for p in paths])
+
+
+def compensate(level, baro, **options):
+    """Compensates a level logger's file with a barometric logger's file, as `pelcon compensate`
+    does, without writing a file: (frame, report).
+
+    The frame is indexed by record time (datetime64[ns], naive, the level logger's clock). Its
+    columns are those of the compensated CSV file, with its titles: the pressures in psi, the
+    water column (and depth to water, water-level elevation when readings are given) in the
+    unit, the temperature as float64, NaN where the CSV cell is empty; "Compensated" is 1 or 0
+    (int64) as in the CSV file. report holds what `pelcon compensate --json` reports for the file
+    (its summary, and under "compensation" the density, gravity, offset, maximum gap, readings,
+    drifts, counts, warnings and the barometric file's summary); it names no output file.
+
+    options are the command's, with "_" for "-": max_gap (minutes), baro_offset ("+HH:MM",
+    "-HH:MM" or a datetime.timedelta of whole minutes), density (kg/m3) or
+    density_from_temperature=True, gravity (m/s2) or latitude (degrees) with site_elevation
+    (metres), offset (psi), units ("m", "ft" or "cm"), and depth_to_water / elevation: hand
+    readings as (time, value) pairs, or a mapping of time to value; a time is a naive
+    datetime, a pandas Timestamp or ISO text ("2009-03-15T15:00:00").
+
+    Raises ValueError for an option the command would refuse and LogFileError (with the
+    command line's message) for a file that cannot be used or compensated. The command's
+    warnings are also issued with warnings.warn.
+    """
+    import pandas
+
+    arguments = ["--baro", str(baro)]
+    for key, value in options.items():
+        if key in ("depth_to_water", "elevation"):
+            readings = value.items() if hasattr(value, "items") else value
+            for time, reading in readings:
+                arguments += _option_arguments(key, f"{_reading_time(time)}={float(reading)!r}")
+        elif key == "baro_offset" and isinstance(value, _datetime.timedelta):
+            arguments += _option_arguments(key, _clock_offset(value))
+        else:
+            arguments += _option_arguments(key, value)
+    times, names, values, flags, warnings, report = _pelcon.compensate(
+        arguments + ["--", str(level)])
+    for warning in warnings:
+        _warnings.warn(f"{level}: {warning}", stacklevel=2)
+    frame = pandas.DataFrame(dict(zip(names, values)),
+                             index=pandas.DatetimeIndex(times, name="time"), columns=names)
+    frame["Compensated"] = flags
+    return frame, report
+
+
+def _option_arguments(key, value):
+    """The command line arguments of a keyword option: "--key value", "--key" for True."""
+    if value is True:
+        return ["--" + key.replace("_", "-")]
+    if value is False or value is None:
+        return []
+    return ["--" + key.replace("_", "-"), str(value)]
+
+
+def _reading_time(time):
+    if isinstance(time, str):
+        return time
+    if not isinstance(time, _datetime.datetime):
+        raise TypeError(f"a reading's time is a datetime or ISO text, not {type(time).__name__}")
+    if time.tzinfo is not None:
+        raise ValueError("a reading's time is in the level logger's clock: give it without a "
+                         "time zone")
+    return time.isoformat()
+
+
+def _clock_offset(offset):
+    minutes, rest = divmod(offset, _datetime.timedelta(minutes=1))
+    if rest:
+        raise ValueError("baro_offset is whole minutes")
+    sign = "-" if minutes < 0 else "+"
+    return f"{sign}{abs(minutes) // 60:02d}:{abs(minutes) % 60:02d}"
+
+
+def _read_block(path, columns, template):
+    """(times, names, block, metadata); the block's row k holds the column names[k]."""
+    return _pelcon.read_arrays(str(path), None if columns is None else list(columns),
+                               None if template is None else str(template))
 
 
 def _timezone(tz):

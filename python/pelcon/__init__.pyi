@@ -1,10 +1,13 @@
+import datetime
 import os
-from typing import Any, Iterable, Optional, Union
+from typing import Any, Iterable, Mapping, Optional, Union
 
 import numpy
 import pandas
 
 _Path = Union[str, os.PathLike[str]]
+_Time = Union[datetime.datetime, str]
+_Readings = Union[Iterable[tuple[_Time, float]], Mapping[_Time, float]]
 
 class LogFileError(ValueError): ...
 
@@ -27,3 +30,19 @@ def convert(
     template: Optional[_Path] = ...,
     **options: Any,
 ) -> list[dict[str, Any]]: ...
+def compensate(
+    level: _Path,
+    baro: _Path,
+    *,
+    max_gap: Optional[float] = ...,
+    baro_offset: Optional[Union[str, datetime.timedelta]] = ...,
+    density: Optional[float] = ...,
+    density_from_temperature: bool = ...,
+    gravity: Optional[float] = ...,
+    latitude: Optional[float] = ...,
+    site_elevation: Optional[float] = ...,
+    offset: Optional[float] = ...,
+    units: Optional[str] = ...,
+    depth_to_water: Optional[_Readings] = ...,
+    elevation: Optional[_Readings] = ...,
+) -> tuple[pandas.DataFrame, dict[str, Any]]: ...

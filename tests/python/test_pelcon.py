@@ -13,6 +13,7 @@ import math
 import os
 import pathlib
 import subprocess
+import warnings
 
 import pandas
 import pytest
@@ -172,3 +173,99 @@ def test_convert_writes_what_the_command_writes_and_fails_as_it_reports(tmp_path
     assert str(raised.value).strip() == report
     with pytest.raises(ValueError, match="--time"):
         pelcon.convert(log_file, out=tmp_path / "module", time="local")
+
+
+EXAMPLES = pathlib.Path(os.environ["PELCON_SOURCE_DIR"]) / "examples"
+BARO = EXAMPLES / "barometric.bin"
+
+
+def compensated_table(path):
+    """(titles, rows) of the table of a compensated CSV file, after its header section."""
+    lines = path.read_bytes().decode("utf-8").split("\r\n")
+    first = lines.index("") + 1
+    rows = [row for row in csv.reader(lines[first:]) if row]
+    return rows[0], rows[1:]
+
+
+@pytest.mark.parametrize("level, arguments, options", [
+    # Some records lie too far from a barometric record: empty cells in the CSV file.
+    ("lodax_level.bin", ["--max-gap", "12", "--baro-offset", "+00:07", "--units", "cm",
+                         "--elevation", "2009-03-15 14:50:00=101.5",
+                         "--elevation", "2009-03-15T16:00:00=99.25"],
+     dict(max_gap=12, baro_offset=datetime.timedelta(minutes=7), units="cm",
+          elevation={pandas.Timestamp("2009-03-15 14:50:00"): 101.5,
+                     "2009-03-15T16:00:00": 99.25})),
+    ("vorta_sonde.bin", ["--density-from-temperature", "--latitude", "52.5",
+                         "--site-elevation", "30", "--offset", "-0.05",
+                         "--depth-to-water", "2009-03-15T15:00:00=3.5"],
+     dict(density_from_temperature=True, latitude=52.5, site_elevation=30, offset=-0.05,
+          depth_to_water=[(datetime.datetime(2009, 3, 15, 15), 3.5)])),
+])
+def test_compensated_frame_is_what_the_command_writes(tmp_path, level, arguments, options):
+    printed = run_pelcon("compensate", "--json", "-q", "-o", tmp_path, "--baro", BARO, *arguments,
+                         EXAMPLES / level)
+    report = json.loads(printed.stdout)
+    command_warnings = report["compensation"]["warnings"]
+    with warnings.catch_warnings(record=True) as caught:
+        warnings.simplefilter("always")
+        frame, figures = pelcon.compensate(EXAMPLES / level, BARO, **options)
+    assert [str(w.message) for w in caught] == [f"{EXAMPLES / level}: {w}" for w in command_warnings]
+    for key in ("output", "status", "error"):
+        del report[key]
+    report["input"] = str(EXAMPLES / level)
+    assert figures == report
+
+    titles, rows = compensated_table(tmp_path / f"{level}.compensated.csv")
+    assert list(frame.columns) == titles[1:]
+    assert list(frame.index.floor("s")) == [datetime.datetime.fromisoformat(row[0]) for row in rows]
+    assert list(frame["Compensated"]) == [int(row[-1]) for row in rows]
+    assert (frame.drop(columns="Compensated").dtypes == "float64").all()
+    empty = 0
+    for k, title in enumerate(titles[1:-1], start=1):
+        for value, row in zip(frame[title], rows):
+            if row[k] == "":
+                empty += 1
+                assert math.isnan(value), title
+            else:
+                assert abs(value - float(row[k])) <= printed_tolerance(row[k]) * (1 + 1e-9), \
+                    (title, value, row[k])
+    assert empty > 0 if level == "lodax_level.bin" else empty == 0
+
+
+def test_compensated_water_column_and_elevations_by_hand():
+    # Two elevation readings on record times: the offset c = E - h at each moves linearly
+    # between them and stays put outside (E = c + h).
+    first, last = pandas.Timestamp("2009-03-15 15:00"), pandas.Timestamp("2009-03-15 16:00")
+    frame, report = pelcon.compensate(EXAMPLES / "lodax_level.bin", BARO, gravity=9.80665,
+                                      density=1000, offset=0.1, units="ft",
+                                      elevation=[(last, 250.0), (first.isoformat(), 251.0)])
+    # h = (P - B - offset) x 6894.757 Pa/psi / (1000 kg/m3 x 9.80665 m/s2), in feet of 0.3048 m.
+    by_hand = ((frame["Pressure (psi)"] - frame["Barometric pressure (psi)"] - 0.1)
+               * 6894.757 / 9806.65 / 0.3048)
+    assert (frame["Water column (ft)"] - by_hand).abs().max() < 1e-9
+    h = frame["Water column (ft)"]
+    elevation = frame["Water-level elevation (ft)"]
+    c_first, c_last = 251.0 - h[first], 250.0 - h[last]
+    assert elevation[first] == pytest.approx(251.0) and elevation[last] == pytest.approx(250.0)
+    assert report["compensation"]["elevation_drift"] == pytest.approx(c_last - c_first)
+    middle = pandas.Timestamp("2009-03-15 15:30")
+    assert elevation[middle] == pytest.approx((c_first + c_last) / 2 + h[middle])
+    before = frame.index < first
+    assert (elevation[before] - h[before]).to_numpy() == pytest.approx(c_first)
+    assert report["compensation"]["gravity_m_s2"] == 9.80665
+
+
+def test_compensate_refuses_as_the_command_does(tmp_path):
+    # A barometric file has no level channel: the command's report line gives the reason.
+    printed = run_pelcon("compensate", "-o", tmp_path, "--baro", BARO, BARO).stdout.strip()
+    assert printed.startswith("failed")
+    with pytest.raises(pelcon.LogFileError) as raised:
+        pelcon.compensate(BARO, BARO)
+    assert str(raised.value) == printed[len("failed"):].strip()
+    with pytest.raises(pelcon.LogFileError, match="lodax_level.bin: the barometric file"):
+        pelcon.compensate(EXAMPLES / "lodax_level.bin", EXAMPLES / "lodax_level.bin")
+    with pytest.raises(ValueError, match="--units"):
+        pelcon.compensate(EXAMPLES / "lodax_level.bin", BARO, units="yd")
+    with pytest.raises(ValueError, match="time zone"):
+        pelcon.compensate(EXAMPLES / "lodax_level.bin", BARO, depth_to_water=[
+            (datetime.datetime(2009, 3, 15, 15, tzinfo=datetime.timezone.utc), 3.0)])

@@ -1,0 +1,107 @@
+#include "python/compensated_frame.hpp"
+
+#include <limits>
+#include <optional>
+
+#include "cli/compensation_json.hpp"
+#include "cli/file_report.hpp"
+#include "cli/log_opening.hpp"
+#include "cli/log_summary.hpp"
+#include "compensation/log_records.hpp"
+#include "python/record_time.hpp"
+#include "values/log_file_reader.hpp"
+
+namespace pelcon::python {
+namespace {
+
+using Field = std::optional<double> CompensatedRecord::*;
+
+// A number column of the CSV file: its title and the record's field it prints.
+struct FrameColumn {
+  std::string title;
+  Field field;
+};
+
+std::vector<FrameColumn> FrameColumns(const CompensationSettings& settings) {
+  const std::string unit(LevelUnitSymbol(settings.unit));
+  std::vector<FrameColumn> columns = {
+      {"Barometric pressure (psi)", &CompensatedRecord::barometricPsi},
+      {"Water column (" + unit + ")", &CompensatedRecord::waterColumn}};
+  if (!settings.depthToWater.empty()) {
+    columns.push_back({"Depth to water (" + unit + ")", &CompensatedRecord::depthToWater});
+  }
+  if (!settings.elevation.empty()) {
+    columns.push_back({"Water-level elevation (" + unit + ")", &CompensatedRecord::elevation});
+  }
+  columns.push_back({"Temperature (C)", &CompensatedRecord::celsius});
+  return columns;
+}
+
+bool Failed(const std::string& path, const std::string& reason, std::string& error) {
+  error = path + ": " + reason;
+  return false;
+}
+
+void FillFrame(const cli::CompensationRun& run, CompensatedFrame& frame) {
+  const std::vector<CompensatedRecord>& records = run.table.records;
+  const std::vector<FrameColumn> columns = FrameColumns(run.settings);
+  frame.names = {"Pressure (psi)"};
+  frame.values.assign(columns.size() + 1, std::vector<double>(records.size()));
+  for (const FrameColumn& column : columns) frame.names.push_back(column.title);
+  frame.times.resize(records.size());
+  frame.compensated.resize(records.size());
+  for (std::size_t r = 0; r < records.size(); ++r) {
+    const CompensatedRecord& record = records[r];
+    frame.times[r] = UnixNanoseconds(record.seconds / 86400);
+    frame.values[0][r] = record.pressurePsi;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      frame.values[c + 1][r] =
+          (record.*columns[c].field).value_or(std::numeric_limits<double>::quiet_NaN());
+    }
+    frame.compensated[r] = record.waterColumn ? 1 : 0;
+  }
+  frame.warnings = run.table.warnings;
+}
+
+}  // namespace
+
+bool CompensateIntoFrame(const cli::CompensateOptions& options, CompensatedFrame& frame,
+                         std::string& error) {
+  const std::string& levelPath = options.levelFiles.front();
+  LogFileReader barometricReader;
+  std::string reason;
+  if (!cli::OpenLogFile(options.barometricFile, barometricReader, reason)) {
+    return Failed(options.barometricFile, reason, error);
+  }
+  const std::optional<std::vector<TimedValue>> barometric =
+      ReadBarometricRecords(barometricReader.Log(), reason);
+  if (!barometric) return Failed(options.barometricFile, reason, error);
+  LogFileReader levelReader;
+  if (!cli::OpenLogFile(levelPath, levelReader, reason)) return Failed(levelPath, reason, error);
+
+  cli::CompensationRun run;
+  run.levelPath = levelPath;
+  run.barometricPath = options.barometricFile;
+  run.level = cli::SummarizeLog(levelReader.Log());
+  run.barometric = cli::SummarizeLog(barometricReader.Log());
+  LevelLogCompensation compensation =
+      cli::CompensateWithOptions(levelReader.Log(), *barometric, options);
+  run.settings = std::move(compensation.settings);
+  run.table = std::move(compensation.table);
+  if (!run.table.error.empty()) return Failed(levelPath, run.table.error, error);
+
+  FillFrame(run, frame);
+  cli::FileOutcome outcome;
+  outcome.input = levelPath;
+  outcome.records = run.table.records.size();
+  outcome.device = run.level.deviceType;
+  outcome.serialNumber = run.level.serialNumber;
+  outcome.firstRecord = run.level.firstRecord;
+  outcome.lastRecord = run.level.lastRecord;
+  frame.report = cli::ReportObject(outcome);
+  for (const char* key : {"output", "status", "error"}) frame.report.erase(key);
+  frame.report["compensation"] = cli::CompensationJson(run);
+  return true;
+}
+
+}  // namespace pelcon::python
