@@ -15,13 +15,15 @@ namespace {
 
 constexpr double kJulianOf1970 = 2440587.5;
 
-// Every column but the times: the time axis shows them.
-std::vector<std::string> EveryValueColumnName() {
+std::vector<std::string> EveryColumnName() {
   std::vector<std::string> names;
-  for (const ColumnName& column : ColumnNameTable()) {
-    if (!column.displayName.starts_with("Time")) names.emplace_back(column.displayName);
-  }
+  for (const ColumnName& column : ColumnNameTable()) names.emplace_back(column.displayName);
   return names;
+}
+
+// Elapsed time is what the time axis shows already.
+bool IsElapsedTime(const PlanColumn& column) {
+  return column.valueName.starts_with("ELAPSED_");
 }
 
 }  // namespace
@@ -43,14 +45,14 @@ std::string PlotTitle(const LogFile& log) {
 }
 
 LogPlot ReadLogPlot(const LogFile& log, const std::optional<std::vector<std::string>>& columns) {
-  const std::vector<std::string> names = columns ? *columns : EveryValueColumnName();
+  const std::vector<std::string> names = columns ? *columns : EveryColumnName();
   const ConversionPlan plan(log, TemplateColumnRequests(log, names));
   LogPlot plot;
   plot.title = PlotTitle(log);
   std::vector<std::size_t> shown;
   for (std::size_t k = 0; k < plan.Columns().size(); ++k) {
     const PlanColumn& column = plan.Columns()[k];
-    if (column.kind != CellKind::kNumber || !column.supplied) continue;
+    if (column.kind != CellKind::kNumber || !column.supplied || IsElapsedTime(column)) continue;
     shown.push_back(k);
     plot.series.push_back({column.title, column.unit, {}});
   }

@@ -33,8 +33,8 @@ double JulianMilliseconds(double julian);
 std::string PlotTitle(const LogFile& log);
 
 // The number columns among the display names (Windows-1252, letter case ignored) that the file
-// supplies, in their order; without names every column of the table that the file supplies but
-// the times (elapsed time too: the time axis shows it). A
+// supplies, in their order; without names every column of the table that the file supplies.
+// Elapsed times are left out: the time axis shows them. A
 // record without a time stamp is left out.
 LogPlot ReadLogPlot(const LogFile& log, const std::optional<std::vector<std::string>>& columns);
 
