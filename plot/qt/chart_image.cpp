@@ -18,6 +18,8 @@ namespace {
 // Draws the chart at the size: where it is (a chart view's scene), scaled to the size; else laid
 // out at the size in a scene of its own.
 void Paint(QChart& chart, QSize size, QPainter& painter) {
+  // Layouts and the legend's entries wait in posted events.
+  QCoreApplication::sendPostedEvents();
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF target(0, 0, size.width(), size.height());
   if (QGraphicsScene* shown = chart.scene()) {
@@ -30,7 +32,6 @@ void Paint(QChart& chart, QSize size, QPainter& painter) {
   // The plot area is known once laid out; only then can the lines be thinned to its width.
   chart.layout()->activate();
   if (auto* logChart = dynamic_cast<LogChart*>(&chart)) logChart->Redraw();
-  // The legend takes its new entries from posted events.
   QCoreApplication::sendPostedEvents();
   chart.layout()->activate();
   scene.setSceneRect(target);
