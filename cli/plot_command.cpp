@@ -17,6 +17,10 @@ namespace pelcon::cli {
 namespace {
 
 constexpr char kProgram[] = "pelcon plot";
+#ifdef PELCON_PLOTS
+// A chart has two value axes, one unit each.
+constexpr std::size_t kAxes = 2;
+#endif
 
 #ifdef PELCON_PLOTS
 // The plot of the options; nothing, with the reason printed, when the files do not give one.
@@ -27,7 +31,9 @@ std::optional<plot::LogPlot> ReadPlot(const PlotOptions& options) {
     std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.logFile.c_str(), error.c_str());
     return std::nullopt;
   }
-  if (options.barometricFile.empty()) return plot::ReadLogPlot(reader.Log(), options.columns);
+  if (options.barometricFile.empty()) {
+    return plot::ReadLogPlot(reader.Log(), options.columns, kAxes);
+  }
   LogFileReader barometric;
   if (!OpenLogFile(options.barometricFile, barometric, error)) {
     std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.barometricFile.c_str(), error.c_str());
@@ -39,16 +45,15 @@ std::optional<plot::LogPlot> ReadPlot(const PlotOptions& options) {
   return plot;
 }
 
-// The series a chart leaves out (it has axes for two units) are named on stderr.
-void ReportHiddenSeries(plot::LogChart& chart, const std::string& logFile) {
-  std::string hidden;
-  for (std::size_t s = 0; s < chart.Plot().series.size(); ++s) {
-    if (chart.Selection().Shown(s)) continue;
-    hidden += (hidden.empty() ? "" : ", ") + Windows1252AsUtf8(chart.Plot().series[s].name);
+// The columns a chart leaves out (it has axes for two units) are named on stderr.
+void ReportLeftOut(const plot::LogPlot& plot, const std::string& logFile) {
+  if (plot.leftOut.empty()) return;
+  std::string names;
+  for (const std::string& name : plot.leftOut) {
+    names += (names.empty() ? "" : ", ") + Windows1252AsUtf8(name);
   }
-  if (hidden.empty()) return;
   std::fprintf(stderr, "%s: %s: a plot has axes for two units; not drawn: %s\n", kProgram,
-               logFile.c_str(), hidden.c_str());
+               logFile.c_str(), names.c_str());
 }
 #endif
 
@@ -64,6 +69,7 @@ int RunPlot([[maybe_unused]] const PlotOptions& options) {
     return 1;
   }
   const std::size_t records = plot->times.size();
+  ReportLeftOut(*plot, options.logFile);
   // Drawn offscreen, never on a display; the time axis is read in UTC so that the image does
   // not depend on the machine's time zone.
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -73,7 +79,6 @@ int RunPlot([[maybe_unused]] const PlotOptions& options) {
   char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
   plot::LogChart chart(std::move(*plot));
-  ReportHiddenSeries(chart, options.logFile);
   std::string error;
   if (!plot::WriteChartImage(chart, QSize(options.width, options.height), options.output,
                              options.overwrite, error)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +25,8 @@ struct LogPlot {
   // Milliseconds since 1970-01-01 00:00 of the logger's own clock (no time zone), one per record.
   std::vector<double> times;
   std::vector<PlotSeries> series;
+  // The titles of columns not read because their unit was one too many (Windows-1252).
+  std::vector<std::string> leftOut;
 };
 
 // Milliseconds since 1970 of a Julian date, to the millisecond.
@@ -36,6 +40,9 @@ std::string PlotTitle(const LogFile& log);
 // supplies, in their order; without names every column of the table that the file supplies.
 // Elapsed times are left out: the time axis shows them. A
 // record without a time stamp is left out.
-LogPlot ReadLogPlot(const LogFile& log, const std::optional<std::vector<std::string>>& columns);
+// With mostUnits, only the columns of the first that many units are read (a chart that shows
+// no more needs no others); the rest are named in leftOut.
+LogPlot ReadLogPlot(const LogFile& log, const std::optional<std::vector<std::string>>& columns,
+                    std::size_t mostUnits = std::numeric_limits<std::size_t>::max());
 
 }  // namespace pelcon::plot

@@ -46,8 +46,8 @@ double LoggerMilliseconds(const QDateTime& axisTime) {
 }  // namespace
 
 QColor SeriesColour(std::size_t series) {
-  static const QRgb kColours[] = {0x1f77b4, 0xd62728, 0x2ca02c, 0xff7f0e, 0x9467bd,
-                                  0x8c564b, 0xe377c2, 0x7f7f7f, 0xbcbd22, 0x17becf};
+  static const QRgb kColours[] = {0x1f77b4, 0xd62728, 0x2ca02c, 0xff7f0e, 0x9467bd, 0x8c564b,
+                                  0xe377c2, 0x7f7f7f, 0xbcbd22, 0x17becf, 0x393b79, 0x637939};
   return QColor(kColours[series % std::size(kColours)]);
 }
 
