@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "bench/pelcon_run.hpp"
-#include "tests/support/log_file_builder.hpp"
 
 namespace fs = std::filesystem;
 using pelcon::bench::RunPelcon;
@@ -27,14 +26,8 @@ int main(int argc, char** argv) {
       fs::temp_directory_path() / ("pelcon-plot-bench-" + std::to_string(::getpid()));
   fs::create_directories(work);
 
-  pelcon::test_support::LogFileDescription level = pelcon::test_support::LodaxDescription();
-  level.records.clear();
-  for (int k = 0; k < records; ++k) {
-    level.records.push_back(
-        {static_cast<std::uint16_t>(2000 + k % 300), static_cast<std::uint16_t>(10000 + k % 5000)});
-  }
   const std::string log = (work / "level.bin").string();
-  if (!pelcon::test_support::WriteFile(log, pelcon::test_support::Build(level))) {
+  if (!pelcon::bench::WriteLevelLogger(log, records)) {
     std::fprintf(stderr, "cannot write %s\n", log.c_str());
     return 1;
   }

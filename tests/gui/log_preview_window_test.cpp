@@ -8,8 +8,11 @@
 #include <memory>
 
 #include "component/export_template.hpp"
+#include "component/settings.hpp"
 #include "tests/gui/gui_test_support.hpp"
 #include "tests/platform/scratch_directory.hpp"
+#include "tests/ui/scoped_registry.hpp"
+#include "ui/qt/batch_dialog.hpp"
 
 namespace pelcon::ui {
 namespace {
@@ -110,6 +113,35 @@ TEST_F(LogPreviewWindowTest, LevelFileTakesAThirdUnitInPlaceOfTheOlderOne) {
   const QByteArray text = svg.readAll();
   EXPECT_TRUE(text.contains("<svg"));
   EXPECT_TRUE(text.contains("Temperature (C)"));
+}
+
+ResultCode Succeed(const std::string&, std::string&, ProgressSink*, const CancelFlag*) {
+  return kResultOk;
+}
+
+TEST(BatchDialogPreview, OneSelectedFileOpensWithTheChosenTemplatesColumns) {
+  testing::ScratchDirectory scratch;
+  testing::ScopedRegistry registry(scratch);
+  WriteDefaultTemplatePath(Sample("level.bft"));
+  BatchDialog dialog(Succeed);
+  dialog.show();
+  dialog.AddFiles(std::vector<std::string>{Sample("lodax_level.bin"), Sample("vorta_sonde.bin")});
+  auto& list = Child<QListWidget>(dialog, "filesList");
+  auto& preview = Child<QPushButton>(dialog, "previewButton");
+  EXPECT_FALSE(preview.isEnabled());
+  list.item(0)->setSelected(true);
+  list.item(1)->setSelected(true);
+  EXPECT_FALSE(preview.isEnabled());
+  list.item(1)->setSelected(false);
+  ASSERT_TRUE(preview.isEnabled());
+
+  preview.click();
+  auto* window = dialog.findChild<LogPreviewWindow*>();
+  ASSERT_NE(window, nullptr);
+  // The level template's four number columns of the level file.
+  EXPECT_EQ(Child<QListWidget>(*window, "seriesList").count(), 4);
+  EXPECT_EQ(window->Chart().title(), QStringLiteral("MW-3 LEVEL, S/N 21734, STEP DRAWDOWN"));
+  window->close();
 }
 
 }  // namespace

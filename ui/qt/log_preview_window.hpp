@@ -18,6 +18,8 @@ namespace pelcon::ui {
 // chosen from a list (two units at most, one value axis each), with zoom, pan, a read-out of the
 // pointer's time and values, and the picture saved as PNG or SVG.
 class LogPreviewWindow final : public QWidget {
+  Q_OBJECT
+
  public:
   LogPreviewWindow(plot::LogPlot plot, const std::string& logPath, QWidget* parent = nullptr);
 
