@@ -61,6 +61,7 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
   // A look at one file's columns of the chosen template before converting.
   auto* preview = MakeControl<QPushButton>(*this, units, "previewButton", QStringLiteral("Preview"),
                                            115, 188, 50, 14);
+  preview->setAutoDefault(false);  // Enter means Convert, never a preview
   const auto enablePreview = [this, preview] {
     preview->setEnabled(files_->isEnabled() && SelectedRows(*files_).size() == 1);
   };
