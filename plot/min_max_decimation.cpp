@@ -62,7 +62,10 @@ std::vector<PlotLine> DecimateMinMax(std::span<const double> xs, std::span<const
   std::size_t run = 0;
   bool runHasReadings = false;
   std::size_t column = 0;
-  for (auto k = first; k < last; ++k) {
+  // The samples just outside the range join too, so that the lines run to its edges.
+  const auto begin = first > 0 ? first - 1 : first;
+  const auto end = last < static_cast<std::ptrdiff_t>(xs.size()) ? last + 1 : last;
+  for (auto k = begin; k < end; ++k) {
     if (std::isnan(ys[k])) {
       if (runHasReadings) ++run;
       runHasReadings = false;
@@ -70,7 +73,8 @@ std::vector<PlotLine> DecimateMinMax(std::span<const double> xs, std::span<const
     }
     runHasReadings = true;
     const RunPoint sample{{xs[k], ys[k]}, run};
-    if (!thin) {
+    if (!thin || k < first || k >= last) {
+      extremes.EmitTo(lines);
       lines.Add(sample);
       continue;
     }

@@ -131,7 +131,9 @@ void LogChart::Draw(double firstMilliseconds, double lastMilliseconds, bool fitV
       series->attachAxis(timeAxis_);
       series->attachAxis(valueAxes_[axis]);
       // One legend entry per series, not per line.
-      if (!firstLine) legend()->markers(series).front()->setVisible(false);
+      if (!firstLine) {
+        for (QLegendMarker* marker : legend()->markers(series)) marker->setVisible(false);
+      }
       firstLine = false;
     }
   }

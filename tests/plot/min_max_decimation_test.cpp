@@ -78,12 +78,17 @@ TEST(MinMaxDecimation, GapsStayGapsAndTheRangeIsCut) {
   EXPECT_LT(lines[1].back().x, 850);
   EXPECT_GT(lines[2].front().x, 850);
 
-  // Only the samples of the range shown are drawn: 100 to 199, thinned to five columns.
+  // Only the samples of the range shown are thinned and drawn, 100 to 199 on five columns, with
+  // the one on either side that the line runs to.
   const std::vector<PlotLine> part = DecimateMinMax(xs, ys, 100, 199, 5);
   ASSERT_EQ(part.size(), 1u);
-  EXPECT_LE(part[0].size(), 10u);
-  EXPECT_GE(part[0].front().x, 100);
-  EXPECT_LE(part[0].back().x, 199);
+  EXPECT_LE(part[0].size(), 10u + 2u);
+  EXPECT_EQ(part[0].front().x, 99);
+  EXPECT_EQ(part[0].back().x, 200);
+  for (std::size_t k = 1; k + 1 < part[0].size(); ++k) {
+    EXPECT_GE(part[0][k].x, 100);
+    EXPECT_LE(part[0][k].x, 199);
+  }
 }
 
 }  // namespace
