@@ -15,9 +15,13 @@ namespace {
 // The colour of a plot's first series.
 constexpr QRgb kFirstSeriesColour = 0x1f77b4;
 
-int RunPelcon(const QStringList& arguments) {
+// Runs pelcon without a display, in the environment with the variables given.
+int RunPelcon(const QStringList& arguments, const QStringList& variables = {}) {
   QProcess pelcon;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const QString& variable : variables) {
+    environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+  }
   environment.remove(QStringLiteral("DISPLAY"));
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
   environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -76,6 +80,31 @@ TEST(PlotCommand, DrawsTheSeriesIntoAnImageOfTheRequestedSizeWithoutADisplay) {
   EXPECT_GT(QFile(image).size(), 0);
   // A size the option does not take is a usage error.
   EXPECT_EQ(RunPelcon({"plot", QString::fromStdString(log), "--size", "640"}), 2);
+}
+
+QByteArray Slurp(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(PlotCommand, TheImageIsTheSameInAnyLocaleAndTimeZone) {
+  testing::ScratchDirectory scratch;
+  const QString examples = QStringLiteral(PELCON_SOURCE_DIR "/examples/");
+  const auto plot = [&](const char* name, const QStringList& variables) {
+    const QString image = QString::fromStdString(scratch.File(name));
+    EXPECT_EQ(RunPelcon({"plot", examples + "lodax_level.bin", "--baro",
+                         examples + "barometric.bin", "-o", image, "--quiet"},
+                        variables),
+              0);
+    return Slurp(image);
+  };
+  const QByteArray plain = plot("c.svg", {"LC_ALL=C", "TZ=UTC"});
+  // A decimal comma and a zone with daylight saving time change neither numbers nor times.
+  const QByteArray other =
+      plot("de.svg", {"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8", "TZ=America/New_York"});
+  ASSERT_FALSE(plain.isEmpty());
+  EXPECT_TRUE(plain.contains("2009-03-15 14:30"));
+  EXPECT_EQ(plain, other);
 }
 
 }  // namespace
