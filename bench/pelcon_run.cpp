@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+#include "tests/support/log_file_builder.hpp"
+
 namespace pelcon::bench {
 
 PelconRun RunPelcon(const std::vector<std::string>& arguments) {
@@ -27,6 +29,16 @@ PelconRun RunPelcon(const std::vector<std::string>& arguments) {
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   run.peakKilobytes = usage.ru_maxrss;
   return run;
+}
+
+bool WriteLevelLogger(const std::string& path, int records) {
+  test_support::LogFileDescription level = test_support::LodaxDescription();
+  level.records.clear();
+  for (int k = 0; k < records; ++k) {
+    level.records.push_back(
+        {static_cast<std::uint16_t>(2000 + k % 300), static_cast<std::uint16_t>(10000 + k % 5000)});
+  }
+  return test_support::WriteFile(path, test_support::Build(level));
 }
 
 }  // namespace pelcon::bench

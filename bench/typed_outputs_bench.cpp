@@ -12,7 +12,6 @@
 #include <string>
 
 #include "bench/pelcon_run.hpp"
-#include "tests/support/log_file_builder.hpp"
 
 namespace fs = std::filesystem;
 
@@ -21,14 +20,8 @@ int main(int argc, char** argv) {
   const fs::path work =
       fs::temp_directory_path() / ("pelcon-typed-bench-" + std::to_string(::getpid()));
   fs::create_directories(work);
-  pelcon::test_support::LogFileDescription level = pelcon::test_support::LodaxDescription();
-  level.records.clear();
-  for (int k = 0; k < records; ++k) {
-    level.records.push_back(
-        {static_cast<std::uint16_t>(2000 + k % 300), static_cast<std::uint16_t>(10000 + k % 5000)});
-  }
   const std::string input = (work / "well.bin").string();
-  if (!pelcon::test_support::WriteFile(input, pelcon::test_support::Build(level))) {
+  if (!pelcon::bench::WriteLevelLogger(input, records)) {
     std::fprintf(stderr, "cannot write %s\n", input.c_str());
     return 1;
   }

@@ -13,12 +13,13 @@
 #include "component/column_name_table.hpp"
 #include "datalib/date_time_value.hpp"
 #include "datalib/text_helpers.hpp"
+#include "plot/image_format.hpp"
 
 namespace pelcon::cli {
 namespace {
 
-constexpr std::string_view kSubcommands[] = {"convert", "inspect", "columns", "template",
-                                             "compensate"};
+constexpr std::string_view kSubcommands[] = {"convert",  "inspect",    "columns",
+                                             "template", "compensate", "plot"};
 
 // Display names from a comma-separated list. Command-line text is UTF-8; a list that is not is
 // taken as Windows-1252 bytes already. Every name must name a column.
@@ -211,6 +212,49 @@ void AddCompensate(CLI::App& app, CompensateOptions& o, CompensateText& text, st
   c->add_flag("--json", o.json, "One JSON object per level file instead of the report lines");
 }
 
+// "WIDTHxHEIGHT" in pixels, each 100 to 10000.
+bool ParseImageSize(const std::string& text, int& width, int& height) {
+  const char* end = text.data() + text.size();
+  const auto [widthEnd, widthError] = std::from_chars(text.data(), end, width);
+  if (widthError != std::errc() || widthEnd == end || (*widthEnd != 'x' && *widthEnd != 'X')) {
+    return false;
+  }
+  const auto [heightEnd, heightError] = std::from_chars(widthEnd + 1, end, height);
+  const auto inRange = [](int pixels) { return pixels >= 100 && pixels <= 10000; };
+  return heightError == std::errc() && heightEnd == end && inRange(width) && inRange(height);
+}
+
+struct PlotText {
+  std::string columns, size = "1200x600";
+};
+
+CLI::App* AddPlot(CLI::App& app, PlotOptions& o, PlotText& text) {
+  CLI::App* c = app.add_subcommand("plot", "Draw a log file's columns against time (PNG or SVG)");
+  c->add_option("LOG", o.logFile, "The log file")->required();
+  CLI::Option* columns = c->add_option(
+      "--columns", text.columns, "Comma-separated display names (default: all the file supplies)");
+  c->add_option("--baro", o.barometricFile,
+                "A barometric logger's file: raw level, barometric pressure and water column")
+      ->excludes(columns);
+  c->add_option("-o,--output", o.output, "OUT.png or OUT.svg (default: LOG.bin.png beside it)");
+  c->add_option("--size", text.size, "Image size in pixels, WIDTHxHEIGHT")->capture_default_str();
+  c->add_flag("--overwrite", o.overwrite, "Replace an existing image");
+  c->add_flag("-q,--quiet", o.quiet, "No report line");
+  return c;
+}
+
+void FinishPlot(PlotOptions& plot, const PlotText& text) {
+  if (!text.columns.empty()) plot.columns = ParseColumnList(text.columns);
+  if (!ParseImageSize(text.size, plot.width, plot.height)) {
+    throw CLI::ValidationError(
+        "--size", "\"" + text.size + "\" is not WIDTHxHEIGHT, each 100 to 10000 pixels");
+  }
+  if (plot.output.empty()) plot.output = plot.logFile + ".png";
+  if (!plot::ImageFormatOf(plot.output)) {
+    throw CLI::ValidationError("--output", "the image's name must end in .png or .svg");
+  }
+}
+
 }  // namespace
 
 bool IsSubcommandName(std::string_view firstArgument) {
@@ -233,6 +277,9 @@ ParsedCommand ParseCommandLine(const std::string& program,
   CompensateOptions compensate;
   CompensateText compensateText;
   AddCompensate(app, compensate, compensateText, encoding, time, format);
+  PlotOptions plot;
+  PlotText plotText;
+  CLI::App* plotCommand = AddPlot(app, plot, plotText);
 
   InspectOptions inspect;
   CLI::App* inspectCommand = app.add_subcommand("inspect", "Show what a log file's header holds");
@@ -315,6 +362,10 @@ ParsedCommand ParseCommandLine(const std::string& program,
         compensate.elevation.push_back(ParseReading("--elevation", reading));
       }
       return compensate;
+    }
+    if (*plotCommand) {
+      FinishPlot(plot, plotText);
+      return plot;
     }
     if (*inspectCommand) return inspect;
     if (*columnsCommand) return columnsOptions;

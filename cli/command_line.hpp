@@ -20,8 +20,9 @@ struct ParseEnd {
   std::string usageError;  // the message printed for a usage error, without the program's name
 };
 
-using ParsedCommand = std::variant<ParseEnd, ConvertOptions, InspectOptions, ColumnsOptions,
-                                   TemplateNewOptions, TemplateShowOptions, CompensateOptions>;
+using ParsedCommand =
+    std::variant<ParseEnd, ConvertOptions, InspectOptions, ColumnsOptions, TemplateNewOptions,
+                 TemplateShowOptions, CompensateOptions, PlotOptions>;
 
 // Parses the arguments after the program name, GNU style: --help on every subcommand, "--" ends
 // the options, errors name the program and the offending argument.

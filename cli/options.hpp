@@ -82,4 +82,16 @@ struct CompensateOptions {
   bool json = false;
 };
 
+// `pelcon plot`.
+struct PlotOptions {
+  std::string logFile;
+  std::optional<std::vector<std::string>> columns;  // display names, Windows-1252
+  std::string barometricFile;                       // set: the compensated plot
+  std::string output;                               // empty: LOG.bin.png beside the log file
+  int width = 1200;
+  int height = 600;
+  bool overwrite = false;
+  bool quiet = false;
+};
+
 }  // namespace pelcon::cli

@@ -7,6 +7,7 @@
 #include "cli/compensate_command.hpp"
 #include "cli/convert_command.hpp"
 #include "cli/inspect_command.hpp"
+#include "cli/plot_command.hpp"
 #include "cli/template_command.hpp"
 
 namespace pelcon::cli {
@@ -20,6 +21,7 @@ struct Runner {
   int operator()(const TemplateNewOptions& options) const { return RunTemplateNew(options); }
   int operator()(const TemplateShowOptions& options) const { return RunTemplateShow(options); }
   int operator()(const CompensateOptions& options) const { return RunCompensate(options); }
+  int operator()(const PlotOptions& options) const { return RunPlot(options); }
 };
 
 }  // namespace

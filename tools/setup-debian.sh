@@ -15,6 +15,8 @@ packages+=(pybind11-dev python3-dev python3-pytest python3-numpy)
 packages+=(libxlsxwriter-dev libnetcdf-dev python3-openpyxl python3-netcdf4 netcdf-bin)
 if [ "${PELCON_GUI:-ON}" != "OFF" ]; then
   packages+=(qt6-base-dev)
+  # The charts of the preview window and `pelcon plot` (Qt Charts needs the OpenGL headers).
+  packages+=(qt6-charts-dev qt6-svg-dev libqt6opengl6-dev)
 fi
 
 missing=()

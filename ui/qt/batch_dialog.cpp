@@ -18,6 +18,10 @@
 #include "ui/qt/application_icon.hpp"
 #include "ui/qt/file_dialogs.hpp"
 #include "ui/qt/gui_thread.hpp"
+#ifdef PELCON_PLOTS
+#include "component/export_template.hpp"
+#include "ui/qt/log_preview_window.hpp"
+#endif
 #include "ui/qt/qt_text.hpp"
 #include "ui/qt/widget_helpers.hpp"
 
@@ -77,6 +81,25 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
   add_ = MakeControl<QPushButton>(*this, units, "addButton", QStringLiteral("Add"), 7, 188, 50, 14);
   remove_ = MakeControl<QPushButton>(*this, units, "removeButton", QStringLiteral("Remove"), 61,
                                      188, 50, 14);
+#ifdef PELCON_PLOTS
+  // A look at one file's columns of the chosen template before converting.
+  auto* preview = MakeControl<QPushButton>(*this, units, "previewButton", QStringLiteral("Preview"),
+                                           115, 188, 50, 14);
+  preview->setAutoDefault(false);  // Enter means Convert, never a preview
+  const auto enablePreview = [this, preview] {
+    preview->setEnabled(files_->isEnabled() && SelectedRows(*files_).size() == 1);
+  };
+  enablePreview();
+  connect(files_, &QListWidget::itemSelectionChanged, this, enablePreview);
+  connect(preview, &QPushButton::clicked, this, [this] {
+    std::optional<std::vector<std::string>> columns;
+    ExportTemplate chosen;
+    if (!model_.TemplatePath().empty() && !Failed(chosen.Load(model_.TemplatePath()))) {
+      columns = chosen.Columns();
+    }
+    ShowLogPreview(this, model_.Files()[SelectedRows(*files_).front()].fullPath, columns);
+  });
+#endif
   convert_ = MakeControl<QPushButton>(*this, units, "convertButton", QStringLiteral("Convert"), 190,
                                       188, 50, 14);
   status_ = MakeControl<QLineEdit>(*this, units, "statusEdit", {}, 7, 207, 236, 12);
@@ -145,6 +168,9 @@ void BatchDialog::PinControls() {
       {"filesList", {0, 0, 1, filesShare}},
       {"addButton", under},
       {"removeButton", under},
+#ifdef PELCON_PLOTS
+      {"previewButton", under},
+#endif
       {"convertButton", underRight},
       {"statusEdit", underWider},
       {"fileProgress", underWider},

@@ -1,0 +1,123 @@
+#include "plot/log_plot.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string_view>
+#include <thread>
+
+#include "component/column_name_table.hpp"
+#include "component/header_report.hpp"
+#include "component/template_plan.hpp"
+#include "logfile/log_file.hpp"
+#include "plan/conversion_plan.hpp"
+#include "plan/record_evaluator.hpp"
+#include "plan/worker_count.hpp"
+
+namespace pelcon::plot {
+namespace {
+
+constexpr double kJulianOf1970 = 2440587.5;
+
+std::vector<std::string> EveryColumnName() {
+  std::vector<std::string> names;
+  for (const ColumnName& column : ColumnNameTable()) names.emplace_back(column.displayName);
+  return names;
+}
+
+// Elapsed time is what the time axis shows already.
+bool IsElapsedTime(const PlanColumn& column) {
+  return column.valueName.starts_with("ELAPSED_");
+}
+
+constexpr std::size_t kRecordsWorthAThread = 65536;
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+// Reads records [first, last) into their places; a record without a time stamp gets NaN there.
+void ReadRecords(const ConversionPlan& plan, const std::vector<std::size_t>& read,
+                 std::size_t first, std::size_t last, LogPlot& plot) {
+  RecordEvaluator evaluator(plan);
+  for (std::size_t record = first; record < last; ++record) {
+    const bool selected = evaluator.Select(record);
+    const CellValue time = selected ? evaluator.RecordTime() : CellValue{};
+    plot.times[record] =
+        time.type == CellValue::Type::kDateTime ? JulianMilliseconds(time.number) : kNoValue;
+    for (std::size_t s = 0; s < read.size(); ++s) {
+      const CellValue value = selected ? evaluator.Value(read[s]) : CellValue{};
+      plot.series[s].values[record] =
+          value.type == CellValue::Type::kNumber ? value.number : kNoValue;
+    }
+  }
+}
+
+void DropUntimedRecords(LogPlot& plot) {
+  std::size_t kept = 0;
+  for (std::size_t record = 0; record < plot.times.size(); ++record) {
+    if (std::isnan(plot.times[record])) continue;
+    plot.times[kept] = plot.times[record];
+    for (PlotSeries& series : plot.series) series.values[kept] = series.values[record];
+    ++kept;
+  }
+  plot.times.resize(kept);
+  for (PlotSeries& series : plot.series) series.values.resize(kept);
+}
+
+}  // namespace
+
+double JulianMilliseconds(double julian) {
+  return std::round((julian - kJulianOf1970) * 86400000.0);
+}
+
+std::string PlotTitle(const LogFile& log) {
+  std::string title = UnitNameOf(log);
+  const auto append = [&title](const std::string& part) {
+    if (part.empty()) return;
+    if (!title.empty()) title += ", ";
+    title += part;
+  };
+  append("S/N " + std::to_string(log.SerialNumber()));
+  append(TestNameOf(log));
+  return title;
+}
+
+LogPlot ReadLogPlot(const LogFile& log, const std::optional<std::vector<std::string>>& columns,
+                    std::size_t mostUnits) {
+  const std::vector<std::string> names = columns ? *columns : EveryColumnName();
+  const ConversionPlan plan(log, TemplateColumnRequests(log, names));
+  LogPlot plot;
+  plot.title = PlotTitle(log);
+  std::vector<std::size_t> read;
+  std::vector<std::string_view> units;
+  for (std::size_t k = 0; k < plan.Columns().size(); ++k) {
+    const PlanColumn& column = plan.Columns()[k];
+    if (column.kind != CellKind::kNumber || !column.supplied || IsElapsedTime(column)) continue;
+    if (std::find(units.begin(), units.end(), column.unit) == units.end()) {
+      if (units.size() == mostUnits) {
+        plot.leftOut.push_back(column.title);
+        continue;
+      }
+      units.push_back(column.unit);
+    }
+    read.push_back(k);
+    plot.series.push_back({column.title, column.unit, {}});
+  }
+  const std::size_t count = plan.RecordCount();
+  plot.times.resize(count);
+  for (PlotSeries& series : plot.series) series.values.resize(count);
+  // Records are independent: long files are read by several threads, each a range of its own.
+  const std::size_t threads =
+      std::clamp<std::size_t>(count / kRecordsWorthAThread, 1, ConversionWorkerCount());
+  {
+    std::vector<std::jthread> helpers;
+    for (std::size_t k = 1; k < threads; ++k) {
+      helpers.emplace_back([&, k] {
+        ReadRecords(plan, read, count * k / threads, count * (k + 1) / threads, plot);
+      });
+    }
+    ReadRecords(plan, read, 0, count / threads, plot);
+  }
+  DropUntimedRecords(plot);
+  return plot;
+}
+
+}  // namespace pelcon::plot
