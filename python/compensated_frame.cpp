@@ -3,6 +3,7 @@
 #include <limits>
 #include <optional>
 
+#include "cli/compensated_layout.hpp"
 #include "cli/compensation_json.hpp"
 #include "cli/file_report.hpp"
 #include "cli/log_opening.hpp"
@@ -14,29 +15,6 @@
 namespace pelcon::python {
 namespace {
 
-using Field = std::optional<double> CompensatedRecord::*;
-
-// A number column of the CSV file: its title and the record's field it prints.
-struct FrameColumn {
-  std::string title;
-  Field field;
-};
-
-std::vector<FrameColumn> FrameColumns(const CompensationSettings& settings) {
-  const std::string unit(LevelUnitSymbol(settings.unit));
-  std::vector<FrameColumn> columns = {
-      {"Barometric pressure (psi)", &CompensatedRecord::barometricPsi},
-      {"Water column (" + unit + ")", &CompensatedRecord::waterColumn}};
-  if (!settings.depthToWater.empty()) {
-    columns.push_back({"Depth to water (" + unit + ")", &CompensatedRecord::depthToWater});
-  }
-  if (!settings.elevation.empty()) {
-    columns.push_back({"Water-level elevation (" + unit + ")", &CompensatedRecord::elevation});
-  }
-  columns.push_back({"Temperature (C)", &CompensatedRecord::celsius});
-  return columns;
-}
-
 bool Failed(const std::string& path, const std::string& reason, std::string& error) {
   error = path + ": " + reason;
   return false;
@@ -44,19 +22,23 @@ bool Failed(const std::string& path, const std::string& reason, std::string& err
 
 void FillFrame(const cli::CompensationRun& run, CompensatedFrame& frame) {
   const std::vector<CompensatedRecord>& records = run.table.records;
-  const std::vector<FrameColumn> columns = FrameColumns(run.settings);
-  frame.names = {"Pressure (psi)"};
-  frame.values.assign(columns.size() + 1, std::vector<double>(records.size()));
-  for (const FrameColumn& column : columns) frame.names.push_back(column.title);
+  // The CSV file's number columns; the time becomes the index and the flag an integer column.
+  std::vector<cli::CompensatedColumn> columns = cli::CompensatedColumns(run.settings);
+  std::erase_if(columns, [](const cli::CompensatedColumn& column) {
+    return column.field == cli::CompensatedField::kTime ||
+           column.field == cli::CompensatedField::kCompensated;
+  });
+  frame.names.clear();
+  for (const cli::CompensatedColumn& column : columns) frame.names.push_back(column.title);
+  frame.values.assign(columns.size(), std::vector<double>(records.size()));
   frame.times.resize(records.size());
   frame.compensated.resize(records.size());
   for (std::size_t r = 0; r < records.size(); ++r) {
     const CompensatedRecord& record = records[r];
     frame.times[r] = UnixNanoseconds(record.seconds / 86400);
-    frame.values[0][r] = record.pressurePsi;
     for (std::size_t c = 0; c < columns.size(); ++c) {
-      frame.values[c + 1][r] =
-          (record.*columns[c].field).value_or(std::numeric_limits<double>::quiet_NaN());
+      frame.values[c][r] = cli::FieldValue(record, columns[c].field)
+                               .value_or(std::numeric_limits<double>::quiet_NaN());
     }
     frame.compensated[r] = record.waterColumn ? 1 : 0;
   }
