@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <string_view>
 #include <thread>
 
@@ -28,6 +29,25 @@ std::vector<std::string> EveryColumnName() {
 // Elapsed time is what the time axis shows already.
 bool IsElapsedTime(const PlanColumn& column) {
   return column.valueName.starts_with("ELAPSED_");
+}
+
+bool IsPlottable(const PlanColumn& column) {
+  return column.kind == CellKind::kNumber && column.supplied && !IsElapsedTime(column);
+}
+
+// The plan's columns in the order their units claim axes. Without a chosen list, the first
+// measured quantity other than temperature leads: the table starts with the temperature in two
+// units, which would otherwise take both axes.
+std::vector<std::size_t> AxisOrder(const ConversionPlan& plan, bool chosen) {
+  std::vector<std::size_t> order(plan.Columns().size());
+  std::iota(order.begin(), order.end(), 0);
+  if (chosen) return order;
+  const auto lead = std::find_if(order.begin(), order.end(), [&plan](std::size_t k) {
+    const PlanColumn& column = plan.Columns()[k];
+    return IsPlottable(column) && !column.valueName.starts_with("DEGREES_");
+  });
+  if (lead != order.end()) std::rotate(order.begin(), lead, lead + 1);
+  return order;
 }
 
 constexpr std::size_t kRecordsWorthAThread = 65536;
@@ -88,9 +108,9 @@ LogPlot ReadLogPlot(const LogFile& log, const std::optional<std::vector<std::str
   plot.title = PlotTitle(log);
   std::vector<std::size_t> read;
   std::vector<std::string_view> units;
-  for (std::size_t k = 0; k < plan.Columns().size(); ++k) {
+  for (const std::size_t k : AxisOrder(plan, columns.has_value())) {
     const PlanColumn& column = plan.Columns()[k];
-    if (column.kind != CellKind::kNumber || !column.supplied || IsElapsedTime(column)) continue;
+    if (!IsPlottable(column)) continue;
     if (std::find(units.begin(), units.end(), column.unit) == units.end()) {
       if (units.size() == mostUnits) {
         plot.leftOut.push_back(column.title);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -49,6 +50,15 @@ TEST(LogPlot, NumberColumnsOfTheFileAgainstRecordTime) {
     // The calibration computes in single precision.
     EXPECT_NEAR(plot.series[0].values[k], (10000.0 + k) / 1000.0, 1e-5);
   }
+
+  // Without a list of columns, a measured quantity takes the first axis and the temperature the
+  // other, rather than the temperature in C and in F taking both.
+  const LogPlot defaults = ReadLogPlot(reader.Log(), std::nullopt, 2);
+  ASSERT_GE(defaults.series.size(), 2u);
+  EXPECT_EQ(defaults.series[0].name, "Pressure (kPa)");
+  EXPECT_EQ(defaults.series[1].name, "Temperature (C)");
+  EXPECT_NE(std::find(defaults.leftOut.begin(), defaults.leftOut.end(), "Temperature (F)"),
+            defaults.leftOut.end());
 }
 
 }  // namespace
