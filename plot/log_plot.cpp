@@ -82,6 +82,23 @@ void DropUntimedRecords(LogPlot& plot) {
   for (PlotSeries& series : plot.series) series.values.resize(kept);
 }
 
+// A logger whose clock was set back mid-file has records out of time order; a chart draws along
+// the time axis, so they are put in order (records of the same time keep theirs).
+void SortRecordsByTime(LogPlot& plot) {
+  if (std::is_sorted(plot.times.begin(), plot.times.end())) return;
+  std::vector<std::size_t> order(plot.times.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&plot](std::size_t a, std::size_t b) { return plot.times[a] < plot.times[b]; });
+  const auto reorder = [&order](std::vector<double>& values) {
+    std::vector<double> sorted(values.size());
+    for (std::size_t k = 0; k < order.size(); ++k) sorted[k] = values[order[k]];
+    values = std::move(sorted);
+  };
+  reorder(plot.times);
+  for (PlotSeries& series : plot.series) reorder(series.values);
+}
+
 }  // namespace
 
 double JulianMilliseconds(double julian) {
@@ -137,6 +154,7 @@ LogPlot ReadLogPlot(const LogFile& log, const std::optional<std::vector<std::str
     ReadRecords(plan, read, 0, count / threads, plot);
   }
   DropUntimedRecords(plot);
+  SortRecordsByTime(plot);
   return plot;
 }
 

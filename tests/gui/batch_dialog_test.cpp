@@ -190,6 +190,24 @@ TEST_F(BatchDialogTest, DuringARunOnlyCancelWorksAndClosingIsRefused) {
   EXPECT_FALSE(dialog_->isVisible());
 }
 
+TEST_F(BatchDialogTest, PreviewWaitsUntilTheRunHasEnded) {
+  WriteDefaultTemplatePath("/srv/templates/Level.bft");
+  BlockingConverter converter;
+  Open(std::ref(converter));
+  auto* preview = dialog_->findChild<QPushButton*>("previewButton");
+  if (preview == nullptr) GTEST_SKIP() << "built without plots";
+  dialog_->AddFiles(std::vector<std::string>{"/d/1.bin", "/d/2.bin"});
+  Child<QListWidget>(*dialog_, "filesList").item(0)->setSelected(true);
+  EXPECT_TRUE(preview->isEnabled());
+  Click("convertButton");
+  ASSERT_TRUE(WaitUntil([&] { return converter.entered.load(); }));
+  EXPECT_FALSE(preview->isEnabled());
+  Click("convertButton");  // now Cancel
+  Finished();
+  EXPECT_EQ(preview->isEnabled(),
+            Child<QListWidget>(*dialog_, "filesList").selectedItems().size() == 1);
+}
+
 TEST_F(BatchDialogTest, ACompleteRunSaysSoAndResetsTheBars) {
   WriteDefaultTemplatePath("/srv/templates/Level.bft");
   std::vector<std::string> templates;

@@ -61,5 +61,28 @@ TEST(LogPlot, NumberColumnsOfTheFileAgainstRecordTime) {
             defaults.leftOut.end());
 }
 
+TEST(ReadLogPlot, RecordsOfAClockSetBackAreDrawnInTimeOrder) {
+  test_support::LogFileDescription d = test_support::LodaxDescription();
+  d.testType = kEventTestBlock;
+  d.records = {{2150, 10000}, {2150, 10001}, {2150, 10002}};
+  d.eventSeconds = {0, 120, 60};  // the third record is a minute before the second
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "pelcon-log-plot-order-test.bin").string();
+  ASSERT_TRUE(test_support::WriteFile(path, test_support::Build(d)));
+  LogFileReader reader;
+  ASSERT_NE(reader.Open(path), 0);
+  std::filesystem::remove(path);
+
+  const LogPlot plot = ReadLogPlot(reader.Log(), std::vector<std::string>{"pressure (psi)"});
+  ASSERT_EQ(plot.times.size(), 3u);
+  ASSERT_EQ(plot.series.size(), 1u);
+  // 2009-03-15 14:30 is 1237127400 s after 1970; the readings follow their times.
+  const double start = 1237127400000.0;
+  EXPECT_EQ(plot.times, (std::vector<double>{start, start + 60000.0, start + 120000.0}));
+  EXPECT_NEAR(plot.series[0].values[0], 10.000, 1e-5);
+  EXPECT_NEAR(plot.series[0].values[1], 10.002, 1e-5);
+  EXPECT_NEAR(plot.series[0].values[2], 10.001, 1e-5);
+}
+
 }  // namespace
 }  // namespace pelcon::plot

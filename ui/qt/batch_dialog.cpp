@@ -83,22 +83,11 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
                                      188, 50, 14);
 #ifdef PELCON_PLOTS
   // A look at one file's columns of the chosen template before converting.
-  auto* preview = MakeControl<QPushButton>(*this, units, "previewButton", QStringLiteral("Preview"),
-                                           115, 188, 50, 14);
-  preview->setAutoDefault(false);  // Enter means Convert, never a preview
-  const auto enablePreview = [this, preview] {
-    preview->setEnabled(files_->isEnabled() && SelectedRows(*files_).size() == 1);
-  };
-  enablePreview();
-  connect(files_, &QListWidget::itemSelectionChanged, this, enablePreview);
-  connect(preview, &QPushButton::clicked, this, [this] {
-    std::optional<std::vector<std::string>> columns;
-    ExportTemplate chosen;
-    if (!model_.TemplatePath().empty() && !Failed(chosen.Load(model_.TemplatePath()))) {
-      columns = chosen.Columns();
-    }
-    ShowLogPreview(this, model_.Files()[SelectedRows(*files_).front()].fullPath, columns);
-  });
+  preview_ = MakeControl<QPushButton>(*this, units, "previewButton", QStringLiteral("Preview"), 115,
+                                      188, 50, 14);
+  preview_->setAutoDefault(false);  // Enter means Convert, never a preview
+  connect(files_, &QListWidget::itemSelectionChanged, this, &BatchDialog::UpdatePreview);
+  connect(preview_, &QPushButton::clicked, this, &BatchDialog::OnPreview);
 #endif
   convert_ = MakeControl<QPushButton>(*this, units, "convertButton", QStringLiteral("Convert"), 190,
                                       188, 50, 14);
@@ -140,6 +129,7 @@ BatchDialog::BatchDialog(LogFileConverter converter, QWidget* parent)
 
   model_.LoadSettings();
   ShowTemplate();
+  UpdatePreview();
   convert_->setFocus();
 
   connect(new_, &QPushButton::clicked, this, &BatchDialog::OnNew);
@@ -300,6 +290,24 @@ void BatchDialog::SetRunning(bool running) {
     control->setEnabled(!running);
   }
   convert_->setText(running ? QStringLiteral("Cancel") : QStringLiteral("Convert"));
+  UpdatePreview();
+}
+
+void BatchDialog::UpdatePreview() {
+  if (preview_) preview_->setEnabled(files_->isEnabled() && SelectedRows(*files_).size() == 1);
+}
+
+void BatchDialog::OnPreview() {
+#ifdef PELCON_PLOTS
+  std::optional<std::vector<std::string>> columns;
+  if (!model_.TemplatePath().empty()) {
+    ExportTemplate chosen;
+    // A template that cannot be read has said why; the preview would not show its columns.
+    if (Failed(chosen.Load(model_.TemplatePath()))) return;
+    columns = chosen.Columns();
+  }
+  ShowLogPreview(this, model_.Files()[SelectedRows(*files_).front()].fullPath, columns);
+#endif
 }
 
 void BatchDialog::OnNew() {

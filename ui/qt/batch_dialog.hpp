@@ -53,6 +53,9 @@ class BatchDialog final : public QDialog, private BatchRunObserver {
   // Grows the window by the results strip and shows the list there, once results exist.
   void RevealResults();
   void SetRunning(bool running);
+  // Preview needs exactly one file and no run going on.
+  void UpdatePreview();
+  void OnPreview();
 
   void OnNew();
   void OnEdit();
@@ -80,6 +83,7 @@ class BatchDialog final : public QDialog, private BatchRunObserver {
   QPushButton* add_;
   QPushButton* remove_;
   QPushButton* convert_;
+  QPushButton* preview_ = nullptr;  // only in builds with plots
   QTreeWidget* results_;
   QLineEdit* status_;
   QProgressBar* fileProgress_;

@@ -76,9 +76,8 @@ class BatchDialog final : public BatchRunObserver {
         return Command(LOWORD(wParam));
       case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->idFrom == IDC_RESULTS && header->code == NM_DBLCLK) {
-          OpenResultFolder(reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem);
-        }
+        if (header->idFrom != IDC_RESULTS || header->code != NM_DBLCLK) return FALSE;
+        OpenResultFolder(reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem);
         return TRUE;
       }
       case WM_DROPFILES: {
