@@ -75,7 +75,7 @@ LogPreviewWindow::LogPreviewWindow(plot::LogPlot plot, const std::string& logPat
   redraw_.setSingleShot(true);
   redraw_.setInterval(kRedrawDelayMilliseconds);
   connect(&redraw_, &QTimer::timeout, this, [this] { chart_->Redraw(); });
-  connect(&chart_->TimeAxis(), &QDateTimeAxis::rangeChanged, this, [this] { redraw_.start(); });
+  connect(&chart_->TimeAxis(), &QValueAxis::rangeChanged, this, [this] { redraw_.start(); });
   connect(seriesList_, &QListWidget::itemChanged, this, &LogPreviewWindow::OnSeriesChecked);
   connect(reset, &QPushButton::clicked, this, [this] { chart_->ShowAll(); });
   connect(save, &QPushButton::clicked, this, &LogPreviewWindow::OnSave);
@@ -129,12 +129,10 @@ void LogPreviewWindow::ShowReadout(const std::optional<QPointF>& position) {
     return;
   }
   const QRectF area = chart_->plotArea();
-  QDateTimeAxis& time = chart_->TimeAxis();
+  QCategoryAxis& time = chart_->TimeAxis();
   const qreal across = (position->x() - area.left()) / area.width();
   const qreal fromBottom = (area.bottom() - position->y()) / area.height();
-  const qreal start = static_cast<qreal>(time.min().toMSecsSinceEpoch());
-  const qreal end = static_cast<qreal>(time.max().toMSecsSinceEpoch());
-  readout_->setText(plot::LogChart::TimeText(start + (end - start) * across) +
+  readout_->setText(plot::LogChart::TimeText(time.min() + (time.max() - time.min()) * across) +
                     AxisReading(chart_->ValueAxis(0), fromBottom) +
                     AxisReading(chart_->ValueAxis(1), fromBottom));
 }
