@@ -112,7 +112,7 @@ TEST_F(LogPreviewWindowTest, LevelFileTakesAThirdUnitInPlaceOfTheOlderOne) {
 
   testing::ScratchDirectory scratch;
   std::string error;
-  ASSERT_TRUE(window_->SaveImage(scratch.File("level.svg"), error)) << error;
+  ASSERT_TRUE(window_->SaveImage(scratch.File("level.svg"), false, error)) << error;
   QFile svg(QString::fromStdString(scratch.File("level.svg")));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   const QByteArray text = svg.readAll();

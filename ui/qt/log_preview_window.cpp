@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "platform/files.hpp"
 #include "plot/qt/chart_image.hpp"
 #include "ui/qt/application_icon.hpp"
 #include "ui/qt/qt_text.hpp"
@@ -82,9 +83,9 @@ LogPreviewWindow::LogPreviewWindow(plot::LogPlot plot, const std::string& logPat
   view_->OnPointer([this](const std::optional<QPointF>& position) { ShowReadout(position); });
 }
 
-bool LogPreviewWindow::SaveImage(const std::string& path, std::string& error) {
-  // The file dialog has asked before replacing a file.
-  return plot::WriteChartImage(*chart_, view_->size(), path, true, error);
+bool LogPreviewWindow::SaveImage(const std::string& path, bool replaceExisting,
+                                 std::string& error) {
+  return plot::WriteChartImage(*chart_, view_->size(), path, replaceExisting, error);
 }
 
 void LogPreviewWindow::OnSeriesChecked(QListWidgetItem* item) {
@@ -109,16 +110,27 @@ void LogPreviewWindow::ShowChecks() {
 
 void LogPreviewWindow::OnSave() {
   QString selectedFilter;
-  QString path = QFileDialog::getSaveFileName(
+  const QString path = QFileDialog::getSaveFileName(
       this, QStringLiteral("Save image"), FromPath(logPath_ + ".png"),
       QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), &selectedFilter);
   if (path.isEmpty()) return;
-  if (!plot::ImageFormatOf(ToPath(path))) {
-    path += selectedFilter.startsWith(QStringLiteral("SVG")) ? QStringLiteral(".svg")
-                                                             : QStringLiteral(".png");
-  }
+  const std::string chosen = ToPath(path);
+  const std::string target = plot::WithImageExtension(
+      chosen, selectedFilter.startsWith(QStringLiteral("SVG")) ? plot::ImageFormat::kSvg
+                                                               : plot::ImageFormat::kPng);
+  // The dialog has asked before replacing the name it was given, not one with an extension added.
+  const bool asked = target == chosen;
   std::string error;
-  if (!SaveImage(ToPath(path), error)) {
+  bool saved = SaveImage(target, asked, error);
+  if (!saved && !asked && platform::FileExists(target)) {
+    if (QMessageBox::question(this, QStringLiteral("Save image"),
+                              FromPath(target) + QStringLiteral(" exists. Replace it?")) !=
+        QMessageBox::Yes) {
+      return;
+    }
+    saved = SaveImage(target, true, error);
+  }
+  if (!saved) {
     QMessageBox::warning(this, QStringLiteral("Save image"), FromMessageText(error));
   }
 }
