@@ -139,9 +139,12 @@ void LogChart::Draw(double firstMilliseconds, double lastMilliseconds, bool fitV
 void LogChart::LabelTimes() {
   for (const QString& label : timeAxis_->categoriesLabels()) timeAxis_->remove(label);
   timeAxis_->setStartValue(timeAxis_->min());
+  // A label with a date would take the room of two: the date goes above the time.
   for (const TimeAxisLabel& label :
        TimeAxisLabels(timeAxis_->min(), timeAxis_->max(), kMostTimeLabels)) {
-    timeAxis_->append(QString::fromStdString(label.text), label.milliseconds);
+    timeAxis_->append(
+        QString::fromStdString(label.text).replace(QLatin1Char(' '), QStringLiteral("<br>")),
+        label.milliseconds);
   }
 }
 

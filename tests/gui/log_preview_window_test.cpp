@@ -108,7 +108,7 @@ TEST_F(LogPreviewWindowTest, LevelFileTakesAThirdUnitInPlaceOfTheOlderOne) {
   EXPECT_EQ(plot::LogChart::TimeText(time.max()), QStringLiteral("2009-03-15 17:25:00"));
   // 14:30 to 17:25: half hours give six labels, quarter hours twelve.
   EXPECT_EQ(time.categoriesLabels(),
-            QStringList({"2009-03-15 14:30", "15:00", "15:30", "16:00", "16:30", "17:00"}));
+            QStringList({"2009-03-15<br>14:30", "15:00", "15:30", "16:00", "16:30", "17:00"}));
 
   testing::ScratchDirectory scratch;
   std::string error;
@@ -165,7 +165,7 @@ TEST(LogPreviewTimeAxis, ClockTimesInALocalHourThatDoesNotExistKeepTheirPlaces) 
   EXPECT_EQ(plot::LogChart::TimeText(time.min()), QStringLiteral("2024-03-31 01:30:00"));
   EXPECT_EQ(plot::LogChart::TimeText(points[6].x()), QStringLiteral("2024-03-31 02:30:00"));
   EXPECT_EQ(time.categoriesLabels(),
-            QStringList({"2024-03-31 01:30", "02:00", "02:30", "03:00", "03:30"}));
+            QStringList({"2024-03-31<br>01:30", "02:00", "02:30", "03:00", "03:30"}));
   EXPECT_EQ(time.endValue(QStringLiteral("02:30")), kMarch31 + 150 * 60000.0);
 }
 
