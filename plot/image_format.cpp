@@ -17,4 +17,10 @@ std::optional<ImageFormat> ImageFormatOf(std::string_view path) {
   return std::nullopt;
 }
 
+std::string WithImageExtension(std::string_view path, ImageFormat format) {
+  std::string named(path);
+  if (!ImageFormatOf(path)) named += format == ImageFormat::kSvg ? ".svg" : ".png";
+  return named;
+}
+
 }  // namespace pelcon::plot

@@ -3,12 +3,12 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
-#include <QTimeZone>
 #include <algorithm>
 #include <limits>
 
 #include "datalib/windows_1252.hpp"
 #include "plot/min_max_decimation.hpp"
+#include "plot/time_axis_labels.hpp"
 
 namespace pelcon::plot {
 namespace {
@@ -20,6 +20,8 @@ constexpr qreal kLineWidth = 2.0;
 constexpr double kValueMargin = 0.05;
 // Half the time range shown for a file whose records all have the same time.
 constexpr double kSingleTimeHalfRange = 30 * 60 * 1000.0;
+// Time labels that fit across a plot without crowding.
+constexpr int kMostTimeLabels = 8;
 
 QString FromWindows1252(const std::string& bytes) {
   QString text;
@@ -27,20 +29,6 @@ QString FromWindows1252(const std::string& bytes) {
     text += QChar(static_cast<char16_t>(Windows1252ToUnicode(static_cast<unsigned char>(byte))));
   }
   return text;
-}
-
-// The time axis shows local time; its positions are chosen so that it shows the logger's clock
-// as it is, whatever the local time zone.
-qreal AxisPosition(double loggerMilliseconds) {
-  const QDateTime logger =
-      QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(loggerMilliseconds), QTimeZone::utc());
-  return static_cast<qreal>(
-      QDateTime(logger.date(), logger.time(), Qt::LocalTime).toMSecsSinceEpoch());
-}
-
-double LoggerMilliseconds(const QDateTime& axisTime) {
-  return static_cast<double>(
-      QDateTime(axisTime.date(), axisTime.time(), Qt::UTC).toMSecsSinceEpoch());
 }
 
 }  // namespace
@@ -58,15 +46,17 @@ LogChart::LogChart(LogPlot plot)
         for (const PlotSeries& series : plot_.series) units.push_back(series.unit);
         return units;
       }()),
-      timeAxis_(new QDateTimeAxis(this)),
+      timeAxis_(new QCategoryAxis(this)),
       valueAxes_{new QValueAxis(this), new QValueAxis(this)} {
   setTitle(FromWindows1252(plot_.title));
   QFont font = titleFont();
   font.setBold(true);
   setTitleFont(font);
   legend()->setAlignment(Qt::AlignBottom);
-  timeAxis_->setTickCount(6);
+  timeAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   addAxis(timeAxis_, Qt::AlignBottom);
+  // Zooming and panning change the range without Draw.
+  connect(timeAxis_, &QValueAxis::rangeChanged, this, [this] { LabelTimes(); });
   addAxis(valueAxes_[0], Qt::AlignLeft);
   addAxis(valueAxes_[1], Qt::AlignRight);
   ShowAll();
@@ -77,8 +67,7 @@ QString LogChart::SeriesName(std::size_t series) const {
 }
 
 QString LogChart::TimeText(qreal axisPosition) {
-  return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(axisPosition))
-      .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+  return QString::fromStdString(LoggerTimeText(axisPosition));
 }
 
 void LogChart::ShowAll() {
@@ -92,14 +81,10 @@ void LogChart::ShowAll() {
 }
 
 void LogChart::Redraw(bool fitValues) {
-  Draw(LoggerMilliseconds(timeAxis_->min()), LoggerMilliseconds(timeAxis_->max()), fitValues);
+  Draw(timeAxis_->min(), timeAxis_->max(), fitValues);
 }
 
 void LogChart::Draw(double firstMilliseconds, double lastMilliseconds, bool fitValues) {
-  const QDateTime first =
-      QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(AxisPosition(firstMilliseconds)));
-  const QDateTime last =
-      QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(AxisPosition(lastMilliseconds)));
   const qreal kept[2][2] = {{valueAxes_[0]->min(), valueAxes_[0]->max()},
                             {valueAxes_[1]->min(), valueAxes_[1]->max()}};
   removeAllSeries();
@@ -117,7 +102,7 @@ void LogChart::Draw(double firstMilliseconds, double lastMilliseconds, bool fitV
       QList<QPointF> points;
       points.reserve(static_cast<qsizetype>(line.size()));
       for (const PlotPoint& point : line) {
-        points.append({AxisPosition(point.x), point.y});
+        points.append({point.x, point.y});
         low[axis] = std::min(low[axis], point.y);
         high[axis] = std::max(high[axis], point.y);
       }
@@ -137,10 +122,7 @@ void LogChart::Draw(double firstMilliseconds, double lastMilliseconds, bool fitV
       firstLine = false;
     }
   }
-  timeAxis_->setFormat(lastMilliseconds - firstMilliseconds < 3600 * 1000.0
-                           ? QStringLiteral("hh:mm:ss")
-                           : QStringLiteral("yyyy-MM-dd hh:mm"));
-  timeAxis_->setRange(first, last);
+  timeAxis_->setRange(firstMilliseconds, lastMilliseconds);
   for (std::size_t axis = 0; axis < 2; ++axis) {
     const std::optional<std::string>& unit = selection_.AxisUnit(axis);
     valueAxes_[axis]->setVisible(unit.has_value());
@@ -151,6 +133,18 @@ void LogChart::Draw(double firstMilliseconds, double lastMilliseconds, bool fitV
       const double margin = high[axis] > low[axis] ? (high[axis] - low[axis]) * kValueMargin : 1.0;
       valueAxes_[axis]->setRange(low[axis] - margin, high[axis] + margin);
     }
+  }
+}
+
+void LogChart::LabelTimes() {
+  for (const QString& label : timeAxis_->categoriesLabels()) timeAxis_->remove(label);
+  timeAxis_->setStartValue(timeAxis_->min());
+  // A label with a date would take the room of two: the date goes above the time.
+  for (const TimeAxisLabel& label :
+       TimeAxisLabels(timeAxis_->min(), timeAxis_->max(), kMostTimeLabels)) {
+    timeAxis_->append(
+        QString::fromStdString(label.text).replace(QLatin1Char(' '), QStringLiteral("<br>")),
+        label.milliseconds);
   }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QColor>
-#include <QDateTimeAxis>
 #include <QValueAxis>
 #include <cstddef>
 
@@ -34,7 +34,9 @@ class LogChart : public QChart {
   void Redraw(bool fitValues = false);
   // The time of an axis position as the logger's clock reads it: "2009-03-15 14:30:00".
   static QString TimeText(qreal axisPosition);
-  QDateTimeAxis& TimeAxis() { return *timeAxis_; }
+  // Positions on the time axis are milliseconds since 1970 of the logger's clock; its labels are
+  // those times too, whatever the machine's time zone.
+  QCategoryAxis& TimeAxis() { return *timeAxis_; }
   QValueAxis& ValueAxis(std::size_t axis) { return *valueAxes_[axis]; }
   // The lines on the chart (a series split at its gaps has several), for tests.
   int LineCount() const { return static_cast<int>(series().size()); }
@@ -43,10 +45,12 @@ class LogChart : public QChart {
   // Replaces the lines by those of the selection over the logger-clock range; fits the value
   // axes when asked.
   void Draw(double firstMilliseconds, double lastMilliseconds, bool fitValues);
+  // Labels the time axis for the range it shows now.
+  void LabelTimes();
 
   LogPlot plot_;
   SeriesSelection selection_;
-  QDateTimeAxis* timeAxis_;
+  QCategoryAxis* timeAxis_;
   QValueAxis* valueAxes_[2];
 };
 

@@ -5,7 +5,11 @@
 #include <QFile>
 #include <QLineSeries>
 #include <QSet>
+#include <cstdlib>
+#include <ctime>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "component/export_template.hpp"
 #include "component/settings.hpp"
@@ -70,11 +74,9 @@ TEST_F(LogPreviewWindowTest, SondeShowsTheTemplatesColumnsOnTwoUnitAxesOverItsRe
   EXPECT_EQ(AxisTitle(0), QStringLiteral("C"));
   EXPECT_EQ(AxisTitle(1), QStringLiteral("m"));
   // 32 records 15 minutes apart from 14:30.
-  QDateTimeAxis& time = window_->Chart().TimeAxis();
-  EXPECT_EQ(plot::LogChart::TimeText(time.min().toMSecsSinceEpoch()),
-            QStringLiteral("2009-03-15 14:30:00"));
-  EXPECT_EQ(plot::LogChart::TimeText(time.max().toMSecsSinceEpoch()),
-            QStringLiteral("2009-03-15 22:15:00"));
+  QCategoryAxis& time = window_->Chart().TimeAxis();
+  EXPECT_EQ(plot::LogChart::TimeText(time.min()), QStringLiteral("2009-03-15 14:30:00"));
+  EXPECT_EQ(plot::LogChart::TimeText(time.max()), QStringLiteral("2009-03-15 22:15:00"));
   EXPECT_EQ(window_->Chart().title(), QStringLiteral("LAKE SONDE 2, S/N 30512, SUMMER PROFILE"));
 }
 
@@ -96,23 +98,75 @@ TEST_F(LogPreviewWindowTest, LevelFileTakesAThirdUnitInPlaceOfTheOlderOne) {
   // Zooming in and Reset: the whole record again, 36 records 5 minutes apart.
   window_->resize(900, 500);
   window_->Chart().zoom(4.0);
-  QDateTimeAxis& time = window_->Chart().TimeAxis();
-  EXPECT_NE(plot::LogChart::TimeText(time.min().toMSecsSinceEpoch()),
-            QStringLiteral("2009-03-15 14:30:00"));
+  QCategoryAxis& time = window_->Chart().TimeAxis();
+  EXPECT_NE(plot::LogChart::TimeText(time.min()), QStringLiteral("2009-03-15 14:30:00"));
+  // The labels follow the zoomed range: none before its start.
+  ASSERT_FALSE(time.categoriesLabels().isEmpty());
+  EXPECT_GE(time.endValue(time.categoriesLabels().front()), time.min());
   Child<QPushButton>(*window_, "resetButton").click();
-  EXPECT_EQ(plot::LogChart::TimeText(time.min().toMSecsSinceEpoch()),
-            QStringLiteral("2009-03-15 14:30:00"));
-  EXPECT_EQ(plot::LogChart::TimeText(time.max().toMSecsSinceEpoch()),
-            QStringLiteral("2009-03-15 17:25:00"));
+  EXPECT_EQ(plot::LogChart::TimeText(time.min()), QStringLiteral("2009-03-15 14:30:00"));
+  EXPECT_EQ(plot::LogChart::TimeText(time.max()), QStringLiteral("2009-03-15 17:25:00"));
+  // 14:30 to 17:25: half hours give six labels, quarter hours twelve.
+  EXPECT_EQ(time.categoriesLabels(),
+            QStringList({"2009-03-15<br>14:30", "15:00", "15:30", "16:00", "16:30", "17:00"}));
 
   testing::ScratchDirectory scratch;
   std::string error;
-  ASSERT_TRUE(window_->SaveImage(scratch.File("level.svg"), error)) << error;
+  ASSERT_TRUE(window_->SaveImage(scratch.File("level.svg"), false, error)) << error;
   QFile svg(QString::fromStdString(scratch.File("level.svg")));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   const QByteArray text = svg.readAll();
   EXPECT_TRUE(text.contains("<svg"));
   EXPECT_TRUE(text.contains("Temperature (C)"));
+}
+
+// Sets the process's time zone while alive.
+class ScopedTimeZone {
+ public:
+  explicit ScopedTimeZone(const char* zone) {
+    if (const char* old = std::getenv("TZ")) old_ = old;
+    setenv("TZ", zone, 1);
+    tzset();
+  }
+  ~ScopedTimeZone() {
+    if (old_) {
+      setenv("TZ", old_->c_str(), 1);
+    } else {
+      unsetenv("TZ");
+    }
+    tzset();
+  }
+
+ private:
+  std::optional<std::string> old_;
+};
+
+TEST(LogPreviewTimeAxis, ClockTimesInALocalHourThatDoesNotExistKeepTheirPlaces) {
+  // In Berlin 2024-03-31 02:00-02:59 does not exist: the clocks went from 02:00 to 03:00.
+  const ScopedTimeZone berlin("Europe/Berlin");
+  // Records every 10 minutes from 01:30 to 03:30 of the logger's clock; 2024-03-31 00:00 is
+  // 19,813 days after 1970-01-01.
+  constexpr double kMarch31 = 19813 * 86400000.0;
+  plot::LogPlot plot;
+  plot.title = "DST";
+  plot.series.push_back({"Pressure (PSI)", "psi", {}});
+  for (int k = 0; k <= 12; ++k) {
+    plot.times.push_back(kMarch31 + (90 + 10 * k) * 60000.0);
+    plot.series[0].values.push_back(k);
+  }
+  LogPreviewWindow window(std::move(plot), "dst.bin");
+  ASSERT_EQ(window.Chart().LineCount(), 1);
+  const QList<QPointF> points =
+      static_cast<QLineSeries*>(window.Chart().series().front())->points();
+  ASSERT_EQ(points.size(), 13);
+  for (qsizetype k = 1; k < points.size(); ++k) EXPECT_LT(points[k - 1].x(), points[k].x());
+
+  QCategoryAxis& time = window.Chart().TimeAxis();
+  EXPECT_EQ(plot::LogChart::TimeText(time.min()), QStringLiteral("2024-03-31 01:30:00"));
+  EXPECT_EQ(plot::LogChart::TimeText(points[6].x()), QStringLiteral("2024-03-31 02:30:00"));
+  EXPECT_EQ(time.categoriesLabels(),
+            QStringList({"2024-03-31<br>01:30", "02:00", "02:30", "03:00", "03:30"}));
+  EXPECT_EQ(time.endValue(QStringLiteral("02:30")), kMarch31 + 150 * 60000.0);
 }
 
 ResultCode Succeed(const std::string&, std::string&, ProgressSink*, const CancelFlag*) {

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "platform/files.hpp"
 #include "plot/qt/chart_image.hpp"
 #include "ui/qt/application_icon.hpp"
 #include "ui/qt/qt_text.hpp"
@@ -75,16 +76,16 @@ LogPreviewWindow::LogPreviewWindow(plot::LogPlot plot, const std::string& logPat
   redraw_.setSingleShot(true);
   redraw_.setInterval(kRedrawDelayMilliseconds);
   connect(&redraw_, &QTimer::timeout, this, [this] { chart_->Redraw(); });
-  connect(&chart_->TimeAxis(), &QDateTimeAxis::rangeChanged, this, [this] { redraw_.start(); });
+  connect(&chart_->TimeAxis(), &QValueAxis::rangeChanged, this, [this] { redraw_.start(); });
   connect(seriesList_, &QListWidget::itemChanged, this, &LogPreviewWindow::OnSeriesChecked);
   connect(reset, &QPushButton::clicked, this, [this] { chart_->ShowAll(); });
   connect(save, &QPushButton::clicked, this, &LogPreviewWindow::OnSave);
   view_->OnPointer([this](const std::optional<QPointF>& position) { ShowReadout(position); });
 }
 
-bool LogPreviewWindow::SaveImage(const std::string& path, std::string& error) {
-  // The file dialog has asked before replacing a file.
-  return plot::WriteChartImage(*chart_, view_->size(), path, true, error);
+bool LogPreviewWindow::SaveImage(const std::string& path, bool replaceExisting,
+                                 std::string& error) {
+  return plot::WriteChartImage(*chart_, view_->size(), path, replaceExisting, error);
 }
 
 void LogPreviewWindow::OnSeriesChecked(QListWidgetItem* item) {
@@ -109,16 +110,27 @@ void LogPreviewWindow::ShowChecks() {
 
 void LogPreviewWindow::OnSave() {
   QString selectedFilter;
-  QString path = QFileDialog::getSaveFileName(
+  const QString path = QFileDialog::getSaveFileName(
       this, QStringLiteral("Save image"), FromPath(logPath_ + ".png"),
       QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), &selectedFilter);
   if (path.isEmpty()) return;
-  if (!plot::ImageFormatOf(ToPath(path))) {
-    path += selectedFilter.startsWith(QStringLiteral("SVG")) ? QStringLiteral(".svg")
-                                                             : QStringLiteral(".png");
-  }
+  const std::string chosen = ToPath(path);
+  const std::string target = plot::WithImageExtension(
+      chosen, selectedFilter.startsWith(QStringLiteral("SVG")) ? plot::ImageFormat::kSvg
+                                                               : plot::ImageFormat::kPng);
+  // The dialog has asked before replacing the name it was given, not one with an extension added.
+  const bool asked = target == chosen;
   std::string error;
-  if (!SaveImage(ToPath(path), error)) {
+  bool saved = SaveImage(target, asked, error);
+  if (!saved && !asked && platform::FileExists(target)) {
+    if (QMessageBox::question(this, QStringLiteral("Save image"),
+                              FromPath(target) + QStringLiteral(" exists. Replace it?")) !=
+        QMessageBox::Yes) {
+      return;
+    }
+    saved = SaveImage(target, true, error);
+  }
+  if (!saved) {
     QMessageBox::warning(this, QStringLiteral("Save image"), FromMessageText(error));
   }
 }
@@ -129,12 +141,10 @@ void LogPreviewWindow::ShowReadout(const std::optional<QPointF>& position) {
     return;
   }
   const QRectF area = chart_->plotArea();
-  QDateTimeAxis& time = chart_->TimeAxis();
+  QCategoryAxis& time = chart_->TimeAxis();
   const qreal across = (position->x() - area.left()) / area.width();
   const qreal fromBottom = (area.bottom() - position->y()) / area.height();
-  const qreal start = static_cast<qreal>(time.min().toMSecsSinceEpoch());
-  const qreal end = static_cast<qreal>(time.max().toMSecsSinceEpoch());
-  readout_->setText(plot::LogChart::TimeText(start + (end - start) * across) +
+  readout_->setText(plot::LogChart::TimeText(time.min() + (time.max() - time.min()) * across) +
                     AxisReading(chart_->ValueAxis(0), fromBottom) +
                     AxisReading(chart_->ValueAxis(1), fromBottom));
 }

@@ -24,9 +24,9 @@ class LogPreviewWindow final : public QWidget {
   LogPreviewWindow(plot::LogPlot plot, const std::string& logPath, QWidget* parent = nullptr);
 
   plot::LogChart& Chart() { return *chart_; }
-  // Writes the chart as the view shows it; the format follows the name's extension. False, with
-  // the reason in error, when it cannot be written.
-  bool SaveImage(const std::string& path, std::string& error);
+  // Writes the chart as the view shows it; the format follows the name's extension. An existing
+  // file is replaced only when asked. False, with the reason in error, when it cannot be written.
+  bool SaveImage(const std::string& path, bool replaceExisting, std::string& error);
 
  private:
   void OnSeriesChecked(QListWidgetItem* item);
