@@ -1,95 +1,29 @@
 #include "cli/plot_command.hpp"
 
 #include <cstdio>
+#include <string>
 
-#ifdef PELCON_PLOTS
-#include <QApplication>
-
-#include "cli/log_opening.hpp"
-#include "cli/text_format.hpp"
-#include "plot/compensated_plot.hpp"
-#include "plot/qt/chart_image.hpp"
-#include "plot/qt/log_chart.hpp"
-#include "values/log_file_reader.hpp"
-#endif
+#include "platform/component_activation.hpp"
 
 namespace pelcon::cli {
 namespace {
 
 constexpr char kProgram[] = "pelcon plot";
-#ifdef PELCON_PLOTS
-// A chart has two value axes, one unit each.
-constexpr std::size_t kAxes = 2;
-#endif
-
-#ifdef PELCON_PLOTS
-// The plot of the options; nothing, with the reason printed, when the files do not give one.
-std::optional<plot::LogPlot> ReadPlot(const PlotOptions& options) {
-  LogFileReader reader;
-  std::string error;
-  if (!OpenLogFile(options.logFile, reader, error)) {
-    std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.logFile.c_str(), error.c_str());
-    return std::nullopt;
-  }
-  if (options.barometricFile.empty()) {
-    return plot::ReadLogPlot(reader.Log(), options.columns, kAxes);
-  }
-  LogFileReader barometric;
-  if (!OpenLogFile(options.barometricFile, barometric, error)) {
-    std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.barometricFile.c_str(), error.c_str());
-    return std::nullopt;
-  }
-  std::optional<plot::LogPlot> plot =
-      plot::ReadCompensatedPlot(reader.Log(), barometric.Log(), error);
-  if (!plot) std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.logFile.c_str(), error.c_str());
-  return plot;
-}
-
-// The columns a chart leaves out (it has axes for two units) are named on stderr.
-void ReportLeftOut(const plot::LogPlot& plot, const std::string& logFile) {
-  if (plot.leftOut.empty()) return;
-  std::string names;
-  for (const std::string& name : plot.leftOut) {
-    names += (names.empty() ? "" : ", ") + Windows1252AsUtf8(name);
-  }
-  std::fprintf(stderr, "%s: %s: a plot has axes for two units; not drawn: %s\n", kProgram,
-               logFile.c_str(), names.c_str());
-}
-#endif
 
 }  // namespace
 
 int RunPlot([[maybe_unused]] const PlotOptions& options) {
-#ifdef PELCON_PLOTS
-  std::optional<plot::LogPlot> plot = ReadPlot(options);
-  if (!plot) return 1;
-  if (plot->series.empty()) {
-    std::fprintf(stderr, "%s: %s: none of the columns is a number the file supplies\n", kProgram,
-                 options.logFile.c_str());
-    return 1;
-  }
-  const std::size_t records = plot->times.size();
-  ReportLeftOut(*plot, options.logFile);
-  // Drawn offscreen, never on a display; the time axis is read in UTC so that the image does
-  // not depend on the machine's time zone.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("TZ", "UTC");
-  int argc = 1;
-  char name[] = "pelcon";
-  char* argv[] = {name, nullptr};
-  QApplication application(argc, argv);
-  plot::LogChart chart(std::move(*plot));
+#ifdef PELCON_PLOT_LIBRARY
+  // Qt is loaded for plots only, so that the other subcommands run where it is not installed.
   std::string error;
-  if (!plot::WriteChartImage(chart, QSize(options.width, options.height), options.output,
-                             options.overwrite, error)) {
-    std::fprintf(stderr, "%s: %s\n", kProgram, error.c_str());
-    return 1;
+  using DrawFunction = int (*)(const PlotOptions*);
+  const auto draw = reinterpret_cast<DrawFunction>(platform::LibraryFunction(
+      platform::ExecutableDirectory() + "/" PELCON_PLOT_LIBRARY, "PelconDrawPlot", error));
+  if (draw == nullptr) {
+    std::fprintf(stderr, "%s: plots are not available: %s\n", kProgram, error.c_str());
+    return 2;
   }
-  if (!options.quiet) {
-    std::printf("plotted     %s -> %s (%zu records)\n", options.logFile.c_str(),
-                options.output.c_str(), records);
-  }
-  return 0;
+  return draw(&options);
 #else
   std::fprintf(stderr,
                "%s: not available in this build: plots need Qt 6 Charts and Svg (the Linux build "

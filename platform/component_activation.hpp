@@ -18,6 +18,10 @@ HRESULT CreateInProcessInstance(const char* clsidText, const CLSID& clsid, REFII
 // and returns a result (the registration entry points). The library stays loaded.
 HRESULT CallLibraryFunction(const std::string& library, const char* name, std::string& error);
 
+// Loads the library and finds its exported function of that name; the library stays loaded.
+// Nothing, with the cause in error, when either cannot be found.
+void* LibraryFunction(const std::string& library, const char* name, std::string& error);
+
 // The directory of the running program, without a trailing separator.
 std::string ExecutableDirectory();
 

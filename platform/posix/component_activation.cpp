@@ -12,7 +12,9 @@ namespace {
 using GetClassObjectFunction = HRESULT (*)(REFCLSID clsid, REFIID iid, void** object);
 using PlainEntryPoint = HRESULT (*)();
 
-void* FindFunction(const std::string& library, const char* name, std::string& error) {
+}  // namespace
+
+void* LibraryFunction(const std::string& library, const char* name, std::string& error) {
   void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) {
     error = ::dlerror();
@@ -22,8 +24,6 @@ void* FindFunction(const std::string& library, const char* name, std::string& er
   if (function == nullptr) error = library + " has no " + name;
   return function;
 }
-
-}  // namespace
 
 std::string ExecutableDirectory() {
   char path[PATH_MAX];
@@ -44,7 +44,7 @@ HRESULT CreateInProcessInstance(const char* clsidText, const CLSID& clsid, REFII
   if (library.empty()) library = ExecutableDirectory() + "/" + defaultLibraryName;
 
   auto getClassObject =
-      reinterpret_cast<GetClassObjectFunction>(FindFunction(library, "DllGetClassObject", error));
+      reinterpret_cast<GetClassObjectFunction>(LibraryFunction(library, "DllGetClassObject", error));
   if (getClassObject == nullptr) return REGDB_E_CLASSNOTREG;
   IClassFactory* factory = nullptr;
   HRESULT result = getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
@@ -59,7 +59,7 @@ HRESULT CreateInProcessInstance(const char* clsidText, const CLSID& clsid, REFII
 }
 
 HRESULT CallLibraryFunction(const std::string& library, const char* name, std::string& error) {
-  auto function = reinterpret_cast<PlainEntryPoint>(FindFunction(library, name, error));
+  auto function = reinterpret_cast<PlainEntryPoint>(LibraryFunction(library, name, error));
   if (function == nullptr) return E_FAIL;
   return function();
 }

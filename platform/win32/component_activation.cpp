@@ -10,23 +10,12 @@ namespace {
 using GetClassObjectFunction = HRESULT(STDAPICALLTYPE*)(REFCLSID clsid, REFIID iid, void** object);
 using PlainEntryPoint = HRESULT(STDAPICALLTYPE*)();
 
-FARPROC FindFunction(const std::string& library, const char* name, std::string& error) {
-  HMODULE module = ::LoadLibraryA(library.c_str());
-  if (module == nullptr) {
-    error = library + ": " + SystemErrorText(::GetLastError());
-    return nullptr;
-  }
-  FARPROC function = ::GetProcAddress(module, name);
-  if (function == nullptr) error = library + " has no " + name;
-  return function;
-}
-
 // Without a registration the library beside the program serves the class, as on other
 // platforms, so an unregistered copy still works.
 HRESULT CreateFromLibrary(const std::string& library, const CLSID& clsid, REFIID iid, void** object,
                           std::string& error) {
   auto getClassObject = reinterpret_cast<GetClassObjectFunction>(
-      reinterpret_cast<void*>(FindFunction(library, "DllGetClassObject", error)));
+      LibraryFunction(library, "DllGetClassObject", error));
   if (getClassObject == nullptr) return REGDB_E_CLASSNOTREG;
   IClassFactory* factory = nullptr;
   HRESULT result = getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
@@ -63,9 +52,20 @@ HRESULT CreateInProcessInstance(const char* /*clsidText*/, const CLSID& clsid, R
 
 HRESULT CallLibraryFunction(const std::string& library, const char* name, std::string& error) {
   auto function = reinterpret_cast<PlainEntryPoint>(
-      reinterpret_cast<void*>(FindFunction(library, name, error)));
+      LibraryFunction(library, name, error));
   if (function == nullptr) return E_FAIL;
   return function();
+}
+
+void* LibraryFunction(const std::string& library, const char* name, std::string& error) {
+  HMODULE module = ::LoadLibraryA(library.c_str());
+  if (module == nullptr) {
+    error = library + ": " + SystemErrorText(::GetLastError());
+    return nullptr;
+  }
+  FARPROC function = ::GetProcAddress(module, name);
+  if (function == nullptr) error = library + " has no " + name;
+  return reinterpret_cast<void*>(function);
 }
 
 }  // namespace pelcon::platform

@@ -109,5 +109,22 @@ TEST(PlotCommand, TheImageIsTheSameInAnyLocaleAndTimeZone) {
   EXPECT_EQ(plain, other);
 }
 
+TEST(PlotCommand, WithoutItsDrawingLibraryTheProgramSaysSoAndWritesNothing) {
+  // A copy of the program alone in a folder: the drawing library beside it is missing, as where
+  // only the converter is installed. The program itself loads no Qt, so it still starts.
+  testing::ScratchDirectory scratch;
+  const QString program = QString::fromStdString(scratch.File("pelcon"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(PELCON_PROGRAM), program));
+  ASSERT_TRUE(QFile(program).setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+  const QString image = QString::fromStdString(scratch.File("well.png"));
+  QProcess pelcon;
+  pelcon.start(program, {"plot", QStringLiteral(PELCON_SOURCE_DIR "/examples/lodax_level.bin"),
+                         "-o", image});
+  ASSERT_TRUE(pelcon.waitForFinished(60000));
+  EXPECT_EQ(pelcon.exitCode(), 2);
+  EXPECT_TRUE(pelcon.readAllStandardError().contains("pelcon plot: plots are not available:"));
+  EXPECT_FALSE(QFile::exists(image));
+}
+
 }  // namespace
 }  // namespace pelcon
