@@ -5,7 +5,6 @@
 #include <limits>
 #include <numeric>
 #include <string_view>
-#include <thread>
 
 #include "component/column_name_table.hpp"
 #include "component/header_report.hpp"
@@ -13,7 +12,7 @@
 #include "logfile/log_file.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
-#include "plan/worker_count.hpp"
+#include "plan/record_ranges.hpp"
 
 namespace pelcon::plot {
 namespace {
@@ -50,7 +49,6 @@ std::vector<std::size_t> AxisOrder(const ConversionPlan& plan, bool chosen) {
   return order;
 }
 
-constexpr std::size_t kRecordsWorthAThread = 65536;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 // Reads records [first, last) into their places; a record without a time stamp gets NaN there.
@@ -141,18 +139,9 @@ LogPlot ReadLogPlot(const LogFile& log, const std::optional<std::vector<std::str
   const std::size_t count = plan.RecordCount();
   plot.times.resize(count);
   for (PlotSeries& series : plot.series) series.values.resize(count);
-  // Records are independent: long files are read by several threads, each a range of its own.
-  const std::size_t threads =
-      std::clamp<std::size_t>(count / kRecordsWorthAThread, 1, ConversionWorkerCount());
-  {
-    std::vector<std::jthread> helpers;
-    for (std::size_t k = 1; k < threads; ++k) {
-      helpers.emplace_back([&, k] {
-        ReadRecords(plan, read, count * k / threads, count * (k + 1) / threads, plot);
-      });
-    }
-    ReadRecords(plan, read, 0, count / threads, plot);
-  }
+  ForEachRecordRange(count, [&](std::size_t first, std::size_t last) {
+    ReadRecords(plan, read, first, last, plot);
+  });
   DropUntimedRecords(plot);
   SortRecordsByTime(plot);
   return plot;

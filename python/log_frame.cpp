@@ -1,9 +1,7 @@
 #include "python/log_frame.hpp"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <thread>
 
 #include "cli/column_listing.hpp"
 #include "cli/inspect_json.hpp"
@@ -15,7 +13,7 @@
 #include "component/template_plan.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
-#include "plan/worker_count.hpp"
+#include "plan/record_ranges.hpp"
 #include "python/record_time.hpp"
 #include "values/log_file_reader.hpp"
 
@@ -50,9 +48,6 @@ bool ColumnNames(const FrameRequest& request, std::vector<std::string>& names, b
   for (const ColumnName& column : ColumnNameTable()) names.emplace_back(column.displayName);
   return true;
 }
-
-// Fewer records than this per thread are not worth a thread.
-constexpr std::size_t kLeastRecordsPerThread = 16384;
 
 // Evaluates records [first, last) of the columns into their places in frame.
 void EvaluateRecords(const ConversionPlan& plan, const std::vector<std::size_t>& columns,
@@ -98,15 +93,9 @@ bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& err
   frame.metadata = cli::InspectJson(request.path, cli::SummarizeLog(reader.Log()),
                                     cli::FileColumnListing(reader));
 
-  const std::size_t threads =
-      std::clamp<std::size_t>(count / kLeastRecordsPerThread, 1, ConversionWorkerCount());
-  std::vector<std::jthread> workers;
-  for (std::size_t k = 1; k < threads; ++k) {
-    workers.emplace_back([&, k] {
-      EvaluateRecords(plan, columns, count * k / threads, count * (k + 1) / threads, frame);
-    });
-  }
-  EvaluateRecords(plan, columns, 0, count / threads, frame);
+  ForEachRecordRange(count, [&](std::size_t first, std::size_t last) {
+    EvaluateRecords(plan, columns, first, last, frame);
+  });
   return true;
 }
 
