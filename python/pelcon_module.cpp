@@ -72,35 +72,33 @@ py::tuple ReadArrays(const std::string& path, std::optional<std::vector<std::str
   return py::make_tuple(times, frame.names, values, JsonObject(frame.metadata));
 }
 
-py::object Inspect(const std::string& path) {
-  nlohmann::json json;
+// Opens the log file with the GIL released and hands it to use there; LogFileError when it cannot
+// be opened.
+template <typename Use>
+void WithOpenLog(const std::string& path, Use use) {
   std::string error;
   bool opened = false;
   {
     py::gil_scoped_release release;
     LogFileReader reader;
     opened = cli::OpenLogFile(path, reader, error);
-    if (opened) {
-      json =
-          cli::InspectJson(path, cli::SummarizeLog(reader.Log()), cli::FileColumnListing(reader));
-    }
+    if (opened) use(reader);
   }
   if (!opened) throw LogFileFailure(path + ": " + error);
+}
+
+py::object Inspect(const std::string& path) {
+  nlohmann::json json;
+  WithOpenLog(path, [&](LogFileReader& reader) {
+    json = cli::InspectJson(path, cli::SummarizeLog(reader.Log()), cli::FileColumnListing(reader));
+  });
   return JsonObject(json);
 }
 
 py::list Columns(std::optional<std::string> path) {
   std::vector<cli::ListedColumn> listed;
   if (path) {
-    std::string error;
-    bool opened = false;
-    {
-      py::gil_scoped_release release;
-      LogFileReader reader;
-      opened = cli::OpenLogFile(*path, reader, error);
-      if (opened) listed = cli::FileColumnListing(reader);
-    }
-    if (!opened) throw LogFileFailure(*path + ": " + error);
+    WithOpenLog(*path, [&](LogFileReader& reader) { listed = cli::FileColumnListing(reader); });
   } else {
     listed = cli::ColumnTableListing();
   }
