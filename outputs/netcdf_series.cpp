@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "outputs/julian_time.hpp"
+#include "datalib/julian_time.hpp"
 #include "outputs/netcdf_names.hpp"
 #include "outputs/utc_offset_text.hpp"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <map>
 
-#include "outputs/julian_time.hpp"
+#include "datalib/julian_time.hpp"
 #include "outputs/significant_decimals.hpp"
 #include "outputs/utc_offset_text.hpp"
 

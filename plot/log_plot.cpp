@@ -9,6 +9,7 @@
 #include "component/column_name_table.hpp"
 #include "component/header_report.hpp"
 #include "component/template_plan.hpp"
+#include "datalib/julian_time.hpp"
 #include "logfile/log_file.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
@@ -16,8 +17,6 @@
 
 namespace pelcon::plot {
 namespace {
-
-constexpr double kJulianOf1970 = 2440587.5;
 
 std::vector<std::string> EveryColumnName() {
   std::vector<std::string> names;
@@ -100,7 +99,7 @@ void SortRecordsByTime(LogPlot& plot) {
 }  // namespace
 
 double JulianMilliseconds(double julian) {
-  return std::round((julian - kJulianOf1970) * 86400000.0);
+  return static_cast<double>(MillisecondsSince1970(julian));
 }
 
 std::string PlotTitle(const LogFile& log) {

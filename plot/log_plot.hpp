@@ -29,7 +29,7 @@ struct LogPlot {
   std::vector<std::string> leftOut;
 };
 
-// Milliseconds since 1970 of a Julian date, to the millisecond.
+// Milliseconds since 1970 of a Julian date, the instant the CSV file prints.
 double JulianMilliseconds(double julian);
 
 // "unit name, S/N serial, test name" from the file's header; parts the header leaves empty are

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "outputs/header_fields.hpp"
-#include "outputs/julian_time.hpp"
+#include "datalib/julian_time.hpp"
 #include "outputs/netcdf_names.hpp"
 #include "outputs/significant_decimals.hpp"
 #include "outputs/utc_offset_text.hpp"

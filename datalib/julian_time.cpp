@@ -1,9 +1,9 @@
-#include "outputs/julian_time.hpp"
+#include "datalib/julian_time.hpp"
 
 #include "datalib/calendar.hpp"
 #include "datalib/date_time_value.hpp"
 
-namespace pelcon::outputs {
+namespace pelcon {
 namespace {
 
 constexpr long long kDay1970January1 = 25569;  // days from 1899-12-30
@@ -34,4 +34,4 @@ long long MillisecondsSince1970(double julian) {
   return (day - kDay1970January1) * kMillisecondsPerDay + millisecond;
 }
 
-}  // namespace pelcon::outputs
+}  // namespace pelcon
