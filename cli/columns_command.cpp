@@ -27,11 +27,7 @@ int RunColumns(const ColumnsOptions& options) {
   std::string text;
   for (const ListedColumn& column : columns) {
     if (options.json) {
-      nlohmann::json object = {{"title", Windows1252Json(column.title)},
-                               {"value_name", column.valueName},
-                               {"unit", Windows1252Json(column.unit)}};
-      if (withFile) object["supplied"] = column.supplied;
-      text += JsonLine(object);
+      text += JsonLine(ListedColumnJson(column, withFile));
       continue;
     }
     // Columns a file cannot supply are marked; the title is quoted as a template stores it.

@@ -25,9 +25,7 @@ nlohmann::json InspectJson(const std::string& path, const LogSummary& s,
   nlohmann::json columnList = nlohmann::json::array();
   for (const ListedColumn& c : columns) {
     if (!c.supplied) continue;
-    columnList.push_back({{"title", Windows1252Json(c.title)},
-                          {"value_name", c.valueName},
-                          {"unit", Windows1252Json(c.unit)}});
+    columnList.push_back(ListedColumnJson(c, false));
   }
   nlohmann::json calibrations = nlohmann::json::array();
   for (const CalibrationDate& c : s.calibrations) {

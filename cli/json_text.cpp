@@ -1,5 +1,6 @@
 #include "cli/json_text.hpp"
 
+#include "cli/column_listing.hpp"
 #include "cli/text_format.hpp"
 
 namespace pelcon::cli {
@@ -17,6 +18,14 @@ nlohmann::json TimeJson(std::optional<double> julian) {
 
 std::string JsonLine(const nlohmann::json& value) {
   return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+nlohmann::json ListedColumnJson(const ListedColumn& column, bool withSupplied) {
+  nlohmann::json object = {{"title", Windows1252Json(column.title)},
+                           {"value_name", column.valueName},
+                           {"unit", Windows1252Json(column.unit)}};
+  if (withSupplied) object["supplied"] = column.supplied;
+  return object;
 }
 
 }  // namespace pelcon::cli

@@ -104,11 +104,7 @@ py::list Columns(std::optional<std::string> path) {
   }
   py::list result;
   for (const cli::ListedColumn& column : listed) {
-    nlohmann::json object = {{"title", cli::Windows1252Json(column.title)},
-                             {"value_name", column.valueName},
-                             {"unit", cli::Windows1252Json(column.unit)}};
-    if (path) object["supplied"] = column.supplied;
-    result.append(JsonObject(object));
+    result.append(JsonObject(cli::ListedColumnJson(column, path.has_value())));
   }
   return result;
 }
