@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "datalib/calendar.hpp"
+#include "datalib/utc_offset_text.hpp"
 #include "datalib/windows_1252.hpp"
 
 namespace pelcon::cli {
@@ -100,10 +101,7 @@ std::string IsoTimeText(double julian, const TextFormat& format) {
   if (utc) {
     result.push_back('Z');
   } else if (format.utcOffsetMinutes) {
-    const int offset = *format.utcOffsetMinutes;
-    std::snprintf(text, sizeof text, "%c%02d:%02d", offset < 0 ? '-' : '+', std::abs(offset) / 60,
-                  std::abs(offset) % 60);
-    result.append(text);
+    result += UtcOffsetText(*format.utcOffsetMinutes);
   }
   return result;
 }

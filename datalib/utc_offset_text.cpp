@@ -1,6 +1,6 @@
-#include "outputs/utc_offset_text.hpp"
+#include "datalib/utc_offset_text.hpp"
 
-namespace pelcon::outputs {
+namespace pelcon {
 
 std::string UtcOffsetText(int minutes) {
   const int magnitude = minutes < 0 ? -minutes : minutes;
@@ -14,4 +14,4 @@ std::string UtcOffsetText(int minutes) {
   return std::string(text, sizeof text);
 }
 
-}  // namespace pelcon::outputs
+}  // namespace pelcon

@@ -2,9 +2,9 @@
 
 #include <string>
 
-namespace pelcon::outputs {
+namespace pelcon {
 
 // Minutes east of UTC as "+HH:MM" or "-HH:MM".
 std::string UtcOffsetText(int minutes);
 
-}  // namespace pelcon::outputs
+}  // namespace pelcon

@@ -8,7 +8,7 @@
 
 #include "datalib/julian_time.hpp"
 #include "outputs/netcdf_names.hpp"
-#include "outputs/utc_offset_text.hpp"
+#include "datalib/utc_offset_text.hpp"
 
 namespace pelcon::outputs {
 namespace {
