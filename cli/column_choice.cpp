@@ -6,6 +6,19 @@
 
 namespace pelcon::cli {
 
+bool ChooseTemplate(const std::string& templatePath, ColumnChoice& choice, std::string& error) {
+  ExportTemplate exportTemplate;
+  if (Failed(exportTemplate.Load(templatePath))) {
+    error = templatePath + ": the template cannot be read";
+    return false;
+  }
+  choice.columns = exportTemplate.Columns();
+  choice.sections = exportTemplate.Sections();
+  choice.separator = exportTemplate.Separator();
+  choice.emptyField = exportTemplate.EmptyFieldText();
+  return true;
+}
+
 std::vector<PlanColumnRequest> ChosenColumnRequests(const LogFile& log,
                                                     const ColumnChoice& choice) {
   if (choice.columns) return TemplateColumnRequests(log, *choice.columns);

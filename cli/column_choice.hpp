@@ -20,6 +20,9 @@ struct ColumnChoice {
   std::string templatePath;  // empty when no template was read
 };
 
+// Takes the columns, sections, separator and empty-field text of the template file. False (with
+// the message in error) when it cannot be read.
+bool ChooseTemplate(const std::string& templatePath, ColumnChoice& choice, std::string& error);
 // The plan's column requests for a log file.
 std::vector<PlanColumnRequest> ChosenColumnRequests(const LogFile& log, const ColumnChoice& choice);
 // The plan columns an output shows: all that were named, or those the file supplies.

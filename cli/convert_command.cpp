@@ -37,26 +37,14 @@ struct Job {
 // Columns, sections, separator and empty-field text for the run. False (with the message in
 // error) when the template cannot be read.
 bool ChooseColumns(const ConvertOptions& options, ColumnChoice& choice, std::string& error) {
-  const auto fromTemplate = [&choice, &error](const std::string& path) {
-    ExportTemplate exportTemplate;
-    if (Failed(exportTemplate.Load(path))) {
-      error = path + ": the template cannot be read";
-      return false;
-    }
-    choice.columns = exportTemplate.Columns();
-    choice.sections = exportTemplate.Sections();
-    choice.separator = exportTemplate.Separator();
-    choice.emptyField = exportTemplate.EmptyFieldText();
-    return true;
-  };
   if (options.columns) {
     choice.columns = options.columns;
   } else if (!options.templatePath.empty()) {
-    if (!fromTemplate(options.templatePath)) return false;
+    if (!ChooseTemplate(options.templatePath, choice, error)) return false;
     choice.templatePath = options.templatePath;
   } else if (const std::string path = ReadDefaultTemplatePath();
              !path.empty() && platform::FileExists(path)) {
-    if (!fromTemplate(path)) return false;
+    if (!ChooseTemplate(path, choice, error)) return false;
     choice.templatePath = path;
   } else {
     choice.sections = {true, true, true, true};

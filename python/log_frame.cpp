@@ -3,14 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "cli/column_choice.hpp"
 #include "cli/column_listing.hpp"
 #include "cli/inspect_json.hpp"
 #include "cli/log_opening.hpp"
 #include "cli/log_summary.hpp"
 #include "cli/text_format.hpp"
-#include "component/column_name_table.hpp"
-#include "component/export_template.hpp"
-#include "component/template_plan.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
 #include "plan/record_ranges.hpp"
@@ -20,11 +18,11 @@
 namespace pelcon::python {
 namespace {
 
-// The display names (Windows-1252) to plan; explicit ones must name a column.
-bool ColumnNames(const FrameRequest& request, std::vector<std::string>& names, bool& explicitly,
-                 std::string& error) {
-  explicitly = true;
+// The columns to plan: the named ones (each must name a column), a template's, or (neither) every
+// column the file supplies.
+bool ChooseColumns(const FrameRequest& request, cli::ColumnChoice& choice, std::string& error) {
   if (request.columns) {
+    std::vector<std::string>& names = choice.columns.emplace();
     for (const std::string& name : *request.columns) {
       std::optional<std::string> column = cli::TableColumnNamed(name);
       if (!column) {
@@ -35,18 +33,7 @@ bool ColumnNames(const FrameRequest& request, std::vector<std::string>& names, b
     }
     return true;
   }
-  if (!request.templatePath.empty()) {
-    ExportTemplate exportTemplate;
-    if (Failed(exportTemplate.Load(request.templatePath))) {
-      error = request.templatePath + ": the template cannot be read";
-      return false;
-    }
-    names = exportTemplate.Columns();
-    return true;
-  }
-  explicitly = false;
-  for (const ColumnName& column : ColumnNameTable()) names.emplace_back(column.displayName);
-  return true;
+  return request.templatePath.empty() || cli::ChooseTemplate(request.templatePath, choice, error);
 }
 
 // Evaluates records [first, last) of the columns into their places in frame.
@@ -68,21 +55,18 @@ void EvaluateRecords(const ConversionPlan& plan, const std::vector<std::size_t>&
 }  // namespace
 
 bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& error) {
-  std::vector<std::string> names;
-  bool explicitly = false;
-  if (!ColumnNames(request, names, explicitly, error)) return false;
+  cli::ColumnChoice choice;
+  if (!ChooseColumns(request, choice, error)) return false;
   LogFileReader reader;
   if (!cli::OpenLogFile(request.path, reader, error)) {
     error = request.path + ": " + error;
     return false;
   }
-  const ConversionPlan plan(reader.Log(), TemplateColumnRequests(reader.Log(), names));
+  const ConversionPlan plan(reader.Log(), cli::ChosenColumnRequests(reader.Log(), choice));
   // Times are the index and site texts the metadata's: the frame holds the number columns.
-  std::vector<std::size_t> columns;
-  for (std::size_t k = 0; k < plan.Columns().size(); ++k) {
-    const PlanColumn& column = plan.Columns()[k];
-    if (column.kind == CellKind::kNumber && (explicitly || column.supplied)) columns.push_back(k);
-  }
+  std::vector<std::size_t> columns = cli::ChosenColumns(plan, choice);
+  std::erase_if(columns,
+                [&plan](std::size_t k) { return plan.Columns()[k].kind != CellKind::kNumber; });
   const std::size_t count = plan.RecordCount();
   frame.names.clear();
   for (const std::size_t k : columns) {
