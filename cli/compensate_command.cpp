@@ -50,19 +50,9 @@ class Compensation {
     }
     LogFileReader reader;
     if (!OpenLogFile(input.path, reader, outcome.error)) return outcome;
-    const LogFile& log = reader.Log();
-    run.emplace();
-    run->levelPath = input.path;
-    run->barometricPath = barometricPath_;
-    run->level = SummarizeLog(log);
-    run->barometric = barometric_;
-    outcome.device = run->level.deviceType;
-    outcome.serialNumber = run->level.serialNumber;
-    outcome.firstRecord = run->level.firstRecord;
-    outcome.lastRecord = run->level.lastRecord;
-    LevelLogCompensation compensation = CompensateWithOptions(log, barometricRecords_, options_);
-    run->settings = std::move(compensation.settings);
-    run->table = std::move(compensation.table);
+    run = CompensateWithOptions(input.path, reader.Log(), barometricPath_, barometric_,
+                                barometricRecords_, options_);
+    DescribeInput(run->level, outcome);
     if (!run->table.error.empty()) {
       outcome.error = run->table.error;
       return outcome;

@@ -37,11 +37,19 @@ nlohmann::json OptionalJson(const std::optional<double>& value) {
 
 }  // namespace
 
-LevelLogCompensation CompensateWithOptions(const LogFile& level,
-                                           const std::vector<TimedValue>& barometric,
-                                           const CompensateOptions& options) {
-  return CompensateLevelLog(level, barometric, SettingsOf(options), options.density,
-                            GravityOf(options));
+CompensationRun CompensateWithOptions(const std::string& levelPath, const LogFile& level,
+                                      const std::string& barometricPath,
+                                      const LogSummary& barometric,
+                                      const std::vector<TimedValue>& barometricRecords,
+                                      const CompensateOptions& options) {
+  LevelLogCompensation compensation = CompensateLevelLog(
+      level, barometricRecords, SettingsOf(options), options.density, GravityOf(options));
+  return {levelPath,
+          barometricPath,
+          SummarizeLog(level),
+          barometric,
+          std::move(compensation.settings),
+          std::move(compensation.table)};
 }
 
 nlohmann::json CompensationJson(const CompensationRun& run) {

@@ -116,10 +116,7 @@ class Conversion {
     LogFileReader reader;
     if (!OpenLogFile(job.input.path, reader, outcome.error)) return outcome;
     const LogSummary summary = SummarizeLog(reader.Log());
-    outcome.device = summary.deviceType;
-    outcome.serialNumber = summary.serialNumber;
-    outcome.firstRecord = summary.firstRecord;
-    outcome.lastRecord = summary.lastRecord;
+    DescribeInput(summary, outcome);
     if (options_.dryRun) {
       outcome.status = FileStatus::kWouldWrite;
       outcome.records = summary.recordCount;

@@ -1,8 +1,10 @@
 #include "cli/file_report.hpp"
 
 #include "cli/json_text.hpp"
+#include "cli/log_summary.hpp"
 
 namespace pelcon::cli {
+
 namespace {
 
 const char* StatusName(FileStatus status) {
@@ -21,6 +23,13 @@ const char* StatusName(FileStatus status) {
 }
 
 }  // namespace
+
+void DescribeInput(const LogSummary& input, FileOutcome& outcome) {
+  outcome.device = input.deviceType;
+  outcome.serialNumber = input.serialNumber;
+  outcome.firstRecord = input.firstRecord;
+  outcome.lastRecord = input.lastRecord;
+}
 
 bool IsFailure(FileStatus status) {
   return status == FileStatus::kExists || status == FileStatus::kFailed;

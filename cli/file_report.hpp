@@ -8,6 +8,8 @@
 
 namespace pelcon::cli {
 
+struct LogSummary;
+
 enum class FileStatus {
   kConverted,
   kWouldWrite,  // --dry-run
@@ -27,6 +29,9 @@ struct FileOutcome {
   std::optional<int> serialNumber;
   std::string error;
 };
+
+// Fills the outcome's device, serial number and record times from its input's summary.
+void DescribeInput(const LogSummary& input, FileOutcome& outcome);
 
 // Whether the outcome makes the run fail (exit 1).
 bool IsFailure(FileStatus status);

@@ -61,25 +61,16 @@ bool CompensateIntoFrame(const cli::CompensateOptions& options, CompensatedFrame
   LogFileReader levelReader;
   if (!cli::OpenLogFile(levelPath, levelReader, reason)) return Failed(levelPath, reason, error);
 
-  cli::CompensationRun run;
-  run.levelPath = levelPath;
-  run.barometricPath = options.barometricFile;
-  run.level = cli::SummarizeLog(levelReader.Log());
-  run.barometric = cli::SummarizeLog(barometricReader.Log());
-  LevelLogCompensation compensation =
-      cli::CompensateWithOptions(levelReader.Log(), *barometric, options);
-  run.settings = std::move(compensation.settings);
-  run.table = std::move(compensation.table);
+  const cli::CompensationRun run =
+      cli::CompensateWithOptions(levelPath, levelReader.Log(), options.barometricFile,
+                                 cli::SummarizeLog(barometricReader.Log()), *barometric, options);
   if (!run.table.error.empty()) return Failed(levelPath, run.table.error, error);
 
   FillFrame(run, frame);
   cli::FileOutcome outcome;
   outcome.input = levelPath;
   outcome.records = run.table.records.size();
-  outcome.device = run.level.deviceType;
-  outcome.serialNumber = run.level.serialNumber;
-  outcome.firstRecord = run.level.firstRecord;
-  outcome.lastRecord = run.level.lastRecord;
+  cli::DescribeInput(run.level, outcome);
   frame.report = cli::ReportObject(outcome);
   for (const char* key : {"output", "status", "error"}) frame.report.erase(key);
   frame.report["compensation"] = cli::CompensationJson(run);
