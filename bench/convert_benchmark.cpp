@@ -31,9 +31,9 @@
 #include <thread>
 #include <vector>
 
-#include "component/column_name_table.hpp"
 #include "component/conversion_driver.hpp"
 #include "datalib/number_text.hpp"
+#include "export/column_name_table.hpp"
 #include "tests/support/log_file_builder.hpp"
 
 extern char** environ;

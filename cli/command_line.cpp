@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <optional>
 
-#include "cli/column_listing.hpp"
-#include "cli/text_format.hpp"
 #include "compensation/log_records.hpp"
-#include "component/column_name_table.hpp"
 #include "datalib/date_time_value.hpp"
 #include "datalib/text_helpers.hpp"
+#include "export/column_name_table.hpp"
+#include "jobs/column_listing.hpp"
+#include "outputs/text_format.hpp"
 #include "plot/image_format.hpp"
 
 namespace pelcon::cli {
@@ -32,9 +32,9 @@ std::vector<std::string> ParseColumnList(const std::string& list) {
     const auto first = name.find_first_not_of(' ');
     const auto last = name.find_last_not_of(' ');
     name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
-    std::optional<std::string> column = TableColumnNamed(name);
+    std::optional<std::string> column = jobs::TableColumnNamed(name);
     if (!column) {
-      throw CLI::ValidationError("--columns", UnknownColumnMessage(name));
+      throw CLI::ValidationError("--columns", jobs::UnknownColumnMessage(name));
     }
     names.push_back(std::move(*column));
     if (comma == std::string::npos) break;
@@ -78,9 +78,11 @@ void AddTextOptions(CLI::App& command, std::string& encoding, std::string& time)
       ->capture_default_str();
 }
 
-void SetTextOptions(TextFormat& format, const std::string& encoding, const std::string& time) {
-  format.encoding = encoding == "utf-8" ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
-  format.time = time == "iso" ? TimeStyle::kIso : TimeStyle::kUs;
+void SetTextOptions(outputs::TextFormat& format, const std::string& encoding,
+                    const std::string& time) {
+  format.encoding =
+      encoding == "utf-8" ? outputs::TextEncoding::kUtf8 : outputs::TextEncoding::kWindows1252;
+  format.time = time == "iso" ? outputs::TimeStyle::kIso : outputs::TimeStyle::kUs;
 }
 
 // --format of the subcommands that write a file per input.
@@ -92,11 +94,11 @@ void AddFormatOption(CLI::App& command, std::string& format) {
 }
 
 // The format of --format; a usage error when this build cannot write it.
-OutputFormat OutputFormatOf(const std::string& format) {
-  const OutputFormat outputFormat = format == "xlsx"     ? OutputFormat::kXlsx
-                                    : format == "netcdf" ? OutputFormat::kNetcdf
-                                                         : OutputFormat::kCsv;
-  if (outputFormat != OutputFormat::kCsv && !TypedOutputsAvailable()) {
+outputs::OutputFormat OutputFormatOf(const std::string& format) {
+  const outputs::OutputFormat outputFormat = format == "xlsx"     ? outputs::OutputFormat::kXlsx
+                                             : format == "netcdf" ? outputs::OutputFormat::kNetcdf
+                                                                  : outputs::OutputFormat::kCsv;
+  if (outputFormat != outputs::OutputFormat::kCsv && !outputs::TypedOutputsAvailable()) {
     throw CLI::ValidationError("--format",
                                format +
                                    " is not available in this build: workbooks and NetCDF files "
@@ -105,7 +107,7 @@ OutputFormat OutputFormatOf(const std::string& format) {
   return outputFormat;
 }
 
-void AddConvert(CLI::App& app, ConvertOptions& o, std::string& columns, std::string& encoding,
+void AddConvert(CLI::App& app, jobs::ConvertOptions& o, std::string& columns, std::string& encoding,
                 std::string& time, std::string& offset, std::string& format) {
   CLI::App* c =
       app.add_subcommand("convert", "Convert log files (and folders of them) into CSV files");
@@ -165,8 +167,8 @@ struct CompensateText {
   std::string baroOffset, units = "m";
 };
 
-void AddCompensate(CLI::App& app, CompensateOptions& o, CompensateText& text, std::string& encoding,
-                   std::string& time, std::string& format) {
+void AddCompensate(CLI::App& app, jobs::CompensateOptions& o, CompensateText& text,
+                   std::string& encoding, std::string& time, std::string& format) {
   CLI::App* c = app.add_subcommand(
       "compensate",
       "Subtract a barometric record from level records and tie them to hand readings");
@@ -228,7 +230,7 @@ struct PlotText {
   std::string columns, size = "1200x600";
 };
 
-CLI::App* AddPlot(CLI::App& app, PlotOptions& o, PlotText& text) {
+CLI::App* AddPlot(CLI::App& app, jobs::PlotOptions& o, PlotText& text) {
   CLI::App* c = app.add_subcommand("plot", "Draw a log file's columns against time (PNG or SVG)");
   c->add_option("LOG", o.logFile, "The log file")->required();
   CLI::Option* columns = c->add_option(
@@ -243,7 +245,7 @@ CLI::App* AddPlot(CLI::App& app, PlotOptions& o, PlotText& text) {
   return c;
 }
 
-void FinishPlot(PlotOptions& plot, const PlotText& text) {
+void FinishPlot(jobs::PlotOptions& plot, const PlotText& text) {
   if (!text.columns.empty()) plot.columns = ParseColumnList(text.columns);
   if (!ParseImageSize(text.size, plot.width, plot.height)) {
     throw CLI::ValidationError(
@@ -267,26 +269,26 @@ ParsedCommand ParseCommandLine(const std::string& program,
   CLI::App app("Tarvel Pelcon: log files to CSV, for scripts", program);
   app.require_subcommand(1);
 
-  ConvertOptions convert;
+  jobs::ConvertOptions convert;
   std::string columns;
   std::string encoding = "utf-8";
   std::string time = "iso";
   std::string offset;
   std::string format = "csv";
   AddConvert(app, convert, columns, encoding, time, offset, format);
-  CompensateOptions compensate;
+  jobs::CompensateOptions compensate;
   CompensateText compensateText;
   AddCompensate(app, compensate, compensateText, encoding, time, format);
-  PlotOptions plot;
+  jobs::PlotOptions plot;
   PlotText plotText;
   CLI::App* plotCommand = AddPlot(app, plot, plotText);
 
-  InspectOptions inspect;
+  jobs::InspectOptions inspect;
   CLI::App* inspectCommand = app.add_subcommand("inspect", "Show what a log file's header holds");
   inspectCommand->add_option("FILE", inspect.files, "Log files")->required();
   inspectCommand->add_flag("--json", inspect.json, "JSON (schema 1, see docs/inspect-json.md)");
 
-  ColumnsOptions columnsOptions;
+  jobs::ColumnsOptions columnsOptions;
   CLI::App* columnsCommand =
       app.add_subcommand("columns", "List the columns, or those a log file can supply");
   columnsCommand->add_option("FILE", columnsOptions.file, "A log file");
@@ -294,7 +296,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
 
   CLI::App* templateCommand = app.add_subcommand("template", "Make or show export templates");
   templateCommand->require_subcommand(1);
-  TemplateNewOptions templateNew;
+  jobs::TemplateNewOptions templateNew;
   std::string templateColumns;
   std::string sections = "general,device,test-info,test-definition";
   CLI::App* newCommand = templateCommand->add_subcommand("new", "Write a new template (.bft)");
@@ -307,7 +309,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
       ->capture_default_str();
   newCommand->add_option("--sections", sections, "Header sections, or none")->capture_default_str();
   newCommand->add_flag("--overwrite", templateNew.overwrite, "Replace an existing template");
-  TemplateShowOptions templateShow;
+  jobs::TemplateShowOptions templateShow;
   CLI::App* showCommand = templateCommand->add_subcommand("show", "Print a template");
   showCommand->add_option("PATH", templateShow.path, "The template")
       ->required()
@@ -323,18 +325,18 @@ ParsedCommand ParseCommandLine(const std::string& program,
         throw CLI::ValidationError("--columns", "excludes -t/--template");
       }
       SetTextOptions(convert.format, encoding, time);
-      if (convert.format.byteOrderMark && convert.format.encoding != TextEncoding::kUtf8) {
+      if (convert.format.byteOrderMark && convert.format.encoding != outputs::TextEncoding::kUtf8) {
         throw CLI::ValidationError("--bom", "a byte order mark is for --encoding utf-8 only");
       }
       if (!offset.empty()) {
-        convert.format.utcOffsetMinutes = ParseUtcOffset(offset);
+        convert.format.utcOffsetMinutes = outputs::ParseUtcOffset(offset);
         if (!convert.format.utcOffsetMinutes) {
           throw CLI::ValidationError("--utc-offset", "\"" + offset + "\" is not +HH:MM or -HH:MM");
         }
       }
       convert.outputFormat = OutputFormatOf(format);
       if (!*app.get_subcommand("convert")->get_option("--name")) {
-        convert.namePattern = DefaultNamePattern(convert.outputFormat);
+        convert.namePattern = outputs::DefaultNamePattern(convert.outputFormat);
       }
       if (convert.namePattern.empty() ||
           convert.namePattern.find_first_of("/\\") != std::string::npos) {
@@ -346,7 +348,7 @@ ParsedCommand ParseCommandLine(const std::string& program,
       SetTextOptions(compensate.format, encoding, time);
       compensate.outputFormat = OutputFormatOf(format);
       if (!compensateText.baroOffset.empty()) {
-        const std::optional<int> minutes = ParseUtcOffset(compensateText.baroOffset);
+        const std::optional<int> minutes = outputs::ParseUtcOffset(compensateText.baroOffset);
         if (!minutes) {
           throw CLI::ValidationError(
               "--baro-offset", "\"" + compensateText.baroOffset + "\" is not +HH:MM or -HH:MM");

@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "cli/options.hpp"
+#include "jobs/options.hpp"
 
 namespace pelcon::cli {
 
@@ -21,8 +21,9 @@ struct ParseEnd {
 };
 
 using ParsedCommand =
-    std::variant<ParseEnd, ConvertOptions, InspectOptions, ColumnsOptions, TemplateNewOptions,
-                 TemplateShowOptions, CompensateOptions, PlotOptions>;
+    std::variant<ParseEnd, jobs::ConvertOptions, jobs::InspectOptions, jobs::ColumnsOptions,
+                 jobs::TemplateNewOptions, jobs::TemplateShowOptions, jobs::CompensateOptions,
+                 jobs::PlotOptions>;
 
 // Parses the arguments after the program name, GNU style: --help on every subcommand, "--" ends
 // the options, errors name the program and the offending argument.

@@ -8,16 +8,16 @@
 #include <system_error>
 #include <thread>
 
-#include "cli/file_report.hpp"
-#include "cli/input_discovery.hpp"
-#include "cli/log_opening.hpp"
-#include "cli/log_summary.hpp"
-#include "cli/metadata_file.hpp"
-#include "cli/output_collisions.hpp"
-#include "cli/output_naming.hpp"
-#include "cli/output_writer.hpp"
 #include "cli/progress_line.hpp"
-#include "component/settings.hpp"
+#include "export/settings.hpp"
+#include "jobs/file_report.hpp"
+#include "jobs/input_discovery.hpp"
+#include "jobs/log_opening.hpp"
+#include "jobs/log_summary.hpp"
+#include "jobs/metadata_file.hpp"
+#include "jobs/output_collisions.hpp"
+#include "jobs/output_naming.hpp"
+#include "jobs/output_writer.hpp"
 #include "platform/files.hpp"
 #include "platform/interrupt.hpp"
 #include "platform/terminal.hpp"
@@ -29,14 +29,14 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Job {
-  InputFile input;
+  jobs::InputFile input;
   std::string output;
   std::string error;  // set when the job cannot run (its output is another input's)
 };
 
 // Columns, sections, separator and empty-field text for the run. False (with the message in
 // error) when the template cannot be read.
-bool ChooseColumns(const ConvertOptions& options, ColumnChoice& choice, std::string& error) {
+bool ChooseColumns(const jobs::ConvertOptions& options, ColumnChoice& choice, std::string& error) {
   if (options.columns) {
     choice.columns = options.columns;
   } else if (!options.templatePath.empty()) {
@@ -52,8 +52,8 @@ bool ChooseColumns(const ConvertOptions& options, ColumnChoice& choice, std::str
   return true;
 }
 
-TextFormat FormatOf(const ConvertOptions& options, const ColumnChoice& choice) {
-  TextFormat format = options.format;
+outputs::TextFormat FormatOf(const jobs::ConvertOptions& options, const ColumnChoice& choice) {
+  outputs::TextFormat format = options.format;
   if (format.separator.empty()) {
     format.separator = format.decimalComma && choice.separator == "," ? ";" : choice.separator;
   }
@@ -62,19 +62,20 @@ TextFormat FormatOf(const ConvertOptions& options, const ColumnChoice& choice) {
 
 // Every input with its output. An output that is an input (a --name pattern can make one) or
 // another input's output is an error of that job, never a file replaced.
-std::vector<Job> PlanJobs(const ConvertOptions& options) {
+std::vector<Job> PlanJobs(const jobs::ConvertOptions& options) {
   std::vector<Job> jobs;
   std::vector<std::string> inputs, outputs;
-  for (InputFile& input : DiscoverInputs(options.inputs, options.recursive)) {
+  for (jobs::InputFile& input : jobs::DiscoverInputs(options.inputs, options.recursive)) {
     Job& job = jobs.emplace_back();
     job.input = std::move(input);
     if (job.input.error.empty()) {
-      job.output = OutputPathFor(job.input.path, options.outputDirectory, options.namePattern);
+      job.output =
+          jobs::OutputPathFor(job.input.path, options.outputDirectory, options.namePattern);
     }
     inputs.push_back(job.input.path);
     outputs.push_back(job.output);
   }
-  const std::vector<std::string> errors = OutputCollisions(inputs, outputs);
+  const std::vector<std::string> errors = jobs::OutputCollisions(inputs, outputs);
   for (std::size_t k = 0; k < jobs.size(); ++k) jobs[k].error = errors[k];
   return jobs;
 }
@@ -90,14 +91,15 @@ bool IsUpToDate(const std::string& input, const std::string& output) {
 
 class Conversion {
  public:
-  Conversion(const ConvertOptions& options, const ColumnChoice& choice, ProgressLine& progress)
+  Conversion(const jobs::ConvertOptions& options, const ColumnChoice& choice,
+             ProgressLine& progress)
       : options_(options),
         choice_(choice),
         format_(FormatOf(options, choice)),
         progress_(progress) {}
 
-  FileOutcome Run(const Job& job) const {
-    FileOutcome outcome;
+  jobs::FileOutcome Run(const Job& job) const {
+    jobs::FileOutcome outcome;
     outcome.input = job.input.path;
     outcome.output = job.output;
     outcome.error = job.input.error.empty() ? job.error : job.input.error;
@@ -106,19 +108,19 @@ class Conversion {
     std::error_code error;
     const bool exists = fs::exists(fs::symlink_status(job.output, error));
     if (exists && options_.skipExisting && IsUpToDate(job.input.path, job.output)) {
-      outcome.status = FileStatus::kSkipped;
+      outcome.status = jobs::FileStatus::kSkipped;
       return outcome;
     }
     if (exists && !options_.overwrite) {
-      outcome.status = FileStatus::kExists;
+      outcome.status = jobs::FileStatus::kExists;
       return outcome;
     }
     LogFileReader reader;
-    if (!OpenLogFile(job.input.path, reader, outcome.error)) return outcome;
-    const LogSummary summary = SummarizeLog(reader.Log());
-    DescribeInput(summary, outcome);
+    if (!jobs::OpenLogFile(job.input.path, reader, outcome.error)) return outcome;
+    const jobs::LogSummary summary = jobs::SummarizeLog(reader.Log());
+    jobs::DescribeInput(summary, outcome);
     if (options_.dryRun) {
-      outcome.status = FileStatus::kWouldWrite;
+      outcome.status = jobs::FileStatus::kWouldWrite;
       outcome.records = summary.recordCount;
       return outcome;
     }
@@ -127,31 +129,31 @@ class Conversion {
   }
 
  private:
-  void Write(const Job& job, LogFileReader& reader, FileOutcome& outcome) const {
+  void Write(const Job& job, LogFileReader& reader, jobs::FileOutcome& outcome) const {
     std::size_t counted = 0;
-    const RecordCounter counter = [&](std::size_t records) {
+    const outputs::RecordCounter counter = [&](std::size_t records) {
       progress_.AddRecords(records - counted);
       counted = records;
       outcome.records = records;
       return !platform::InterruptRequested();
     };
-    const OutputTarget target{job.input.path, job.output, options_.overwrite};
-    const WriteResult result =
-        WriteOutput(options_.outputFormat, reader, choice_, format_, target, counter);
-    if (!RecordWrite(result, outcome)) return;
+    const outputs::OutputTarget target{job.input.path, job.output, options_.overwrite};
+    const outputs::WriteResult result =
+        jobs::WriteOutput(options_.outputFormat, reader, choice_, format_, target, counter);
+    if (!jobs::RecordWrite(result, outcome)) return;
     if (options_.metadata) {
-      const std::string path = MetadataPathFor(job.input.path, options_.outputDirectory);
-      if (!WriteMetadata(reader, choice_, job.input.path, path, options_.overwrite,
-                         outcome.error)) {
+      const std::string path = jobs::MetadataPathFor(job.input.path, options_.outputDirectory);
+      if (!jobs::WriteMetadata(reader, choice_, job.input.path, path, options_.overwrite,
+                               outcome.error)) {
         return;
       }
     }
-    outcome.status = FileStatus::kConverted;
+    outcome.status = jobs::FileStatus::kConverted;
   }
 
-  const ConvertOptions& options_;
+  const jobs::ConvertOptions& options_;
   const ColumnChoice& choice_;
-  const TextFormat format_;
+  const outputs::TextFormat format_;
   ProgressLine& progress_;
 };
 
@@ -162,14 +164,14 @@ class OrderedReport {
   OrderedReport(std::size_t count, bool json, const ProgressLine* progress)
       : outcomes_(count), json_(json), progress_(progress) {}
 
-  void Add(std::size_t index, FileOutcome outcome) {
+  void Add(std::size_t index, jobs::FileOutcome outcome) {
     const std::lock_guard lock(mutex_);
-    if (IsFailure(outcome.status)) failed_ = true;
+    if (jobs::IsFailure(outcome.status)) failed_ = true;
     outcomes_[index] = std::move(outcome);
     if (progress_) progress_->Erase();
     for (; next_ < outcomes_.size() && outcomes_[next_]; ++next_) {
       const std::string text =
-          json_ ? ReportJson(*outcomes_[next_]) : ReportLine(*outcomes_[next_]);
+          json_ ? jobs::ReportJson(*outcomes_[next_]) : jobs::ReportLine(*outcomes_[next_]);
       if (std::fputs(text.c_str(), stdout) < 0) failed_ = true;
     }
     if (std::fflush(stdout) != 0) failed_ = true;
@@ -190,7 +192,7 @@ class OrderedReport {
 
  private:
   std::mutex mutex_;
-  std::vector<std::optional<FileOutcome>> outcomes_;
+  std::vector<std::optional<jobs::FileOutcome>> outcomes_;
   std::size_t next_ = 0;
   bool json_;
   const ProgressLine* progress_;
@@ -198,7 +200,7 @@ class OrderedReport {
 };
 
 // The columns and the output folder of a run; false with the message in error.
-bool PrepareRun(const ConvertOptions& options, ColumnChoice& choice, std::string& error) {
+bool PrepareRun(const jobs::ConvertOptions& options, ColumnChoice& choice, std::string& error) {
   if (!ChooseColumns(options, choice, error)) return false;
   if (!options.outputDirectory.empty() && !options.dryRun) {
     std::error_code code;
@@ -213,18 +215,19 @@ bool PrepareRun(const ConvertOptions& options, ColumnChoice& choice, std::string
 
 }  // namespace
 
-std::vector<FileOutcome> ConvertInOrder(const ConvertOptions& options, std::string& error) {
+std::vector<jobs::FileOutcome> ConvertInOrder(const jobs::ConvertOptions& options,
+                                              std::string& error) {
   ColumnChoice choice;
   if (!PrepareRun(options, choice, error)) return {};
   const std::vector<Job> jobs = PlanJobs(options);
   ProgressLine progress(jobs.size());
   const Conversion conversion(options, choice, progress);
-  std::vector<FileOutcome> outcomes;
+  std::vector<jobs::FileOutcome> outcomes;
   for (const Job& job : jobs) outcomes.push_back(conversion.Run(job));
   return outcomes;
 }
 
-int RunConvert(const ConvertOptions& options) {
+int RunConvert(const jobs::ConvertOptions& options) {
   platform::CatchInterrupts();
   ColumnChoice choice;
   if (std::string error; !PrepareRun(options, choice, error)) {
@@ -244,7 +247,7 @@ int RunConvert(const ConvertOptions& options) {
   const auto work = [&] {
     for (std::size_t index; (index = nextJob.fetch_add(1)) < jobs.size();) {
       if (platform::InterruptRequested()) break;
-      FileOutcome outcome = conversion.Run(jobs[index]);
+      jobs::FileOutcome outcome = conversion.Run(jobs[index]);
       if (platform::InterruptRequested()) break;
       progress.FileDone();
       report.Add(index, std::move(outcome));

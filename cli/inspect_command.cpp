@@ -2,26 +2,26 @@
 
 #include <cstdio>
 
-#include "cli/column_listing.hpp"
-#include "cli/inspect_json.hpp"
-#include "cli/json_text.hpp"
-#include "cli/log_opening.hpp"
-#include "cli/log_summary.hpp"
-#include "cli/text_format.hpp"
+#include "jobs/column_listing.hpp"
+#include "jobs/inspect_json.hpp"
+#include "jobs/json_text.hpp"
+#include "jobs/log_opening.hpp"
+#include "jobs/log_summary.hpp"
+#include "outputs/text_format.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon::cli {
 namespace {
 
 std::string TimeText(std::optional<double> julian) {
-  return julian ? IsoTimeText(*julian, TextFormat{}) : std::string("-");
+  return julian ? outputs::IsoTimeText(*julian, outputs::TextFormat{}) : std::string("-");
 }
 
-std::string SettingsText(const std::vector<ScheduleSetting>& settings) {
+std::string SettingsText(const std::vector<jobs::ScheduleSetting>& settings) {
   std::string text;
-  for (const ScheduleSetting& setting : settings) {
+  for (const jobs::ScheduleSetting& setting : settings) {
     if (!text.empty()) text += ", ";
-    text += setting.name + " " + NumberText(setting.value);
+    text += setting.name + " " + outputs::NumberText(setting.value);
   }
   return text;
 }
@@ -30,15 +30,15 @@ void PrintLine(std::string_view label, const std::string& value) {
   std::printf("  %-15.*s %s\n", static_cast<int>(label.size()), label.data(), value.c_str());
 }
 
-void PrintSummary(const std::string& path, const LogSummary& s,
-                  const std::vector<ListedColumn>& columns) {
+void PrintSummary(const std::string& path, const jobs::LogSummary& s,
+                  const std::vector<jobs::ListedColumn>& columns) {
   std::printf("%s\n", path.c_str());
   PrintLine("Device:", s.deviceType + " (" + s.family + ", code " + std::to_string(s.deviceCode) +
                            "), serial " + std::to_string(s.serialNumber) + ", firmware " +
                            std::to_string(s.firmwareVersion));
-  PrintLine("Unit name:", Windows1252AsUtf8(s.unitName));
+  PrintLine("Unit name:", outputs::Windows1252AsUtf8(s.unitName));
   PrintLine("Site:", SettingsText(s.site));
-  PrintLine("Test:", Windows1252AsUtf8(s.testName) + " (" + s.testType + ")");
+  PrintLine("Test:", outputs::Windows1252AsUtf8(s.testName) + " (" + s.testType + ")");
   PrintLine("Schedule:", SettingsText(s.schedule));
   PrintLine("Defined:", TimeText(s.definedOn));
   PrintLine("Scheduled for:", TimeText(s.scheduledFor));
@@ -46,17 +46,18 @@ void PrintSummary(const std::string& path, const LogSummary& s,
   PrintLine("Stopped:", TimeText(s.stoppedOn));
   PrintLine("Records:", std::to_string(s.recordCount) + ", " + TimeText(s.firstRecord) + " to " +
                             TimeText(s.lastRecord));
-  for (const ChannelSummary& c : s.channels) {
+  for (const jobs::ChannelSummary& c : s.channels) {
     PrintLine("Channel:", std::to_string(c.code) + " " + c.rawName +
                               (c.baseName.empty() ? std::string() : " -> " + c.baseName));
   }
-  for (const ListedColumn& c : columns) {
+  for (const jobs::ListedColumn& c : columns) {
     if (!c.supplied) continue;
-    PrintLine("Column:", Windows1252AsUtf8(c.title) + " (" + c.valueName +
-                             (c.unit.empty() ? std::string() : ", " + Windows1252AsUtf8(c.unit)) +
-                             ")");
+    PrintLine("Column:",
+              outputs::Windows1252AsUtf8(c.title) + " (" + c.valueName +
+                  (c.unit.empty() ? std::string() : ", " + outputs::Windows1252AsUtf8(c.unit)) +
+                  ")");
   }
-  for (const CalibrationDate& c : s.calibrations) {
+  for (const jobs::CalibrationDate& c : s.calibrations) {
     PrintLine("Calibrated:", c.what + " " + TimeText(c.time));
   }
   for (const std::string& problem : s.loadProblems) PrintLine("Load problem:", problem);
@@ -64,24 +65,24 @@ void PrintSummary(const std::string& path, const LogSummary& s,
 
 }  // namespace
 
-int RunInspect(const InspectOptions& options) {
+int RunInspect(const jobs::InspectOptions& options) {
   int exitCode = 0;
   for (const std::string& path : options.files) {
     LogFileReader reader;
     std::string error;
-    if (!OpenLogFile(path, reader, error)) {
+    if (!jobs::OpenLogFile(path, reader, error)) {
       exitCode = 1;
       if (options.json) {
-        std::fputs(JsonLine(InspectErrorJson(path, error)).c_str(), stdout);
+        std::fputs(jobs::JsonLine(jobs::InspectErrorJson(path, error)).c_str(), stdout);
       } else {
         std::fprintf(stderr, "pelcon inspect: %s: %s\n", path.c_str(), error.c_str());
       }
       continue;
     }
-    const LogSummary summary = SummarizeLog(reader.Log());
-    const std::vector<ListedColumn> columns = FileColumnListing(reader);
+    const jobs::LogSummary summary = jobs::SummarizeLog(reader.Log());
+    const std::vector<jobs::ListedColumn> columns = jobs::FileColumnListing(reader);
     if (options.json) {
-      std::fputs(JsonLine(InspectJson(path, summary, columns)).c_str(), stdout);
+      std::fputs(jobs::JsonLine(jobs::InspectJson(path, summary, columns)).c_str(), stdout);
     } else {
       PrintSummary(path, summary, columns);
     }

@@ -12,11 +12,11 @@ constexpr char kProgram[] = "pelcon plot";
 
 }  // namespace
 
-int RunPlot([[maybe_unused]] const PlotOptions& options) {
+int RunPlot([[maybe_unused]] const jobs::PlotOptions& options) {
 #ifdef PELCON_PLOT_LIBRARY
   // Qt is loaded for plots only, so that the other subcommands run where it is not installed.
   std::string error;
-  using DrawFunction = int (*)(const PlotOptions*);
+  using DrawFunction = int (*)(const jobs::PlotOptions*);
   const auto draw = reinterpret_cast<DrawFunction>(platform::LibraryFunction(
       platform::ExecutableDirectory() + "/" PELCON_PLOT_LIBRARY, "PelconDrawPlot", error));
   if (draw == nullptr) {

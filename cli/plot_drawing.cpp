@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "cli/log_opening.hpp"
-#include "cli/text_format.hpp"
+#include "jobs/log_opening.hpp"
+#include "outputs/text_format.hpp"
 #include "plot/compensated_plot.hpp"
 #include "plot/qt/chart_image.hpp"
 #include "plot/qt/log_chart.hpp"
@@ -18,10 +18,10 @@ constexpr char kProgram[] = "pelcon plot";
 constexpr std::size_t kAxes = 2;
 
 // The plot of the options; nothing, with the reason printed, when the files do not give one.
-std::optional<plot::LogPlot> ReadPlot(const PlotOptions& options) {
+std::optional<plot::LogPlot> ReadPlot(const jobs::PlotOptions& options) {
   LogFileReader reader;
   std::string error;
-  if (!OpenLogFile(options.logFile, reader, error)) {
+  if (!jobs::OpenLogFile(options.logFile, reader, error)) {
     std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.logFile.c_str(), error.c_str());
     return std::nullopt;
   }
@@ -29,7 +29,7 @@ std::optional<plot::LogPlot> ReadPlot(const PlotOptions& options) {
     return plot::ReadLogPlot(reader.Log(), options.columns, kAxes);
   }
   LogFileReader barometric;
-  if (!OpenLogFile(options.barometricFile, barometric, error)) {
+  if (!jobs::OpenLogFile(options.barometricFile, barometric, error)) {
     std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.barometricFile.c_str(), error.c_str());
     return std::nullopt;
   }
@@ -44,14 +44,14 @@ void ReportLeftOut(const plot::LogPlot& plot, const std::string& logFile) {
   if (plot.leftOut.empty()) return;
   std::string names;
   for (const std::string& name : plot.leftOut) {
-    names += (names.empty() ? "" : ", ") + Windows1252AsUtf8(name);
+    names += (names.empty() ? "" : ", ") + outputs::Windows1252AsUtf8(name);
   }
   std::fprintf(stderr, "%s: %s: a plot has axes for two units; not drawn: %s\n", kProgram,
                logFile.c_str(), names.c_str());
 }
 }  // namespace
 
-int DrawPlot(const PlotOptions& options) {
+int DrawPlot(const jobs::PlotOptions& options) {
   std::optional<plot::LogPlot> plot = ReadPlot(options);
   if (!plot) return 1;
   if (plot->series.empty()) {
@@ -86,6 +86,6 @@ int DrawPlot(const PlotOptions& options) {
 }  // namespace pelcon::cli
 
 extern "C" __attribute__((visibility("default"))) int PelconDrawPlot(
-    const pelcon::cli::PlotOptions* options) {
+    const pelcon::jobs::PlotOptions* options) {
   return pelcon::cli::DrawPlot(*options);
 }

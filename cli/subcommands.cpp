@@ -15,13 +15,15 @@ namespace {
 
 struct Runner {
   int operator()(const ParseEnd& end) const { return end.exitCode; }
-  int operator()(const ConvertOptions& options) const { return RunConvert(options); }
-  int operator()(const InspectOptions& options) const { return RunInspect(options); }
-  int operator()(const ColumnsOptions& options) const { return RunColumns(options); }
-  int operator()(const TemplateNewOptions& options) const { return RunTemplateNew(options); }
-  int operator()(const TemplateShowOptions& options) const { return RunTemplateShow(options); }
-  int operator()(const CompensateOptions& options) const { return RunCompensate(options); }
-  int operator()(const PlotOptions& options) const { return RunPlot(options); }
+  int operator()(const jobs::ConvertOptions& options) const { return RunConvert(options); }
+  int operator()(const jobs::InspectOptions& options) const { return RunInspect(options); }
+  int operator()(const jobs::ColumnsOptions& options) const { return RunColumns(options); }
+  int operator()(const jobs::TemplateNewOptions& options) const { return RunTemplateNew(options); }
+  int operator()(const jobs::TemplateShowOptions& options) const {
+    return RunTemplateShow(options);
+  }
+  int operator()(const jobs::CompensateOptions& options) const { return RunCompensate(options); }
+  int operator()(const jobs::PlotOptions& options) const { return RunPlot(options); }
 };
 
 }  // namespace

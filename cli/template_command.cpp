@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "cli/json_text.hpp"
-#include "cli/text_format.hpp"
-#include "component/column_name_table.hpp"
-#include "component/export_template.hpp"
+#include "export/column_name_table.hpp"
+#include "export/export_template.hpp"
+#include "jobs/json_text.hpp"
+#include "outputs/text_format.hpp"
 
 namespace pelcon::cli {
 namespace {
@@ -30,7 +30,7 @@ std::vector<std::string> SectionNames(const TemplateSections& sections) {
 
 }  // namespace
 
-int RunTemplateNew(const TemplateNewOptions& options) {
+int RunTemplateNew(const jobs::TemplateNewOptions& options) {
   std::error_code error;
   const auto status = std::filesystem::symlink_status(options.path, error);
   if (std::filesystem::is_symlink(status)) {
@@ -55,35 +55,35 @@ int RunTemplateNew(const TemplateNewOptions& options) {
   return 0;
 }
 
-int RunTemplateShow(const TemplateShowOptions& options) {
+int RunTemplateShow(const jobs::TemplateShowOptions& options) {
   ExportTemplate exportTemplate;
   if (Failed(exportTemplate.Load(options.path))) return Fail(options.path, "cannot be read");
   const std::vector<std::string> sections = SectionNames(exportTemplate.Sections());
   if (options.json) {
     nlohmann::json columns = nlohmann::json::array();
     for (const std::string& column : exportTemplate.Columns()) {
-      columns.push_back(Windows1252Json(column));
+      columns.push_back(jobs::Windows1252Json(column));
     }
     const nlohmann::json object = {
         {"schema", kSchemaVersion},
         {"path", options.path},
-        {"separator", Windows1252Json(exportTemplate.Separator())},
-        {"empty_field", Windows1252Json(exportTemplate.EmptyFieldText())},
+        {"separator", jobs::Windows1252Json(exportTemplate.Separator())},
+        {"empty_field", jobs::Windows1252Json(exportTemplate.EmptyFieldText())},
         {"columns", columns},
         {"sections", sections}};
-    std::fputs(JsonLine(object).c_str(), stdout);
+    std::fputs(jobs::JsonLine(object).c_str(), stdout);
     return 0;
   }
   std::string text = "Separator:   ";
-  AppendWindows1252AsUtf8(text, exportTemplate.Separator());
+  outputs::AppendWindows1252AsUtf8(text, exportTemplate.Separator());
   text += "\nEmpty field: ";
-  AppendWindows1252AsUtf8(text, exportTemplate.EmptyFieldText());
+  outputs::AppendWindows1252AsUtf8(text, exportTemplate.EmptyFieldText());
   text += "\nSections:   ";
   for (const std::string& section : sections) text += " " + section;
   text += "\nColumns:\n";
   for (const std::string& column : exportTemplate.Columns()) {
     text += "  ";
-    AppendWindows1252AsUtf8(text, column);
+    outputs::AppendWindows1252AsUtf8(text, column);
     text += "\n";
   }
   std::fputs(text.c_str(), stdout);

@@ -6,14 +6,14 @@
 #include <optional>
 #include <vector>
 
-#include "component/column_name_table.hpp"
-#include "component/export_template.hpp"
-#include "component/header_report.hpp"
-#include "component/path_names.hpp"
-#include "component/settings.hpp"
-#include "component/template_plan.hpp"
 #include "datalib/data_map.hpp"
 #include "datalib/text_helpers.hpp"
+#include "export/column_name_table.hpp"
+#include "export/export_template.hpp"
+#include "export/header_report.hpp"
+#include "export/path_names.hpp"
+#include "export/settings.hpp"
+#include "export/template_plan.hpp"
 #include "plan/chunked_records.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"

@@ -5,7 +5,7 @@
 
 #include "component/cancel_flag.hpp"
 #include "component/progress_sink.hpp"
-#include "component/result_codes.hpp"
+#include "export/result_codes.hpp"
 
 namespace pelcon {
 

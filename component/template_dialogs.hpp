@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "component/export_template.hpp"
-#include "component/result_codes.hpp"
+#include "export/export_template.hpp"
+#include "export/result_codes.hpp"
 
 namespace pelcon {
 

@@ -2,9 +2,9 @@
 
 #include <atomic>
 
-#include "component/path_names.hpp"
-#include "component/settings.hpp"
 #include "datalib/text_helpers.hpp"
+#include "export/path_names.hpp"
+#include "export/settings.hpp"
 #include "platform/notifier.hpp"
 
 namespace pelcon {

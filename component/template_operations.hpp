@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "component/export_template.hpp"
-#include "component/result_codes.hpp"
 #include "component/template_dialogs.hpp"
+#include "export/export_template.hpp"
+#include "export/result_codes.hpp"
 
 namespace pelcon {
 

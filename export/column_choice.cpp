@@ -1,10 +1,10 @@
-#include "cli/column_choice.hpp"
+#include "export/column_choice.hpp"
 
-#include "component/column_name_table.hpp"
-#include "component/header_report.hpp"
-#include "component/template_plan.hpp"
+#include "export/column_name_table.hpp"
+#include "export/header_report.hpp"
+#include "export/template_plan.hpp"
 
-namespace pelcon::cli {
+namespace pelcon {
 
 bool ChooseTemplate(const std::string& templatePath, ColumnChoice& choice, std::string& error) {
   ExportTemplate exportTemplate;
@@ -42,4 +42,4 @@ unsigned ChosenHeaderSections(const ColumnChoice& choice) {
          (sections.testDefinition ? kHeaderTestDefinition : 0u);
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "component/export_template.hpp"
+#include "export/export_template.hpp"
 #include "plan/conversion_plan.hpp"
 
-namespace pelcon::cli {
+namespace pelcon {
 
 // The columns and header of the files of a run: from a template, from --columns, or (no
 // columns) every column each file can supply.
@@ -30,4 +30,4 @@ std::vector<std::size_t> ChosenColumns(const ConversionPlan& plan, const ColumnC
 // The header report sections of the choice, as WriteHeaderReport takes them.
 unsigned ChosenHeaderSections(const ColumnChoice& choice);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon

@@ -1,4 +1,4 @@
-#include "component/column_name_table.hpp"
+#include "export/column_name_table.hpp"
 
 #include <algorithm>
 #include <array>

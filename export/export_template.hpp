@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "component/result_codes.hpp"
+#include "export/result_codes.hpp"
 
 namespace pelcon {
 

@@ -1,4 +1,4 @@
-#include "component/header_report.hpp"
+#include "export/header_report.hpp"
 
 #include <algorithm>
 #include <array>
@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "component/path_names.hpp"
 #include "datalib/calendar.hpp"
 #include "datalib/number_text.hpp"
 #include "datalib/windows_1252.hpp"
+#include "export/path_names.hpp"
 #include "logfile/log_file.hpp"
 #include "platform/clock.hpp"
 #include "platform/path_encoding.hpp"

@@ -1,8 +1,8 @@
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 
 #include <cstdio>
 
-#include "component/path_names.hpp"
+#include "export/path_names.hpp"
 #include "platform/path_separator.hpp"
 #include "platform/registry.hpp"
 

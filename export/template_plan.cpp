@@ -1,7 +1,7 @@
-#include "component/template_plan.hpp"
+#include "export/template_plan.hpp"
 
-#include "component/column_name_table.hpp"
-#include "component/header_report.hpp"
+#include "export/column_name_table.hpp"
+#include "export/header_report.hpp"
 
 namespace pelcon {
 

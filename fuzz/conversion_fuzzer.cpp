@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "component/column_name_table.hpp"
 #include "component/conversion_driver.hpp"
+#include "export/column_name_table.hpp"
 #include "fuzz/fuzz_support.hpp"
 
 namespace {

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "component/column_name_table.hpp"
 #include "component/conversion_driver.hpp"
-#include "component/template_plan.hpp"
+#include "export/column_name_table.hpp"
+#include "export/template_plan.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
 #include "values/log_file_reader.hpp"

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "component/export_template.hpp"
+#include "export/export_template.hpp"
 #include "fuzz/fuzz_support.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,22 +1,22 @@
-#include "cli/column_listing.hpp"
+#include "jobs/column_listing.hpp"
 
 #include <algorithm>
 #include <utility>
 
-#include "cli/text_format.hpp"
+#include "outputs/text_format.hpp"
 
-#include "component/column_name_table.hpp"
-#include "component/template_plan.hpp"
 #include "datalib/data_map.hpp"
 #include "datalib/text_helpers.hpp"
+#include "export/column_name_table.hpp"
+#include "export/template_plan.hpp"
 #include "logfile/value_attribute_table.hpp"
 #include "plan/conversion_plan.hpp"
 #include "values/log_file_reader.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 std::optional<std::string> TableColumnNamed(std::string_view utf8Name) {
-  const std::string bytes = Utf8ToWindows1252(utf8Name).value_or(std::string(utf8Name));
+  const std::string bytes = outputs::Utf8ToWindows1252(utf8Name).value_or(std::string(utf8Name));
   const auto row =
       std::find_if(ColumnNameTable().begin(), ColumnNameTable().end(),
                    [&](const ColumnName& c) { return EqualsNoCase(c.displayName, bytes); });
@@ -59,4 +59,4 @@ std::vector<ListedColumn> FileColumnListing(LogFileReader& reader) {
   return columns;
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

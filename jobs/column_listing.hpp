@@ -9,7 +9,7 @@ namespace pelcon {
 class LogFileReader;
 }
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 // A column of the column table with what it shows; text in Windows-1252 as the table stores it.
 struct ListedColumn {
@@ -31,4 +31,4 @@ std::vector<ListedColumn> ColumnTableListing();
 // can supply it.
 std::vector<ListedColumn> FileColumnListing(LogFileReader& reader);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

@@ -1,14 +1,14 @@
-#include "cli/compensated_csv.hpp"
+#include "jobs/compensated_csv.hpp"
 
-#include "cli/compensated_layout.hpp"
-#include "component/header_report.hpp"
+#include "export/header_report.hpp"
+#include "jobs/compensated_layout.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
 class CsvText {
  public:
-  explicit CsvText(const TextFormat& format) : format_(format) {}
+  explicit CsvText(const outputs::TextFormat& format) : format_(format) {}
 
   // A line of fields; text given as UTF-8.
   void Line(const std::vector<std::string>& fields) {
@@ -25,17 +25,17 @@ class CsvText {
 
  private:
   std::string Encoded(const std::string& utf8) const {
-    if (format_.encoding == TextEncoding::kUtf8) return utf8;
-    return Utf8ToWindows1252(utf8).value_or(utf8);
+    if (format_.encoding == outputs::TextEncoding::kUtf8) return utf8;
+    return outputs::Utf8ToWindows1252(utf8).value_or(utf8);
   }
 
-  const TextFormat& format_;
+  const outputs::TextFormat& format_;
   std::string text_;
 };
 
 }  // namespace
 
-std::string CompensatedCsv(const CompensationRun& run, const TextFormat& format) {
+std::string CompensatedCsv(const CompensationRun& run, const outputs::TextFormat& format) {
   CsvText csv(format);
   csv.Line({"Compensated water levels"});
   for (const std::vector<std::string>& line : CompensationHeaderLines(run, format)) csv.Line(line);
@@ -52,7 +52,7 @@ std::string CompensatedCsv(const CompensationRun& run, const TextFormat& format)
       if (columns[k].field == CompensatedField::kTime) {
         text.append(RecordTimeText(record.seconds, format));
       } else if (const std::optional<double> value = FieldValue(record, columns[k].field)) {
-        text.append(DecimalText(*value, columns[k].decimals, false));
+        text.append(outputs::DecimalText(*value, columns[k].decimals, false));
       }
     }
     text.append("\r\n");
@@ -60,4 +60,4 @@ std::string CompensatedCsv(const CompensationRun& run, const TextFormat& format)
   return text;
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

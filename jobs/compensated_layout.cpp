@@ -1,9 +1,9 @@
-#include "cli/compensated_layout.hpp"
+#include "jobs/compensated_layout.hpp"
 
 #include "datalib/calendar.hpp"
 #include "datalib/date_time_value.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
 // Digits after the point of the levels: a tenth of a millimetre in m and ft, in cm too.
@@ -14,13 +14,13 @@ int LevelDecimals(LevelUnit unit) {
 using HeaderLines = std::vector<std::vector<std::string>>;
 
 void AddLoggerLines(HeaderLines& lines, const std::string& what, const std::string& path,
-                    const LogSummary& summary, const TextFormat& format) {
+                    const LogSummary& summary, const outputs::TextFormat& format) {
   const auto time = [&format](const std::optional<double>& julian) {
     return julian ? RecordTimeText(*julian * 86400, format) : std::string();
   };
   lines.push_back({what + " file:", path});
   lines.push_back({what + " logger:", summary.deviceType, std::to_string(summary.serialNumber),
-                   Windows1252AsUtf8(summary.unitName)});
+                   outputs::Windows1252AsUtf8(summary.unitName)});
   lines.push_back({what + " records:", time(summary.firstRecord), time(summary.lastRecord)});
 }
 
@@ -70,7 +70,7 @@ std::optional<double> FieldValue(const CompensatedRecord& record, CompensatedFie
 }
 
 std::vector<std::vector<std::string>> CompensationHeaderLines(const CompensationRun& run,
-                                                              const TextFormat& format) {
+                                                              const outputs::TextFormat& format) {
   const CompensationSettings& s = run.settings;
   const CompensationTable& table = run.table;
   const std::string unit(LevelUnitSymbol(s.unit));
@@ -78,27 +78,29 @@ std::vector<std::vector<std::string>> CompensationHeaderLines(const Compensation
   HeaderLines lines;
   AddLoggerLines(lines, "Level", run.levelPath, run.level, format);
   AddLoggerLines(lines, "Barometric", run.barometricPath, run.barometric, format);
-  lines.push_back({"Barometric clock shift (min):", NumberText(s.barometricShiftSeconds / 60)});
-  lines.push_back({"Maximum gap (min):", NumberText(s.maxGapSeconds / 60)});
-  lines.push_back({"Density (kg/m3):", s.densityFromTemperature ? "from each record's temperature"
-                                                                : NumberText(s.densityKgPerM3)});
-  lines.push_back({"Gravity (m/s2):", DecimalText(s.gravity, 6, false)});
-  lines.push_back({"Sensor offset (psi):", NumberText(s.offsetPsi)});
+  lines.push_back(
+      {"Barometric clock shift (min):", outputs::NumberText(s.barometricShiftSeconds / 60)});
+  lines.push_back({"Maximum gap (min):", outputs::NumberText(s.maxGapSeconds / 60)});
+  lines.push_back({"Density (kg/m3):", s.densityFromTemperature
+                                           ? "from each record's temperature"
+                                           : outputs::NumberText(s.densityKgPerM3)});
+  lines.push_back({"Gravity (m/s2):", outputs::DecimalText(s.gravity, 6, false)});
+  lines.push_back({"Sensor offset (psi):", outputs::NumberText(s.offsetPsi)});
   for (const TimedValue& reading : s.depthToWater) {
     lines.push_back({"Depth to water (" + unit + "):", RecordTimeText(reading.seconds, format),
-                     NumberText(reading.value)});
+                     outputs::NumberText(reading.value)});
   }
   for (const TimedValue& reading : s.elevation) {
     lines.push_back({"Water-level elevation (" + unit + "):",
-                     RecordTimeText(reading.seconds, format), NumberText(reading.value)});
+                     RecordTimeText(reading.seconds, format), outputs::NumberText(reading.value)});
   }
   if (table.depthToWaterDrift) {
     lines.push_back({"Depth to water drift (" + unit + "):",
-                     DecimalText(*table.depthToWaterDrift, decimals, false)});
+                     outputs::DecimalText(*table.depthToWaterDrift, decimals, false)});
   }
   if (table.elevationDrift) {
-    lines.push_back(
-        {"Elevation drift (" + unit + "):", DecimalText(*table.elevationDrift, decimals, false)});
+    lines.push_back({"Elevation drift (" + unit + "):",
+                     outputs::DecimalText(*table.elevationDrift, decimals, false)});
   }
   lines.push_back({"Records compensated:", std::to_string(table.compensatedCount)});
   lines.push_back(
@@ -106,12 +108,12 @@ std::vector<std::vector<std::string>> CompensationHeaderLines(const Compensation
   return lines;
 }
 
-std::string RecordTimeText(double seconds, const TextFormat& format) {
+std::string RecordTimeText(double seconds, const outputs::TextFormat& format) {
   const double julian = seconds / 86400;
-  if (format.time == TimeStyle::kIso) return IsoTimeText(julian, format);
+  if (format.time == outputs::TimeStyle::kIso) return outputs::IsoTimeText(julian, format);
   DateTimeRecord t;
   JulianToDateTime(julian, t);
   return FormatDateTimeText(MakeDateTimeValue(t.year, t.month, t.day, t.hour, t.minute, t.second));
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

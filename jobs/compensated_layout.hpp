@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/compensation_run.hpp"
-#include "cli/text_format.hpp"
+#include "jobs/compensation_run.hpp"
+#include "outputs/text_format.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 enum class CompensatedField {
   kTime,
@@ -38,9 +38,9 @@ std::optional<double> FieldValue(const CompensatedRecord& record, CompensatedFie
 
 // The lines of the header section, each a label ending in ':' and its values, UTF-8.
 std::vector<std::vector<std::string>> CompensationHeaderLines(const CompensationRun& run,
-                                                              const TextFormat& format);
+                                                              const outputs::TextFormat& format);
 
 // The time of a record in the format's style.
-std::string RecordTimeText(double seconds, const TextFormat& format);
+std::string RecordTimeText(double seconds, const outputs::TextFormat& format);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

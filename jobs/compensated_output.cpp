@@ -1,35 +1,37 @@
-#include "cli/compensated_output.hpp"
+#include "jobs/compensated_output.hpp"
 
 #include <optional>
 
-#include "cli/compensated_csv.hpp"
+#include "jobs/compensated_csv.hpp"
 #include "platform/staged_output.hpp"
 
 #ifdef PELCON_TYPED_OUTPUTS
-#include "cli/typed_compensation.hpp"
+#include "jobs/typed_compensation.hpp"
 #endif
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
-WriteResult WriteCompensatedOutput(OutputFormat format, const CompensationRun& run,
-                                   const TextFormat& textFormat, const OutputTarget& target,
-                                   const RecordCounter& counter) {
-  if (format == OutputFormat::kCsv) {
+outputs::WriteResult WriteCompensatedOutput(outputs::OutputFormat format,
+                                            const CompensationRun& run,
+                                            const outputs::TextFormat& textFormat,
+                                            const outputs::OutputTarget& target,
+                                            const outputs::RecordCounter& counter) {
+  if (format == outputs::OutputFormat::kCsv) {
     int error = 0;
     std::optional<platform::StagedOutput> output =
         platform::StagedOutput::Create(target.output, error);
-    if (!output) return CreationFailed(target, error);
+    if (!output) return outputs::CreationFailed(target, error);
     if (!output->Write(CompensatedCsv(run, textFormat))) {
-      return WritingFailed(target, output->Error());
+      return outputs::WritingFailed(target, output->Error());
     }
-    if (!counter(run.table.records.size())) return {WriteStatus::kStopped, {}};
-    return PublishStaged(*output, target);
+    if (!counter(run.table.records.size())) return {outputs::WriteStatus::kStopped, {}};
+    return outputs::PublishStaged(*output, target);
   }
 #ifdef PELCON_TYPED_OUTPUTS
   return WriteTypedCompensation(format, run, target, counter);
 #else
-  return {WriteStatus::kFailed, "this build writes CSV files only"};
+  return {outputs::WriteStatus::kFailed, "this build writes CSV files only"};
 #endif
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

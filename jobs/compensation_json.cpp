@@ -1,9 +1,9 @@
-#include "cli/compensation_json.hpp"
+#include "jobs/compensation_json.hpp"
 
-#include "cli/json_text.hpp"
+#include "jobs/json_text.hpp"
 #include "values/derived_value_calculations.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
 CompensationSettings SettingsOf(const CompensateOptions& options) {
@@ -76,4 +76,4 @@ nlohmann::json CompensationJson(const CompensationRun& run) {
           {"warnings", run.table.warnings}};
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

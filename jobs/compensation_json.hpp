@@ -2,11 +2,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/compensation_run.hpp"
-#include "cli/options.hpp"
 #include "compensation/level_log_compensation.hpp"
+#include "jobs/compensation_run.hpp"
+#include "jobs/options.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 // The compensation of a loaded level file with the barometric records as the options say:
 // density and gravity are the level file's unless given (gravity also from latitude and site
@@ -20,4 +20,4 @@ CompensationRun CompensateWithOptions(const std::string& levelPath, const LogFil
 // The figures of a run's header section, as `compensate --json` reports them.
 nlohmann::json CompensationJson(const CompensationRun& run);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

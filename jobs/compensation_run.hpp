@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "cli/log_summary.hpp"
 #include "compensation/compensation_table.hpp"
+#include "jobs/log_summary.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 // One level file compensated with the barometric file: what every output of it states.
 struct CompensationRun {
@@ -17,4 +17,4 @@ struct CompensationRun {
   CompensationTable table;
 };
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

@@ -1,9 +1,9 @@
-#include "cli/file_report.hpp"
+#include "jobs/file_report.hpp"
 
-#include "cli/json_text.hpp"
-#include "cli/log_summary.hpp"
+#include "jobs/json_text.hpp"
+#include "jobs/log_summary.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 namespace {
 
@@ -75,4 +75,21 @@ std::string ReportJson(const FileOutcome& o) {
   return JsonLine(ReportObject(o));
 }
 
-}  // namespace pelcon::cli
+bool RecordWrite(const outputs::WriteResult& result, FileOutcome& outcome) {
+  switch (result.status) {
+    case outputs::WriteStatus::kWritten:
+      return true;
+    case outputs::WriteStatus::kExists:
+      outcome.status = FileStatus::kExists;
+      return false;
+    case outputs::WriteStatus::kStopped:
+      outcome.error = "interrupted";
+      return false;
+    case outputs::WriteStatus::kFailed:
+      outcome.error = result.error;
+      return false;
+  }
+  return false;
+}
+
+}  // namespace pelcon::jobs

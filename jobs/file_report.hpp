@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
-namespace pelcon::cli {
+#include "outputs/output_publishing.hpp"
+
+namespace pelcon::jobs {
 
 struct LogSummary;
 
@@ -43,4 +45,7 @@ nlohmann::json ReportObject(const FileOutcome& outcome);
 // One JSON object on one line.
 std::string ReportJson(const FileOutcome& outcome);
 
-}  // namespace pelcon::cli
+// Records a write that did not succeed in the outcome; true when it succeeded.
+bool RecordWrite(const outputs::WriteResult& result, FileOutcome& outcome);
+
+}  // namespace pelcon::jobs

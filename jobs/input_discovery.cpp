@@ -1,14 +1,14 @@
-#include "cli/input_discovery.hpp"
+#include "jobs/input_discovery.hpp"
 
 #include <algorithm>
 #include <filesystem>
 #include <set>
 #include <system_error>
 
-#include "component/path_names.hpp"
 #include "datalib/text_helpers.hpp"
+#include "export/path_names.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
 namespace fs = std::filesystem;
@@ -70,4 +70,4 @@ std::vector<InputFile> DiscoverInputs(const std::vector<std::string>& inputs, bo
   return unique;
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

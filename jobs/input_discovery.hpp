@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 // One input of a conversion: a log file to convert, or a named input that is neither a file nor
 // a folder (error says why).
@@ -16,4 +16,4 @@ struct InputFile {
 // (with recursive, of their subfolders too), in name order. Each file comes once.
 std::vector<InputFile> DiscoverInputs(const std::vector<std::string>& inputs, bool recursive);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

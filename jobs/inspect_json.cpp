@@ -1,8 +1,8 @@
-#include "cli/inspect_json.hpp"
+#include "jobs/inspect_json.hpp"
 
-#include "cli/json_text.hpp"
+#include "jobs/json_text.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
 nlohmann::json SettingsJson(const std::vector<ScheduleSetting>& settings) {
@@ -64,4 +64,4 @@ nlohmann::json InspectErrorJson(const std::string& path, const std::string& erro
   return {{"schema", kInspectSchemaVersion}, {"file", path}, {"error", error}};
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/column_listing.hpp"
-#include "cli/log_summary.hpp"
+#include "jobs/column_listing.hpp"
+#include "jobs/log_summary.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 inline constexpr int kInspectSchemaVersion = 1;
 
@@ -19,4 +19,4 @@ nlohmann::json InspectJson(const std::string& path, const LogSummary& summary,
 // What `inspect --json` prints for a file that cannot be read.
 nlohmann::json InspectErrorJson(const std::string& path, const std::string& error);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

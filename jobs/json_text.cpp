@@ -1,19 +1,19 @@
-#include "cli/json_text.hpp"
+#include "jobs/json_text.hpp"
 
-#include "cli/column_listing.hpp"
-#include "cli/text_format.hpp"
+#include "jobs/column_listing.hpp"
+#include "outputs/text_format.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 nlohmann::json Windows1252Json(std::string_view bytes) {
   std::string text;
-  AppendWindows1252AsUtf8(text, bytes);
+  outputs::AppendWindows1252AsUtf8(text, bytes);
   return text;
 }
 
 nlohmann::json TimeJson(std::optional<double> julian) {
   if (!julian) return nullptr;
-  return IsoTimeText(*julian, TextFormat{});
+  return outputs::IsoTimeText(*julian, outputs::TextFormat{});
 }
 
 std::string JsonLine(const nlohmann::json& value) {
@@ -28,4 +28,4 @@ nlohmann::json ListedColumnJson(const ListedColumn& column, bool withSupplied) {
   return object;
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 struct ListedColumn;
 
@@ -20,4 +20,4 @@ nlohmann::json ListedColumnJson(const ListedColumn& column, bool withSupplied);
 // One line of JSON: invalid UTF-8 in paths is replaced rather than failing.
 std::string JsonLine(const nlohmann::json& value);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

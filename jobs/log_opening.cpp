@@ -1,10 +1,10 @@
-#include "cli/log_opening.hpp"
+#include "jobs/log_opening.hpp"
 
 #include "logfile/calibration_formulas.hpp"
 #include "logfile/log_loader.hpp"
 #include "values/log_file_reader.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 bool OpenLogFile(const std::string& path, LogFileReader& reader, std::string& error) {
   if (reader.Open(path) != 0 && reader.Log().IsValid()) return true;
@@ -23,4 +23,4 @@ bool OpenLogFile(const std::string& path, LogFileReader& reader, std::string& er
   return false;
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

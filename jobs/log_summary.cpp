@@ -1,13 +1,13 @@
-#include "cli/log_summary.hpp"
+#include "jobs/log_summary.hpp"
 
 #include <cstring>
 
-#include "component/header_report.hpp"
+#include "export/header_report.hpp"
 #include "logfile/log_file.hpp"
 #include "logfile/record_clock.hpp"
 #include "logfile/stage_tables.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
 // The Julian day of a stamp, nothing for an unset one (year 0).
@@ -144,4 +144,4 @@ LogSummary SummarizeLog(const LogFile& log) {
   return summary;
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

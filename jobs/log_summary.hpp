@@ -11,7 +11,7 @@ namespace pelcon {
 class LogFile;
 }
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 struct ScheduleSetting {
   std::string name;  // "interval_seconds", "delta_threshold", ...
@@ -51,4 +51,4 @@ struct LogSummary {
 
 LogSummary SummarizeLog(const LogFile& log);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

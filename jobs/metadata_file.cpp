@@ -1,17 +1,17 @@
-#include "cli/metadata_file.hpp"
+#include "jobs/metadata_file.hpp"
 
 #include <optional>
 
-#include "cli/column_listing.hpp"
-#include "cli/inspect_json.hpp"
-#include "cli/json_text.hpp"
-#include "cli/log_summary.hpp"
-#include "cli/output_naming.hpp"
+#include "jobs/column_listing.hpp"
+#include "jobs/inspect_json.hpp"
+#include "jobs/json_text.hpp"
+#include "jobs/log_summary.hpp"
+#include "jobs/output_naming.hpp"
 #include "platform/files.hpp"
 #include "platform/staged_output.hpp"
 #include "values/log_file_reader.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
 std::string_view KindName(CellKind kind) {
@@ -66,4 +66,4 @@ bool WriteMetadata(LogFileReader& reader, const ColumnChoice& choice, const std:
   return false;
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "cli/column_choice.hpp"
+#include "export/column_choice.hpp"
 
 namespace pelcon {
 class LogFileReader;
 }
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 // Where --metadata writes a log file's description: LOG.bin.json in the output folder or, when
 // that is empty, beside the log file.
@@ -21,4 +21,4 @@ std::string MetadataPathFor(const std::string& input, const std::string& outputD
 bool WriteMetadata(LogFileReader& reader, const ColumnChoice& choice, const std::string& input,
                    const std::string& path, bool replaceExisting, std::string& error);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "cli/output_format.hpp"
-#include "cli/text_format.hpp"
 #include "compensation/level_unit.hpp"
 #include "compensation/series_interpolation.hpp"
-#include "component/export_template.hpp"
+#include "export/export_template.hpp"
+#include "outputs/output_format.hpp"
+#include "outputs/text_format.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 // `pelcon convert`.
 struct ConvertOptions {
@@ -21,8 +21,8 @@ struct ConvertOptions {
   std::optional<std::vector<std::string>> columns;  // display names, Windows-1252
   std::string outputDirectory;                      // empty: beside each log file
   std::string namePattern = "{name}.csv";
-  TextFormat format;
-  OutputFormat outputFormat = OutputFormat::kCsv;
+  outputs::TextFormat format;
+  outputs::OutputFormat outputFormat = outputs::OutputFormat::kCsv;
   bool metadata = false;  // LOG.bin.json beside each output
   bool overwrite = false;
   bool skipExisting = false;
@@ -63,8 +63,8 @@ struct CompensateOptions {
   std::string barometricFile;
   std::vector<std::string> levelFiles;
   std::string outputDirectory;  // empty: beside each level file
-  TextFormat format;
-  OutputFormat outputFormat = OutputFormat::kCsv;
+  outputs::TextFormat format;
+  outputs::OutputFormat outputFormat = outputs::OutputFormat::kCsv;
   double maxGapMinutes = 60;
   int barometricOffsetMinutes = 0;  // added to the barometric logger's clock
   std::optional<double> density;    // kg/m3; absent: the level file's
@@ -94,4 +94,4 @@ struct PlotOptions {
   bool quiet = false;
 };
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

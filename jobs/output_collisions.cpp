@@ -1,10 +1,10 @@
-#include "cli/output_collisions.hpp"
+#include "jobs/output_collisions.hpp"
 
 #include <filesystem>
 #include <map>
 #include <system_error>
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
 // A path as the file system resolves it, so that two spellings of one file compare equal.
@@ -35,4 +35,4 @@ std::vector<std::string> OutputCollisions(const std::vector<std::string>& inputs
   return errors;
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

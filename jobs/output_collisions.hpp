@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 // Why each input may not write its output, "" when it may: inputs[k] writes outputs[k] (an empty
 // output for an input that writes none). An output that is an input (however spelt) or that an
@@ -12,4 +12,4 @@ namespace pelcon::cli {
 std::vector<std::string> OutputCollisions(const std::vector<std::string>& inputs,
                                           const std::vector<std::string>& outputs);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

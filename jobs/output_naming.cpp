@@ -1,9 +1,9 @@
-#include "cli/output_naming.hpp"
+#include "jobs/output_naming.hpp"
 
-#include "component/path_names.hpp"
+#include "export/path_names.hpp"
 #include "platform/path_separator.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
 void ReplaceAll(std::string& text, const std::string& key, const std::string& value) {
@@ -31,4 +31,4 @@ std::string OutputPathFor(const std::string& input, const std::string& outputDir
   return path + fileName;
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 // The output of a log file: the pattern with "{name}" replaced by the log file's name and
 // "{stem}" by that name without its extension, in the output folder or, when that is empty,
@@ -10,4 +10,4 @@ namespace pelcon::cli {
 std::string OutputPathFor(const std::string& input, const std::string& outputDirectory,
                           const std::string& pattern);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

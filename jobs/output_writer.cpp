@@ -1,52 +1,54 @@
-#include "cli/output_writer.hpp"
+#include "jobs/output_writer.hpp"
 
 #include <optional>
 
-#include "cli/csv_writer.hpp"
+#include "outputs/csv/csv_writer.hpp"
 #include "platform/staged_output.hpp"
 
 #ifdef PELCON_TYPED_OUTPUTS
-#include "cli/typed_output.hpp"
+#include "jobs/typed_output.hpp"
 #endif
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
-WriteResult WriteCsvOutput(LogFileReader& reader, const ColumnChoice& choice,
-                           const TextFormat& textFormat, const OutputTarget& target,
-                           const RecordCounter& counter) {
+outputs::WriteResult WriteCsvOutput(LogFileReader& reader, const ColumnChoice& choice,
+                                    const outputs::TextFormat& textFormat,
+                                    const outputs::OutputTarget& target,
+                                    const outputs::RecordCounter& counter) {
   int error = 0;
   std::optional<platform::StagedOutput> output =
       platform::StagedOutput::Create(target.output, error);
-  if (!output) return CreationFailed(target, error);
+  if (!output) return outputs::CreationFailed(target, error);
   bool stopped = false;
-  const CsvSink sink = [&](std::string_view text, std::size_t records) {
+  const outputs::CsvSink sink = [&](std::string_view text, std::size_t records) {
     if (!counter(records)) {
       stopped = true;
       return false;
     }
     return output->Write(text);
   };
-  if (!WriteCsv(reader, choice, textFormat, target.output, sink)) {
-    if (stopped) return {WriteStatus::kStopped, {}};
-    return WritingFailed(target, output->Error());
+  if (!outputs::WriteCsv(reader, choice, textFormat, target.output, sink)) {
+    if (stopped) return {outputs::WriteStatus::kStopped, {}};
+    return outputs::WritingFailed(target, output->Error());
   }
-  return PublishStaged(*output, target);
+  return outputs::PublishStaged(*output, target);
 }
 
 }  // namespace
 
-WriteResult WriteOutput(OutputFormat format, LogFileReader& reader, const ColumnChoice& choice,
-                        const TextFormat& textFormat, const OutputTarget& target,
-                        const RecordCounter& counter) {
-  if (format == OutputFormat::kCsv) {
+outputs::WriteResult WriteOutput(outputs::OutputFormat format, LogFileReader& reader,
+                                 const ColumnChoice& choice, const outputs::TextFormat& textFormat,
+                                 const outputs::OutputTarget& target,
+                                 const outputs::RecordCounter& counter) {
+  if (format == outputs::OutputFormat::kCsv) {
     return WriteCsvOutput(reader, choice, textFormat, target, counter);
   }
 #ifdef PELCON_TYPED_OUTPUTS
   return WriteTypedOutput(format, reader, choice, textFormat, target, counter);
 #else
-  return {WriteStatus::kFailed, "this build writes CSV files only"};
+  return {outputs::WriteStatus::kFailed, "this build writes CSV files only"};
 #endif
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

@@ -3,20 +3,21 @@
 // The seam between a subcommand and the output formats: one call writes one log file's output
 // in the chosen format, staged so that nothing partial is ever left at the target.
 
-#include "cli/column_choice.hpp"
-#include "cli/output_format.hpp"
-#include "cli/output_publishing.hpp"
-#include "cli/text_format.hpp"
+#include "export/column_choice.hpp"
+#include "outputs/output_format.hpp"
+#include "outputs/output_publishing.hpp"
+#include "outputs/text_format.hpp"
 
 namespace pelcon {
 class LogFileReader;
 }
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 // Writes the output of an open log file. The text format applies to CSV files only.
-WriteResult WriteOutput(OutputFormat format, LogFileReader& reader, const ColumnChoice& choice,
-                        const TextFormat& textFormat, const OutputTarget& target,
-                        const RecordCounter& counter);
+outputs::WriteResult WriteOutput(outputs::OutputFormat format, LogFileReader& reader,
+                                 const ColumnChoice& choice, const outputs::TextFormat& textFormat,
+                                 const outputs::OutputTarget& target,
+                                 const outputs::RecordCounter& counter);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

@@ -1,11 +1,11 @@
-#include "cli/typed_compensation.hpp"
+#include "jobs/typed_compensation.hpp"
 
 #include <filesystem>
 
-#include "cli/compensated_layout.hpp"
-#include "cli/typed_series_output.hpp"
+#include "jobs/compensated_layout.hpp"
+#include "outputs/typed_series_output.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 namespace {
 
 // NetCDF variable names of the fields, and CF standard names where CF has one.
@@ -81,7 +81,7 @@ outputs::TypedSeries SeriesOf(const CompensationRun& run,
     described.decimals = column.decimals;
   }
   // The header section as the CSV file states it, its times in ISO 8601.
-  for (std::vector<std::string>& line : CompensationHeaderLines(run, TextFormat{})) {
+  for (std::vector<std::string>& line : CompensationHeaderLines(run, outputs::TextFormat{})) {
     std::string label = std::move(line.front());
     if (!label.empty() && label.back() == ':') label.pop_back();
     std::string value;
@@ -90,25 +90,28 @@ outputs::TypedSeries SeriesOf(const CompensationRun& run,
   }
   const LogSummary& level = run.level;
   series.identity = {level.deviceType, level.serialNumber, level.firmwareVersion,
-                     Windows1252AsUtf8(level.unitName), Windows1252AsUtf8(level.testName)};
+                     outputs::Windows1252AsUtf8(level.unitName),
+                     outputs::Windows1252AsUtf8(level.testName)};
   const auto fileName = [](const std::string& path) {
     return std::filesystem::path(path).filename().string();
   };
   series.sourceName = fileName(run.levelPath);
   series.history = "compensated " + series.sourceName + " with the barometric record " +
                    fileName(run.barometricPath);
-  StampSeries(series);
+  outputs::StampSeries(series);
   return series;
 }
 
 }  // namespace
 
-WriteResult WriteTypedCompensation(OutputFormat format, const CompensationRun& run,
-                                   const OutputTarget& target, const RecordCounter& counter) {
+outputs::WriteResult WriteTypedCompensation(outputs::OutputFormat format,
+                                            const CompensationRun& run,
+                                            const outputs::OutputTarget& target,
+                                            const outputs::RecordCounter& counter) {
   const std::vector<CompensatedColumn> columns = CompensatedColumns(run.settings);
   const outputs::TypedSeries series = SeriesOf(run, columns);
   CompensatedRecords records(run.table, columns);
-  return WriteTypedSeries(format, series, records, target, counter);
+  return outputs::WriteTypedSeries(format, series, records, target, counter);
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "cli/output_writer.hpp"
+#include "jobs/output_writer.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::jobs {
 
 // Writes a workbook or a NetCDF file (builds with the typed outputs only).
-WriteResult WriteTypedOutput(OutputFormat format, LogFileReader& reader, const ColumnChoice& choice,
-                             const TextFormat& textFormat, const OutputTarget& target,
-                             const RecordCounter& counter);
+outputs::WriteResult WriteTypedOutput(outputs::OutputFormat format, LogFileReader& reader,
+                                      const ColumnChoice& choice,
+                                      const outputs::TextFormat& textFormat,
+                                      const outputs::OutputTarget& target,
+                                      const outputs::RecordCounter& counter);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::jobs

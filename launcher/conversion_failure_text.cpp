@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "component/result_codes.hpp"
+#include "export/result_codes.hpp"
 #include "platform/files.hpp"
 
 namespace pelcon::launcher {

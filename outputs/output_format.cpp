@@ -1,6 +1,6 @@
-#include "cli/output_format.hpp"
+#include "outputs/output_format.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::outputs {
 namespace {
 
 struct FormatNames {
@@ -42,4 +42,4 @@ std::string DefaultNamePattern(OutputFormat format) {
   return "{name}" + std::string(FileExtension(format));
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::outputs

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace pelcon::cli {
+namespace pelcon::outputs {
 
 // What `convert` and `compensate` write.
 enum class OutputFormat { kCsv, kXlsx, kNetcdf };
@@ -21,4 +21,4 @@ std::string_view FileExtension(OutputFormat format);
 // The output name of a format when --name is not given: "{name}.csv", "{name}.xlsx", "{name}.nc".
 std::string DefaultNamePattern(OutputFormat format);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::outputs

@@ -1,9 +1,9 @@
-#include "cli/output_publishing.hpp"
+#include "outputs/output_publishing.hpp"
 
 #include "platform/files.hpp"
 #include "platform/staged_output.hpp"  // IsExistsError
 
-namespace pelcon::cli {
+namespace pelcon::outputs {
 
 WriteResult CreationFailed(const OutputTarget& target, int error) {
   return {WriteStatus::kFailed,
@@ -21,21 +21,4 @@ WriteResult PublishingResult(bool published, int error, const OutputTarget& targ
   return WritingFailed(target, error);
 }
 
-bool RecordWrite(const WriteResult& result, FileOutcome& outcome) {
-  switch (result.status) {
-    case WriteStatus::kWritten:
-      return true;
-    case WriteStatus::kExists:
-      outcome.status = FileStatus::kExists;
-      return false;
-    case WriteStatus::kStopped:
-      outcome.error = "interrupted";
-      return false;
-    case WriteStatus::kFailed:
-      outcome.error = result.error;
-      return false;
-  }
-  return false;
-}
-
-}  // namespace pelcon::cli
+}  // namespace pelcon::outputs

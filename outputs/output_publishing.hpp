@@ -7,9 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "cli/file_report.hpp"
-
-namespace pelcon::cli {
+namespace pelcon::outputs {
 
 struct OutputTarget {
   std::string input;   // the log file, as given
@@ -45,7 +43,4 @@ WriteResult PublishStaged(StagedFile& output, const OutputTarget& target) {
   return PublishingResult(published, output.Error(), target);
 }
 
-// Records a write that did not succeed in the outcome; true when it succeeded.
-bool RecordWrite(const WriteResult& result, FileOutcome& outcome);
-
-}  // namespace pelcon::cli
+}  // namespace pelcon::outputs

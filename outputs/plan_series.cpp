@@ -3,7 +3,7 @@
 #include <string_view>
 #include <utility>
 
-#include "outputs/cf_names.hpp"
+#include "outputs/netcdf/cf_names.hpp"
 #include "plan/conversion_plan.hpp"
 
 namespace pelcon::outputs {

@@ -1,4 +1,4 @@
-#include "cli/text_format.hpp"
+#include "outputs/text_format.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include "datalib/utc_offset_text.hpp"
 #include "datalib/windows_1252.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::outputs {
 namespace {
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -125,4 +125,4 @@ std::string NumberText(double value) {
   return error == std::errc() ? std::string(text, end) : std::string();
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::outputs

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace pelcon::cli {
+namespace pelcon::outputs {
 
 enum class TextEncoding { kUtf8, kWindows1252 };
 enum class TimeStyle { kIso, kUs };
@@ -45,4 +45,4 @@ std::string DecimalText(double value, int decimals, bool decimalComma);
 // The shortest text that reads back as the same number ("60", "0.5"); no locale.
 std::string NumberText(double value);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::outputs

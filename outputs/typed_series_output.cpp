@@ -1,16 +1,16 @@
-#include "cli/typed_series_output.hpp"
+#include "outputs/typed_series_output.hpp"
 
 #include <optional>
 
-#include "cli/text_format.hpp"
-#include "component/settings.hpp"
 #include "datalib/calendar.hpp"
-#include "outputs/netcdf_series.hpp"
-#include "outputs/xlsx_workbook.hpp"
+#include "export/settings.hpp"
+#include "outputs/netcdf/netcdf_series.hpp"
+#include "outputs/text_format.hpp"
+#include "outputs/xlsx/xlsx_workbook.hpp"
 #include "platform/clock.hpp"
 #include "platform/staged_path_output.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::outputs {
 
 void StampSeries(outputs::TypedSeries& series) {
   double julian = 0.0;
@@ -44,4 +44,4 @@ WriteResult WriteTypedSeries(OutputFormat format, const outputs::TypedSeries& se
   return PublishStaged(*output, target);
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::outputs

@@ -3,11 +3,11 @@
 // A table for the typed outputs written as a workbook or a NetCDF file (builds with the typed
 // outputs only), staged so that nothing partial is ever left at the target.
 
-#include "cli/output_format.hpp"
-#include "cli/output_publishing.hpp"
+#include "outputs/output_format.hpp"
+#include "outputs/output_publishing.hpp"
 #include "outputs/typed_series.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::outputs {
 
 // Sets the series' converter version and the time it is made.
 void StampSeries(outputs::TypedSeries& series);
@@ -17,4 +17,4 @@ WriteResult WriteTypedSeries(OutputFormat format, const outputs::TypedSeries& se
                              outputs::SeriesRecords& records, const OutputTarget& target,
                              const RecordCounter& counter);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::outputs

@@ -6,10 +6,10 @@
 #include <numeric>
 #include <string_view>
 
-#include "component/column_name_table.hpp"
-#include "component/header_report.hpp"
-#include "component/template_plan.hpp"
 #include "datalib/julian_time.hpp"
+#include "export/column_name_table.hpp"
+#include "export/header_report.hpp"
+#include "export/template_plan.hpp"
 #include "logfile/log_file.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"

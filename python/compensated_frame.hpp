@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/options.hpp"
+#include "jobs/options.hpp"
 
 namespace pelcon::python {
 
@@ -24,7 +24,7 @@ struct CompensatedFrame {
 
 // Compensates the one level file of the options; false with the command line's message
 // ("FILE: reason") in error. Nothing is written. Safe to call from several threads at once.
-bool CompensateIntoFrame(const cli::CompensateOptions& options, CompensatedFrame& frame,
+bool CompensateIntoFrame(const jobs::CompensateOptions& options, CompensatedFrame& frame,
                          std::string& error);
 
 }  // namespace pelcon::python

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <limits>
 
-#include "cli/column_choice.hpp"
-#include "cli/column_listing.hpp"
-#include "cli/inspect_json.hpp"
-#include "cli/log_opening.hpp"
-#include "cli/log_summary.hpp"
-#include "cli/text_format.hpp"
+#include "export/column_choice.hpp"
+#include "jobs/column_listing.hpp"
+#include "jobs/inspect_json.hpp"
+#include "jobs/log_opening.hpp"
+#include "jobs/log_summary.hpp"
+#include "outputs/text_format.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
 #include "plan/record_ranges.hpp"
@@ -20,20 +20,20 @@ namespace {
 
 // The columns to plan: the named ones (each must name a column), a template's, or (neither) every
 // column the file supplies.
-bool ChooseColumns(const FrameRequest& request, cli::ColumnChoice& choice, std::string& error) {
+bool ChooseColumns(const FrameRequest& request, ColumnChoice& choice, std::string& error) {
   if (request.columns) {
     std::vector<std::string>& names = choice.columns.emplace();
     for (const std::string& name : *request.columns) {
-      std::optional<std::string> column = cli::TableColumnNamed(name);
+      std::optional<std::string> column = jobs::TableColumnNamed(name);
       if (!column) {
-        error = cli::UnknownColumnMessage(name);
+        error = jobs::UnknownColumnMessage(name);
         return false;
       }
       names.push_back(std::move(*column));
     }
     return true;
   }
-  return request.templatePath.empty() || cli::ChooseTemplate(request.templatePath, choice, error);
+  return request.templatePath.empty() || ChooseTemplate(request.templatePath, choice, error);
 }
 
 // Evaluates records [first, last) of the columns into their places in frame.
@@ -55,27 +55,27 @@ void EvaluateRecords(const ConversionPlan& plan, const std::vector<std::size_t>&
 }  // namespace
 
 bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& error) {
-  cli::ColumnChoice choice;
+  ColumnChoice choice;
   if (!ChooseColumns(request, choice, error)) return false;
   LogFileReader reader;
-  if (!cli::OpenLogFile(request.path, reader, error)) {
+  if (!jobs::OpenLogFile(request.path, reader, error)) {
     error = request.path + ": " + error;
     return false;
   }
-  const ConversionPlan plan(reader.Log(), cli::ChosenColumnRequests(reader.Log(), choice));
+  const ConversionPlan plan(reader.Log(), ChosenColumnRequests(reader.Log(), choice));
   // Times are the index and site texts the metadata's: the frame holds the number columns.
-  std::vector<std::size_t> columns = cli::ChosenColumns(plan, choice);
+  std::vector<std::size_t> columns = ChosenColumns(plan, choice);
   std::erase_if(columns,
                 [&plan](std::size_t k) { return plan.Columns()[k].kind != CellKind::kNumber; });
   const std::size_t count = plan.RecordCount();
   frame.names.clear();
   for (const std::size_t k : columns) {
-    cli::AppendWindows1252AsUtf8(frame.names.emplace_back(), plan.Columns()[k].title);
+    outputs::AppendWindows1252AsUtf8(frame.names.emplace_back(), plan.Columns()[k].title);
   }
   frame.values = std::make_unique_for_overwrite<double[]>(columns.size() * count);
   frame.times.assign(count, 0);
-  frame.metadata = cli::InspectJson(request.path, cli::SummarizeLog(reader.Log()),
-                                    cli::FileColumnListing(reader));
+  frame.metadata = jobs::InspectJson(request.path, jobs::SummarizeLog(reader.Log()),
+                                     jobs::FileColumnListing(reader));
 
   ForEachRecordRange(count, [&](std::size_t first, std::size_t last) {
     EvaluateRecords(plan, columns, first, last, frame);

@@ -11,15 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/column_listing.hpp"
 #include "cli/command_line.hpp"
 #include "cli/convert_command.hpp"
-#include "cli/file_report.hpp"
-#include "cli/inspect_json.hpp"
-#include "cli/json_text.hpp"
-#include "cli/log_opening.hpp"
-#include "cli/log_summary.hpp"
-#include "cli/text_format.hpp"
+#include "jobs/column_listing.hpp"
+#include "jobs/file_report.hpp"
+#include "jobs/inspect_json.hpp"
+#include "jobs/json_text.hpp"
+#include "jobs/log_opening.hpp"
+#include "jobs/log_summary.hpp"
+#include "outputs/text_format.hpp"
 #include "python/compensated_frame.hpp"
 #include "python/log_frame.hpp"
 #include "values/log_file_reader.hpp"
@@ -51,7 +51,7 @@ py::array_t<T> ArrayOf(std::unique_ptr<T[]>&& block, std::size_t size) {
 }
 
 py::object JsonObject(const nlohmann::json& value) {
-  return py::module_::import("json").attr("loads")(cli::JsonLine(value));
+  return py::module_::import("json").attr("loads")(jobs::JsonLine(value));
 }
 
 py::tuple ReadArrays(const std::string& path, std::optional<std::vector<std::string>> columns,
@@ -81,7 +81,7 @@ void WithOpenLog(const std::string& path, Use use) {
   {
     py::gil_scoped_release release;
     LogFileReader reader;
-    opened = cli::OpenLogFile(path, reader, error);
+    opened = jobs::OpenLogFile(path, reader, error);
     if (opened) use(reader);
   }
   if (!opened) throw LogFileFailure(path + ": " + error);
@@ -90,21 +90,22 @@ void WithOpenLog(const std::string& path, Use use) {
 py::object Inspect(const std::string& path) {
   nlohmann::json json;
   WithOpenLog(path, [&](LogFileReader& reader) {
-    json = cli::InspectJson(path, cli::SummarizeLog(reader.Log()), cli::FileColumnListing(reader));
+    json =
+        jobs::InspectJson(path, jobs::SummarizeLog(reader.Log()), jobs::FileColumnListing(reader));
   });
   return JsonObject(json);
 }
 
 py::list Columns(std::optional<std::string> path) {
-  std::vector<cli::ListedColumn> listed;
+  std::vector<jobs::ListedColumn> listed;
   if (path) {
-    WithOpenLog(*path, [&](LogFileReader& reader) { listed = cli::FileColumnListing(reader); });
+    WithOpenLog(*path, [&](LogFileReader& reader) { listed = jobs::FileColumnListing(reader); });
   } else {
-    listed = cli::ColumnTableListing();
+    listed = jobs::ColumnTableListing();
   }
   py::list result;
-  for (const cli::ListedColumn& column : listed) {
-    result.append(JsonObject(cli::ListedColumnJson(column, path.has_value())));
+  for (const jobs::ListedColumn& column : listed) {
+    result.append(JsonObject(jobs::ListedColumnJson(column, path.has_value())));
   }
   return result;
 }
@@ -125,8 +126,8 @@ Options SubcommandOptions(const char* subcommand, const std::vector<std::string>
 // them. A usage error raises ValueError, a run that cannot start or a failed file LogFileError,
 // with the messages the command line prints.
 py::list Convert(const std::vector<std::string>& arguments) {
-  const auto options = SubcommandOptions<cli::ConvertOptions>("convert", arguments);
-  std::vector<cli::FileOutcome> outcomes;
+  const auto options = SubcommandOptions<jobs::ConvertOptions>("convert", arguments);
+  std::vector<jobs::FileOutcome> outcomes;
   std::string error;
   {
     py::gil_scoped_release release;
@@ -134,9 +135,9 @@ py::list Convert(const std::vector<std::string>& arguments) {
   }
   if (!error.empty()) throw LogFileFailure(error);
   py::list result;
-  for (const cli::FileOutcome& outcome : outcomes) {
-    if (cli::IsFailure(outcome.status)) throw LogFileFailure(cli::ReportLine(outcome));
-    result.append(py::module_::import("json").attr("loads")(cli::ReportJson(outcome)));
+  for (const jobs::FileOutcome& outcome : outcomes) {
+    if (jobs::IsFailure(outcome.status)) throw LogFileFailure(jobs::ReportLine(outcome));
+    result.append(py::module_::import("json").attr("loads")(jobs::ReportJson(outcome)));
   }
   return result;
 }
@@ -145,7 +146,7 @@ py::list Convert(const std::vector<std::string>& arguments) {
 // (times, names, values, flags, warnings, report). A usage error raises ValueError, a file that
 // cannot be used or compensated LogFileError, with the messages the command line prints.
 py::tuple Compensate(const std::vector<std::string>& arguments) {
-  const auto options = SubcommandOptions<cli::CompensateOptions>("compensate", arguments);
+  const auto options = SubcommandOptions<jobs::CompensateOptions>("compensate", arguments);
   if (options.levelFiles.size() != 1) throw py::value_error("one level file is compensated");
   CompensatedFrame frame;
   std::string error;
@@ -182,6 +183,7 @@ PYBIND11_MODULE(_pelcon, module) {
   module.def("compensate", &Compensate, py::arg("arguments"),
              "Runs `pelcon compensate` on one level file with these arguments, writing nothing.");
   module.def(
-      "parse_utc_offset", [](const std::string& text) { return pelcon::cli::ParseUtcOffset(text); },
+      "parse_utc_offset",
+      [](const std::string& text) { return pelcon::outputs::ParseUtcOffset(text); },
       py::arg("text"), "Minutes east of UTC of \"+HH:MM\", \"-HH:MM\" or \"Z\"; None otherwise.");
 }

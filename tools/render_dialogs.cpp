@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "component/conversion_driver.hpp"
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 #include "ui/qt/about_dialog.hpp"
 #include "ui/qt/batch_dialog.hpp"
 #include "ui/qt/column_selection_dialog.hpp"

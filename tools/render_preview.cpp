@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "component/export_template.hpp"
+#include "export/export_template.hpp"
 #include "ui/qt/log_preview_window.hpp"
 
 int main(int argc, char** argv) {

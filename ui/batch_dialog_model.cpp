@@ -1,10 +1,10 @@
 #include "ui/batch_dialog_model.hpp"
 
-#include "component/export_template.hpp"
-#include "component/path_names.hpp"
-#include "component/settings.hpp"
 #include "component/template_operations.hpp"
 #include "datalib/text_helpers.hpp"
+#include "export/export_template.hpp"
+#include "export/path_names.hpp"
+#include "export/settings.hpp"
 #include "platform/notifier.hpp"
 #include "ui/list_selection.hpp"
 

@@ -10,7 +10,7 @@
 
 #include "component/cancel_flag.hpp"
 #include "component/progress_sink.hpp"
-#include "component/result_codes.hpp"
+#include "export/result_codes.hpp"
 #include "ui/file_entry.hpp"
 #include "ui/file_result.hpp"
 

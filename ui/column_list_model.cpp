@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "component/column_name_table.hpp"
 #include "datalib/text_helpers.hpp"
+#include "export/column_name_table.hpp"
 #include "ui/list_selection.hpp"
 
 namespace pelcon::ui {

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "component/result_codes.hpp"
+#include "export/result_codes.hpp"
 
 namespace pelcon::ui {
 

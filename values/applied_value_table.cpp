@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "logfile/log_file.hpp"
-#include "values/result_codes.hpp"
+#include "values/value_result_codes.hpp"
 
 namespace pelcon {
 namespace {

@@ -5,9 +5,9 @@
 #include "datalib/entity_codes.hpp"
 #include "datalib/type_codes.hpp"
 #include "logfile/log_file.hpp"
-#include "values/result_codes.hpp"
 #include "values/value_from_text.hpp"
 #include "values/value_function_registry.hpp"
+#include "values/value_result_codes.hpp"
 
 namespace pelcon {
 namespace {

@@ -8,9 +8,9 @@
 #include "values/applied_value_table.hpp"
 #include "values/derived_value_memo.hpp"
 #include "values/derived_value_table.hpp"
-#include "values/result_codes.hpp"
 #include "values/row_values.hpp"
 #include "values/value_functions.hpp"
+#include "values/value_result_codes.hpp"
 
 namespace pelcon {
 

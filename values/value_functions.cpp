@@ -1,8 +1,8 @@
 #include "values/value_functions.hpp"
 
 #include "datalib/data_map.hpp"
-#include "values/result_codes.hpp"
 #include "values/value_dictionary.hpp"
+#include "values/value_result_codes.hpp"
 
 namespace pelcon {
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "component/conversion_driver.hpp"
-#include "component/export_template.hpp"
 #include "component/server/module_lock.hpp"
 #include "component/template_operations.hpp"
+#include "export/export_template.hpp"
 #include "platform/output_error_handover.hpp"
 #include "platform/wide_text.hpp"
 #include "ui/dialog_session.hpp"

@@ -1,11 +1,11 @@
-#include "cli/csv_writer.hpp"
+#include "outputs/csv/csv_writer.hpp"
 
-#include "component/header_report.hpp"
+#include "export/header_report.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
 #include "values/log_file_reader.hpp"
 
-namespace pelcon::cli {
+namespace pelcon::outputs {
 namespace {
 
 // Text is handed to the sink in pieces of about this size.
@@ -127,4 +127,4 @@ bool WriteCsv(LogFileReader& reader, const ColumnChoice& choice, const TextForma
   return sink(text, count);
 }
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::outputs

@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "cli/column_choice.hpp"
-#include "cli/text_format.hpp"
+#include "export/column_choice.hpp"
+#include "outputs/text_format.hpp"
 
 namespace pelcon {
 class LogFileReader;
 }
 
-namespace pelcon::cli {
+namespace pelcon::outputs {
 
 // Takes the CSV text piece by piece with the count of records written so far; returning false
 // stops the writing.
@@ -24,4 +24,4 @@ using CsvSink = std::function<bool(std::string_view text, std::size_t records)>;
 bool WriteCsv(LogFileReader& reader, const ColumnChoice& choice, const TextFormat& format,
               std::string_view csvPath, const CsvSink& sink);
 
-}  // namespace pelcon::cli
+}  // namespace pelcon::outputs

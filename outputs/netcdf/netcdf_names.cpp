@@ -1,4 +1,4 @@
-#include "outputs/netcdf_names.hpp"
+#include "outputs/netcdf/netcdf_names.hpp"
 
 namespace pelcon::outputs {
 

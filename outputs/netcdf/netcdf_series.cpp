@@ -1,4 +1,4 @@
-#include "outputs/netcdf_series.hpp"
+#include "outputs/netcdf/netcdf_series.hpp"
 
 #include <netcdf.h>
 
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "datalib/julian_time.hpp"
-#include "outputs/netcdf_names.hpp"
 #include "datalib/utc_offset_text.hpp"
+#include "outputs/netcdf/netcdf_names.hpp"
 
 namespace pelcon::outputs {
 namespace {

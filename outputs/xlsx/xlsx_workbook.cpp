@@ -1,4 +1,4 @@
-#include "outputs/xlsx_workbook.hpp"
+#include "outputs/xlsx/xlsx_workbook.hpp"
 
 #include <xlsxwriter.h>
 
@@ -6,8 +6,8 @@
 #include <map>
 
 #include "datalib/julian_time.hpp"
-#include "outputs/significant_decimals.hpp"
 #include "datalib/utc_offset_text.hpp"
+#include "outputs/significant_decimals.hpp"
 
 namespace pelcon::outputs {
 namespace {

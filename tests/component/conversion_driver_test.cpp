@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 #include "platform/output_file.hpp"
 #include "tests/platform/notice_recorder.hpp"
 #include "tests/platform/scoped_environment.hpp"

@@ -1,4 +1,4 @@
-#include "component/export_template.hpp"
+#include "export/export_template.hpp"
 
 #include <gtest/gtest.h>
 

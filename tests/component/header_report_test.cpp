@@ -1,4 +1,4 @@
-#include "component/header_report.hpp"
+#include "export/header_report.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "component/path_names.hpp"
+#include "export/path_names.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "component/column_name_table.hpp"
 #include "datalib/data_map.hpp"
+#include "export/column_name_table.hpp"
 #include "tests/derived/sonde_test_files.hpp"
 #include "values/derived_formula.hpp"
 #include "values/log_file_reader.hpp"

@@ -9,7 +9,7 @@
 #include "tests/platform/scoped_environment.hpp"
 #include "values/derived_value_calculations.hpp"
 #include "values/derived_value_compute.hpp"
-#include "values/result_codes.hpp"
+#include "values/value_result_codes.hpp"
 
 // The derived values as the dictionary answers them, from files whose stage values the tests
 // choose. Expected numbers are worked out by hand from the formulas (or with a calculator where

@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "component/column_name_table.hpp"
 #include "component/conversion_driver.hpp"
+#include "export/column_name_table.hpp"
 #include "tests/platform/notice_recorder.hpp"
 #include "tests/platform/scoped_environment.hpp"
 #include "tests/platform/scratch_directory.hpp"

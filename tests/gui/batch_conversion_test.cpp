@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "component/conversion_driver.hpp"
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 #include "tests/gui/gui_test_support.hpp"
 #include "tests/platform/scratch_directory.hpp"
 #include "tests/support/log_file_builder.hpp"

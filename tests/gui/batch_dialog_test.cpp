@@ -10,7 +10,7 @@
 #include <atomic>
 #include <thread>
 
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 #include "tests/gui/gui_test_support.hpp"
 #include "tests/platform/scratch_directory.hpp"
 #include "tests/ui/scoped_registry.hpp"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "component/settings.hpp"
 #include "component/template_dialogs.hpp"
+#include "export/settings.hpp"
 #include "tests/gui/gui_test_support.hpp"
 #include "tests/platform/scratch_directory.hpp"
 #include "tests/ui/scoped_environment.hpp"

@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "component/export_template.hpp"
-#include "component/settings.hpp"
+#include "export/export_template.hpp"
+#include "export/settings.hpp"
 #include "tests/gui/gui_test_support.hpp"
 #include "tests/platform/scratch_directory.hpp"
 #include "tests/ui/scoped_registry.hpp"

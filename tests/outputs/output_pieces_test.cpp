@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "outputs/header_fields.hpp"
 #include "datalib/julian_time.hpp"
-#include "outputs/netcdf_names.hpp"
-#include "outputs/significant_decimals.hpp"
 #include "datalib/utc_offset_text.hpp"
+#include "outputs/header_fields.hpp"
+#include "outputs/netcdf/netcdf_names.hpp"
+#include "outputs/significant_decimals.hpp"
 
 namespace pelcon::outputs {
 namespace {

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "component/column_name_table.hpp"
 #include "component/conversion_driver.hpp"
+#include "export/column_name_table.hpp"
 #include "tests/plan/plan_cell_comparison.hpp"
 #include "tests/platform/notice_recorder.hpp"
 #include "tests/platform/scoped_environment.hpp"

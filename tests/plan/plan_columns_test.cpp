@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "component/template_plan.hpp"
+#include "export/template_plan.hpp"
 #include "logfile/calibration_formulas.hpp"
 #include "logfile/log_loader.hpp"
 #include "plan/conversion_plan.hpp"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "component/template_plan.hpp"
+#include "export/template_plan.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/printed_precision.hpp"
 #include "plan/record_evaluator.hpp"

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 #include "platform/files.hpp"
 #include "platform/registry.hpp"
 #include "tests/platform/notice_recorder.hpp"

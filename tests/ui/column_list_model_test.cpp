@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "component/column_name_table.hpp"
+#include "export/column_name_table.hpp"
 
 namespace pelcon::ui {
 namespace {

@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "tests/values/dictionary_test_files.hpp"
-#include "values/result_codes.hpp"
 #include "values/value_dictionary.hpp"
 #include "values/value_from_text.hpp"
+#include "values/value_result_codes.hpp"
 
 namespace pelcon {
 namespace {

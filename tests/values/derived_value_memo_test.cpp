@@ -11,8 +11,8 @@
 #include "datalib/type_codes.hpp"
 #include "tests/values/dictionary_test_files.hpp"
 #include "values/derived_value_table.hpp"
-#include "values/result_codes.hpp"
 #include "values/value_dictionary.hpp"
+#include "values/value_result_codes.hpp"
 
 namespace pelcon {
 namespace {

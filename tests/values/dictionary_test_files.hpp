@@ -20,7 +20,7 @@
 #include "logfile/log_loader.hpp"
 #include "tests/support/echo_formulas.hpp"
 #include "tests/support/log_file_builder.hpp"
-#include "values/result_codes.hpp"
+#include "values/value_result_codes.hpp"
 
 namespace pelcon::test_support {
 

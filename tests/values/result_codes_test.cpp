@@ -1,4 +1,4 @@
-#include "values/result_codes.hpp"
+#include "values/value_result_codes.hpp"
 
 #include <gtest/gtest.h>
 

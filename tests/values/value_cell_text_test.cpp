@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/values/dictionary_test_files.hpp"
-#include "values/result_codes.hpp"
 #include "values/value_dictionary.hpp"
+#include "values/value_result_codes.hpp"
 
 namespace pelcon {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "datalib/data_map.hpp"
 #include "tests/values/dictionary_test_files.hpp"
-#include "values/result_codes.hpp"
+#include "values/value_result_codes.hpp"
 
 namespace pelcon {
 namespace {

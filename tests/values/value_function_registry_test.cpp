@@ -5,7 +5,7 @@
 #include "datalib/data_map.hpp"
 #include "values/derived_formula.hpp"
 #include "values/derived_value_compute.hpp"
-#include "values/result_codes.hpp"
+#include "values/value_result_codes.hpp"
 
 namespace pelcon {
 namespace {

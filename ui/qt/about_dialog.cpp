@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 #include "ui/qt/application_icon.hpp"
 #include "ui/qt/qt_text.hpp"
 #include "ui/qt/widget_helpers.hpp"

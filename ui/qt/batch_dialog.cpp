@@ -11,7 +11,7 @@
 #include <QThread>
 #include <QUrl>
 
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 #include "platform/notifier.hpp"
 #include "ui/batch_dialog_layout.hpp"
 #include "ui/qt/about_dialog.hpp"
@@ -19,7 +19,7 @@
 #include "ui/qt/file_dialogs.hpp"
 #include "ui/qt/gui_thread.hpp"
 #ifdef PELCON_PLOTS
-#include "component/export_template.hpp"
+#include "export/export_template.hpp"
 #include "ui/qt/log_preview_window.hpp"
 #endif
 #include "ui/qt/qt_text.hpp"

@@ -7,7 +7,7 @@
 #include <QHeaderView>
 #include <QTreeView>
 
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 #include "platform/notifier.hpp"
 #include "ui/qt/qt_text.hpp"
 #include "ui/window_size.hpp"

@@ -1,6 +1,6 @@
 #include "ui/win32/about_dialog.hpp"
 
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 #include "ui/win32/dialog_helpers.hpp"
 #include "ui/win32/resource_ids.h"
 

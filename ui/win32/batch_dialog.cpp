@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "component/settings.hpp"
+#include "export/settings.hpp"
 #include "platform/notifier.hpp"
 #include "ui/batch_dialog_layout.hpp"
 #include "ui/batch_dialog_model.hpp"

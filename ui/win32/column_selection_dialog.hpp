@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "component/result_codes.hpp"
 #include "component/template_dialogs.hpp"
+#include "export/result_codes.hpp"
 
 namespace pelcon::ui::win32 {
 
