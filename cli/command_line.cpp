@@ -68,47 +68,69 @@ TemplateSections ParseSections(const std::string& list) {
   return sections;
 }
 
-// --encoding and --time of the subcommands that write text files.
-void AddTextOptions(CLI::App& command, std::string& encoding, std::string& time) {
-  command.add_option("--encoding", encoding, "utf-8 or windows-1252")
+// The text options as typed.
+struct TextOptionText {
+  std::string encoding = "utf-8";
+  std::string time = "iso";
+  std::string utcOffset;
+};
+
+// The text options of the subcommands that write files: one set, one meaning for all.
+void AddTextOptions(CLI::App& command, outputs::TextFormat& format, TextOptionText& text) {
+  command.add_option("--encoding", text.encoding, "utf-8 or windows-1252")
       ->check(CLI::IsMember({"utf-8", "windows-1252"}))
       ->capture_default_str();
-  command.add_option("--time", time, "iso (2009-03-15T14:30:00) or us (3/15/2009 2:30:00 PM)")
+  command
+      .add_option("--time", text.time,
+                  "iso (2009-03-15T14:30:00) or us (03/15/09 14:30:00, as pelcon -f writes)")
       ->check(CLI::IsMember({"iso", "us"}))
       ->capture_default_str();
+  CLI::Option* offsetOption = command.add_option(
+      "--utc-offset", text.utcOffset, "The logger clock's offset from UTC, +HH:MM or -HH:MM");
+  command.add_flag("--to-utc", format.toUtc, "Write ISO times in UTC")->needs(offsetOption);
+  command.add_flag("--decimal-comma", format.decimalComma,
+                   "A comma as decimal mark (separator ';')");
+  command.add_option("--separator", format.separator,
+                     "Field separator (default: the template's, else ',')");
+  command.add_flag(
+      "--no-header", [&format](std::int64_t) { format.headerReport = false; },
+      "The title line and the data only");
+  command.add_flag("--bom", format.byteOrderMark, "Begin UTF-8 files with a byte order mark");
 }
 
-void SetTextOptions(outputs::TextFormat& format, const std::string& encoding,
-                    const std::string& time) {
+void FinishTextOptions(outputs::TextFormat& format, const TextOptionText& text) {
   format.encoding =
-      encoding == "utf-8" ? outputs::TextEncoding::kUtf8 : outputs::TextEncoding::kWindows1252;
-  format.time = time == "iso" ? outputs::TimeStyle::kIso : outputs::TimeStyle::kUs;
+      text.encoding == "utf-8" ? outputs::TextEncoding::kUtf8 : outputs::TextEncoding::kWindows1252;
+  format.time = text.time == "iso" ? outputs::TimeStyle::kIso : outputs::TimeStyle::kUs;
+  if (format.byteOrderMark && format.encoding != outputs::TextEncoding::kUtf8) {
+    throw CLI::ValidationError("--bom", "a byte order mark is for --encoding utf-8 only");
+  }
+  if (!text.utcOffset.empty()) {
+    format.utcOffsetMinutes = outputs::ParseUtcOffset(text.utcOffset);
+    if (!format.utcOffsetMinutes) {
+      throw CLI::ValidationError("--utc-offset",
+                                 "\"" + text.utcOffset + "\" is not +HH:MM or -HH:MM");
+    }
+  }
 }
 
-// --format of the subcommands that write a file per input.
+// --format of the subcommands that write a file per input: the formats of this build.
 void AddFormatOption(CLI::App& command, std::string& format) {
-  command
-      .add_option("--format", format, "csv, xlsx (a workbook) or netcdf (CF-NetCDF time series)")
-      ->check(CLI::IsMember({"csv", "xlsx", "netcdf"}))
+  std::string described;
+  std::vector<std::string> names;
+  for (const outputs::OutputFormat& registered : outputs::OutputFormats()) {
+    if (!described.empty()) described += ", ";
+    described += std::string(registered.name) + " (" + std::string(registered.summary) + ")";
+    names.emplace_back(registered.name);
+  }
+  command.add_option("--format", format, described)
+      ->check(CLI::IsMember(names))
       ->capture_default_str();
 }
 
-// The format of --format; a usage error when this build cannot write it.
-outputs::OutputFormat OutputFormatOf(const std::string& format) {
-  const outputs::OutputFormat outputFormat = format == "xlsx"     ? outputs::OutputFormat::kXlsx
-                                             : format == "netcdf" ? outputs::OutputFormat::kNetcdf
-                                                                  : outputs::OutputFormat::kCsv;
-  if (outputFormat != outputs::OutputFormat::kCsv && !outputs::TypedOutputsAvailable()) {
-    throw CLI::ValidationError("--format",
-                               format +
-                                   " is not available in this build: workbooks and NetCDF files "
-                                   "are written by the Linux build only");
-  }
-  return outputFormat;
-}
-
-void AddConvert(CLI::App& app, jobs::ConvertOptions& o, std::string& columns, std::string& encoding,
-                std::string& time, std::string& offset, std::string& format) {
+void AddConvert(CLI::App& app, ConvertCommand& command, std::string& columns,
+                TextOptionText& text) {
+  jobs::ConvertOptions& o = command.job;
   CLI::App* c =
       app.add_subcommand("convert", "Convert log files (and folders of them) into CSV files");
   c->add_option("INPUT", o.inputs, "Log files and folders of log files")->required();
@@ -119,47 +141,28 @@ void AddConvert(CLI::App& app, jobs::ConvertOptions& o, std::string& columns, st
       ->check(CLI::ExistingFile);
   c->add_option("--columns", columns, "Comma-separated display names instead of a template");
   c->add_option("-o,--output-dir", o.outputDirectory, "Output folder, created if missing");
-  AddFormatOption(*c, format);
+  AddFormatOption(*c, o.outputFormat);
   c->add_option("--name", o.namePattern,
                 "Output file name; {name} is the log file's name, {stem} without extension "
                 "(default: {name}.csv, {name}.xlsx or {name}.nc)");
   c->add_flag("--metadata", o.metadata,
               "Also write LOG.bin.json beside each output: the inspect JSON and the columns");
-  AddTextOptions(*c, encoding, time);
-  CLI::Option* offsetOption =
-      c->add_option("--utc-offset", offset, "The logger clock's offset from UTC, +HH:MM or -HH:MM");
-  c->add_flag("--to-utc", o.format.toUtc, "Write ISO times in UTC")->needs(offsetOption);
-  c->add_flag("--decimal-comma", o.format.decimalComma, "A comma as decimal mark (separator ';')");
-  c->add_option("--separator", o.format.separator, "Field separator (default: the template's)");
-  c->add_flag(
-      "--no-header", [&o](std::int64_t) { o.format.headerReport = false; },
-      "The title line and the data only");
-  c->add_flag("--bom", o.format.byteOrderMark, "Begin UTF-8 files with a byte order mark");
+  AddTextOptions(*c, o.format, text);
   c->add_flag("--overwrite", o.overwrite, "Replace existing outputs");
   c->add_flag("--skip-existing", o.skipExisting,
               "Skip inputs whose output is newer than the input");
-  c->add_flag("-q,--quiet", o.quiet, "No progress line");
-  c->add_flag("--json", o.json, "One JSON object per file instead of the report lines");
+  c->add_flag("-q,--quiet", command.quiet, "No progress line");
+  c->add_flag("--json", command.json, "One JSON object per file instead of the report lines");
   c->add_flag("-n,--dry-run", o.dryRun, "List what would be written; write nothing");
 }
 
-// A hand reading "TIME=VALUE": an ISO time of the level logger's clock ("2009-03-15T15:00:00")
-// and a number.
-TimedValue ParseReading(const std::string& option, const std::string& text) {
-  const std::string::size_type equals = text.rfind('=');
-  DateTimeValue time;
-  double value = 0.0;
-  const char* end = text.data() + text.size();
-  const bool valid = equals != std::string::npos &&
-                     ParseDateTimeText(std::string_view(text).substr(0, equals), time) &&
-                     std::from_chars(text.data() + equals + 1, end, value).ptr == end &&
-                     equals + 1 < text.size();
-  if (!valid) {
+TimedValue ParseReadingOption(const std::string& option, const std::string& text) {
+  const std::optional<TimedValue> reading = jobs::ParseReading(text);
+  if (!reading) {
     throw CLI::ValidationError(option,
                                "\"" + text + "\" is not TIME=VALUE (2009-03-15T15:00:00=3.25)");
   }
-  constexpr double kJulianOfDayZero = 2415018.5;  // 30 December 1899, midnight
-  return {JulianSeconds(time.days + kJulianOfDayZero), value};
+  return *reading;
 }
 
 struct CompensateText {
@@ -167,16 +170,17 @@ struct CompensateText {
   std::string baroOffset, units = "m";
 };
 
-void AddCompensate(CLI::App& app, jobs::CompensateOptions& o, CompensateText& text,
-                   std::string& encoding, std::string& time, std::string& format) {
+void AddCompensate(CLI::App& app, CompensateCommand& command, CompensateText& text,
+                   TextOptionText& textOptions) {
+  jobs::CompensateOptions& o = command.job;
   CLI::App* c = app.add_subcommand(
       "compensate",
       "Subtract a barometric record from level records and tie them to hand readings");
   c->add_option("--baro", o.barometricFile, "The barometric logger's file")->required();
   c->add_option("LEVEL", o.levelFiles, "Level loggers' files")->required();
   c->add_option("-o,--output-dir", o.outputDirectory, "Output folder, created if missing");
-  AddFormatOption(*c, format);
-  AddTextOptions(*c, encoding, time);
+  AddFormatOption(*c, o.outputFormat);
+  AddTextOptions(*c, o.format, textOptions);
   c->add_option("--max-gap", o.maxGapMinutes,
                 "Minutes a barometric record may lie from a level record")
       ->check(CLI::PositiveNumber)
@@ -210,8 +214,8 @@ void AddCompensate(CLI::App& app, jobs::CompensateOptions& o, CompensateText& te
                 "TIME=VALUE: a water-level elevation above a datum (repeatable)")
       ->allow_extra_args(false);
   c->add_flag("--overwrite", o.overwrite, "Replace existing outputs");
-  c->add_flag("-q,--quiet", o.quiet, "No progress line");
-  c->add_flag("--json", o.json, "One JSON object per level file instead of the report lines");
+  c->add_flag("-q,--quiet", command.quiet, "No progress line");
+  c->add_flag("--json", command.json, "One JSON object per level file instead of the report lines");
 }
 
 // "WIDTHxHEIGHT" in pixels, each 100 to 10000.
@@ -269,16 +273,15 @@ ParsedCommand ParseCommandLine(const std::string& program,
   CLI::App app("Tarvel Pelcon: log files to CSV, for scripts", program);
   app.require_subcommand(1);
 
-  jobs::ConvertOptions convert;
+  ConvertCommand convertCommand;
+  jobs::ConvertOptions& convert = convertCommand.job;
   std::string columns;
-  std::string encoding = "utf-8";
-  std::string time = "iso";
-  std::string offset;
-  std::string format = "csv";
-  AddConvert(app, convert, columns, encoding, time, offset, format);
-  jobs::CompensateOptions compensate;
+  TextOptionText text;
+  AddConvert(app, convertCommand, columns, text);
+  CompensateCommand compensateCommand;
+  jobs::CompensateOptions& compensate = compensateCommand.job;
   CompensateText compensateText;
-  AddCompensate(app, compensate, compensateText, encoding, time, format);
+  AddCompensate(app, compensateCommand, compensateText, text);
   jobs::PlotOptions plot;
   PlotText plotText;
   CLI::App* plotCommand = AddPlot(app, plot, plotText);
@@ -324,29 +327,16 @@ ParsedCommand ParseCommandLine(const std::string& program,
       if (convert.columns && !convert.templatePath.empty()) {
         throw CLI::ValidationError("--columns", "excludes -t/--template");
       }
-      SetTextOptions(convert.format, encoding, time);
-      if (convert.format.byteOrderMark && convert.format.encoding != outputs::TextEncoding::kUtf8) {
-        throw CLI::ValidationError("--bom", "a byte order mark is for --encoding utf-8 only");
-      }
-      if (!offset.empty()) {
-        convert.format.utcOffsetMinutes = outputs::ParseUtcOffset(offset);
-        if (!convert.format.utcOffsetMinutes) {
-          throw CLI::ValidationError("--utc-offset", "\"" + offset + "\" is not +HH:MM or -HH:MM");
-        }
-      }
-      convert.outputFormat = OutputFormatOf(format);
-      if (!*app.get_subcommand("convert")->get_option("--name")) {
-        convert.namePattern = outputs::DefaultNamePattern(convert.outputFormat);
-      }
-      if (convert.namePattern.empty() ||
+      FinishTextOptions(convert.format, text);
+      const bool named = app.get_subcommand("convert")->get_option("--name")->count() > 0;
+      if ((named && convert.namePattern.empty()) ||
           convert.namePattern.find_first_of("/\\") != std::string::npos) {
         throw CLI::ValidationError("--name", "must be a file name without folders");
       }
-      return convert;
+      return convertCommand;
     }
     if (*app.get_subcommand("compensate")) {
-      SetTextOptions(compensate.format, encoding, time);
-      compensate.outputFormat = OutputFormatOf(format);
+      FinishTextOptions(compensate.format, text);
       if (!compensateText.baroOffset.empty()) {
         const std::optional<int> minutes = outputs::ParseUtcOffset(compensateText.baroOffset);
         if (!minutes) {
@@ -358,12 +348,12 @@ ParsedCommand ParseCommandLine(const std::string& program,
       if (compensate.latitude && !compensate.siteElevation) compensate.siteElevation = 0.0;
       compensate.unit = *LevelUnitOf(compensateText.units);
       for (const std::string& reading : compensateText.depthToWater) {
-        compensate.depthToWater.push_back(ParseReading("--depth-to-water", reading));
+        compensate.depthToWater.push_back(ParseReadingOption("--depth-to-water", reading));
       }
       for (const std::string& reading : compensateText.elevation) {
-        compensate.elevation.push_back(ParseReading("--elevation", reading));
+        compensate.elevation.push_back(ParseReadingOption("--elevation", reading));
       }
-      return compensate;
+      return compensateCommand;
     }
     if (*plotCommand) {
       FinishPlot(plot, plotText);

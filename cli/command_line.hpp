@@ -5,6 +5,8 @@
 #include <variant>
 #include <vector>
 
+#include "cli/compensate_command.hpp"
+#include "cli/convert_command.hpp"
 #include "jobs/options.hpp"
 
 namespace pelcon::cli {
@@ -20,10 +22,9 @@ struct ParseEnd {
   std::string usageError;  // the message printed for a usage error, without the program's name
 };
 
-using ParsedCommand =
-    std::variant<ParseEnd, jobs::ConvertOptions, jobs::InspectOptions, jobs::ColumnsOptions,
-                 jobs::TemplateNewOptions, jobs::TemplateShowOptions, jobs::CompensateOptions,
-                 jobs::PlotOptions>;
+using ParsedCommand = std::variant<ParseEnd, ConvertCommand, jobs::InspectOptions,
+                                   jobs::ColumnsOptions, jobs::TemplateNewOptions,
+                                   jobs::TemplateShowOptions, CompensateCommand, jobs::PlotOptions>;
 
 // Parses the arguments after the program name, GNU style: --help on every subcommand, "--" ends
 // the options, errors name the program and the offending argument.

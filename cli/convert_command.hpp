@@ -1,22 +1,18 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "jobs/file_report.hpp"
 #include "jobs/options.hpp"
 
 namespace pelcon::cli {
 
+// `pelcon convert`: the job's options and how the run is reported.
+struct ConvertCommand {
+  jobs::ConvertOptions job;
+  bool quiet = false;  // no progress line
+  bool json = false;   // one JSON object per input instead of the report lines
+};
+
 // Converts every input; 0 when all succeeded, 1 when any failed, 130 when interrupted (after
 // removing every unfinished output).
-int RunConvert(const jobs::ConvertOptions& options);
-
-// Converts every input as RunConvert does, one after the other on the calling thread, and gives
-// the outcomes in input order instead of printing them: no report, no progress line, interrupts
-// left to the caller (the Python module). Nothing, with the message in error, when the run
-// cannot start (the template cannot be read, the output folder cannot be made).
-std::vector<jobs::FileOutcome> ConvertInOrder(const jobs::ConvertOptions& options,
-                                              std::string& error);
+int RunConvert(const ConvertCommand& command);
 
 }  // namespace pelcon::cli

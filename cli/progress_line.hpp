@@ -13,6 +13,9 @@ class ProgressLine {
  public:
   explicit ProgressLine(std::size_t totalFiles);
 
+  // Before the workers start.
+  void SetTotalFiles(std::size_t totalFiles) { totalFiles_ = totalFiles; }
+
   void AddRecords(std::size_t count) { records_.fetch_add(count, std::memory_order_relaxed); }
   void FileDone() { files_.fetch_add(1, std::memory_order_relaxed); }
 

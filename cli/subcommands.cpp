@@ -15,14 +15,14 @@ namespace {
 
 struct Runner {
   int operator()(const ParseEnd& end) const { return end.exitCode; }
-  int operator()(const jobs::ConvertOptions& options) const { return RunConvert(options); }
+  int operator()(const ConvertCommand& command) const { return RunConvert(command); }
   int operator()(const jobs::InspectOptions& options) const { return RunInspect(options); }
   int operator()(const jobs::ColumnsOptions& options) const { return RunColumns(options); }
   int operator()(const jobs::TemplateNewOptions& options) const { return RunTemplateNew(options); }
   int operator()(const jobs::TemplateShowOptions& options) const {
     return RunTemplateShow(options);
   }
-  int operator()(const jobs::CompensateOptions& options) const { return RunCompensate(options); }
+  int operator()(const CompensateCommand& command) const { return RunCompensate(command); }
   int operator()(const jobs::PlotOptions& options) const { return RunPlot(options); }
 };
 

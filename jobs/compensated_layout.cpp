@@ -1,5 +1,7 @@
 #include "jobs/compensated_layout.hpp"
 
+#include "logfile/value_attribute_format.hpp"
+
 #include "datalib/calendar.hpp"
 #include "datalib/date_time_value.hpp"
 
@@ -111,9 +113,9 @@ std::vector<std::vector<std::string>> CompensationHeaderLines(const Compensation
 std::string RecordTimeText(double seconds, const outputs::TextFormat& format) {
   const double julian = seconds / 86400;
   if (format.time == outputs::TimeStyle::kIso) return outputs::IsoTimeText(julian, format);
-  DateTimeRecord t;
-  JulianToDateTime(julian, t);
-  return FormatDateTimeText(MakeDateTimeValue(t.year, t.month, t.day, t.hour, t.minute, t.second));
+  std::string text;
+  ValueFormat::AppendDateTime(julian, text);
+  return text;
 }
 
 }  // namespace pelcon::jobs

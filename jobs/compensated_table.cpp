@@ -1,9 +1,11 @@
-#include "jobs/typed_compensation.hpp"
+#include "jobs/compensated_table.hpp"
 
 #include <filesystem>
 
+#include "export/header_report.hpp"
 #include "jobs/compensated_layout.hpp"
-#include "outputs/typed_series_output.hpp"
+#include "jobs/log_table.hpp"
+#include "logfile/value_attribute_format.hpp"
 
 namespace pelcon::jobs {
 namespace {
@@ -36,12 +38,10 @@ FieldNames NamesOf(CompensatedField field) {
   return {"", ""};
 }
 
-class CompensatedRecords : public outputs::SeriesRecords {
+class CompensatedCursor : public outputs::TableCursor {
  public:
-  CompensatedRecords(const CompensationTable& table, std::vector<CompensatedColumn> columns)
-      : table_(table), columns_(std::move(columns)) {}
-
-  std::size_t Count() const override { return table_.records.size(); }
+  CompensatedCursor(const CompensationTable& table, const std::vector<CompensatedColumn>& columns)
+      : table_(table), columns_(columns) {}
 
   bool Select(std::size_t record) override {
     if (record >= table_.records.size()) return false;
@@ -60,27 +60,60 @@ class CompensatedRecords : public outputs::SeriesRecords {
     return {CellValue::Type::kDateTime, current_->seconds / 86400, nullptr};
   }
 
+  // Times as the classic CSV files print them, numbers with the column's decimals.
+  void AppendCellText(std::size_t column, std::string& out) override {
+    const CellValue value = Value(column);
+    if (value.type == CellValue::Type::kDateTime) {
+      ValueFormat::AppendDateTime(value.number, out);
+    } else if (value.type == CellValue::Type::kNumber) {
+      out.append(outputs::DecimalText(value.number, columns_[column].decimals, false));
+    }
+  }
+
  private:
   const CompensationTable& table_;
-  std::vector<CompensatedColumn> columns_;
+  const std::vector<CompensatedColumn>& columns_;
   const CompensatedRecord* current_ = nullptr;
 };
 
-outputs::TypedSeries SeriesOf(const CompensationRun& run,
-                              const std::vector<CompensatedColumn>& columns) {
-  outputs::TypedSeries series;
-  for (const CompensatedColumn& column : columns) {
+}  // namespace
+
+CompensatedRecords::CompensatedRecords(const CompensationRun& run)
+    : table_(run.table), columns_(CompensatedColumns(run.settings)) {}
+
+std::size_t CompensatedRecords::Count() const {
+  return table_.records.size();
+}
+
+std::unique_ptr<outputs::TableCursor> CompensatedRecords::NewCursor() const {
+  return std::make_unique<CompensatedCursor>(table_, columns_);
+}
+
+outputs::TableDescription CompensatedDescription(const CompensationRun& run,
+                                                 const outputs::TextFormat& format) {
+  outputs::TableDescription series;
+  for (const CompensatedColumn& column : CompensatedColumns(run.settings)) {
     const FieldNames names = NamesOf(column.field);
-    outputs::SeriesColumn& described = series.columns.emplace_back();
+    outputs::TableColumn& described = series.columns.emplace_back();
     described.title = column.title;
     described.variableName = names.variable;
-    described.kind = column.field == CompensatedField::kTime ? outputs::SeriesKind::kRecordTime
-                                                             : outputs::SeriesKind::kNumber;
+    described.kind = column.field == CompensatedField::kTime ? outputs::ColumnKind::kRecordTime
+                                                             : outputs::ColumnKind::kNumber;
     described.units = column.units;
     described.standardName = names.standardName;
     described.decimals = column.decimals;
+    described.plainText = true;
   }
-  // The header section as the CSV file states it, its times in ISO 8601.
+  // The header section: as CSV lines in the format's times, and as fields in ISO 8601.
+  series.headerText = "Compensated water levels\n";
+  for (const std::vector<std::string>& line : CompensationHeaderLines(run, format)) {
+    for (std::size_t k = 0; k < line.size(); ++k) {
+      if (k > 0) series.headerText.push_back(',');
+      AppendCsvField(series.headerText, line[k], ",");
+    }
+    series.headerText.push_back('\n');
+  }
+  series.headerText.push_back('\n');
   for (std::vector<std::string>& line : CompensationHeaderLines(run, outputs::TextFormat{})) {
     std::string label = std::move(line.front());
     if (!label.empty() && label.back() == ':') label.pop_back();
@@ -98,20 +131,8 @@ outputs::TypedSeries SeriesOf(const CompensationRun& run,
   series.sourceName = fileName(run.levelPath);
   series.history = "compensated " + series.sourceName + " with the barometric record " +
                    fileName(run.barometricPath);
-  outputs::StampSeries(series);
+  StampTable(series);
   return series;
-}
-
-}  // namespace
-
-outputs::WriteResult WriteTypedCompensation(outputs::OutputFormat format,
-                                            const CompensationRun& run,
-                                            const outputs::OutputTarget& target,
-                                            const outputs::RecordCounter& counter) {
-  const std::vector<CompensatedColumn> columns = CompensatedColumns(run.settings);
-  const outputs::TypedSeries series = SeriesOf(run, columns);
-  CompensatedRecords records(run.table, columns);
-  return outputs::WriteTypedSeries(format, series, records, target, counter);
 }
 
 }  // namespace pelcon::jobs

@@ -1,17 +1,31 @@
 #pragma once
 
+// A compensated level record as a table for the output formats.
+
+#include <memory>
+#include <vector>
+
+#include "jobs/compensated_layout.hpp"
 #include "jobs/compensation_run.hpp"
-#include "outputs/output_format.hpp"
-#include "outputs/output_publishing.hpp"
+#include "outputs/table.hpp"
 
 namespace pelcon::jobs {
 
-// Writes a compensated level record as a workbook or a NetCDF file (builds with the typed
-// outputs only): the columns of the CSV file, and its header section as the Header sheet or as
-// global attributes.
-outputs::WriteResult WriteTypedCompensation(outputs::OutputFormat format,
-                                            const CompensationRun& run,
-                                            const outputs::OutputTarget& target,
-                                            const outputs::RecordCounter& counter);
+// The records of the run; the run must outlive them.
+class CompensatedRecords : public outputs::TableRecords {
+ public:
+  explicit CompensatedRecords(const CompensationRun& run);
+
+  std::size_t Count() const override;
+  std::unique_ptr<outputs::TableCursor> NewCursor() const override;
+
+ private:
+  const CompensationTable& table_;
+  std::vector<CompensatedColumn> columns_;
+};
+
+// The columns of the run and its header section, the header's times in the format's style.
+outputs::TableDescription CompensatedDescription(const CompensationRun& run,
+                                                 const outputs::TextFormat& format);
 
 }  // namespace pelcon::jobs

@@ -17,9 +17,14 @@ const char* StatusName(FileStatus status) {
       return "skipped";
     case FileStatus::kExists:
       return "exists";
-    default:
-      return "failed";
+    case FileStatus::kCancelled:
+      return "cancelled";
+    case FileStatus::kNotReached:
+      return "not-reached";
+    case FileStatus::kFailed:
+      break;
   }
+  return "failed";
 }
 
 }  // namespace
@@ -55,6 +60,9 @@ std::string ReportLine(const FileOutcome& o) {
     case FileStatus::kFailed:
       line += ": " + o.error;
       break;
+    case FileStatus::kCancelled:
+    case FileStatus::kNotReached:
+      break;
   }
   return line + "\n";
 }
@@ -83,13 +91,22 @@ bool RecordWrite(const outputs::WriteResult& result, FileOutcome& outcome) {
       outcome.status = FileStatus::kExists;
       return false;
     case outputs::WriteStatus::kStopped:
-      outcome.error = "interrupted";
+      outcome.status = FileStatus::kCancelled;
       return false;
     case outputs::WriteStatus::kFailed:
       outcome.error = result.error;
       return false;
   }
   return false;
+}
+
+const outputs::OutputFormat* FindFormat(const std::string& name, std::string& error) {
+  const outputs::OutputFormat* format = outputs::FindOutputFormat(name);
+  if (format == nullptr) {
+    error = "the format " + name + " is not available in this build (" +
+            outputs::OutputFormatNames(", ") + ")";
+  }
+  return format;
 }
 
 }  // namespace pelcon::jobs

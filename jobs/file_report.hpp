@@ -6,21 +6,25 @@
 #include <optional>
 #include <string>
 
+#include "outputs/output_format.hpp"
 #include "outputs/output_publishing.hpp"
 
 namespace pelcon::jobs {
 
 struct LogSummary;
 
+// What became of an input, told the same way by the command line, the dialog and Python.
 enum class FileStatus {
   kConverted,
-  kWouldWrite,  // --dry-run
-  kSkipped,     // --skip-existing, the output is newer
-  kExists,      // the output exists and --overwrite was not given
+  kWouldWrite,  // a dry run
+  kSkipped,     // the output is newer than the input, and up-to-date outputs are skipped
+  kExists,      // the output exists and replacing it was not asked for
   kFailed,
+  kCancelled,   // the run was cancelled while the input was being written
+  kNotReached,  // the run was cancelled before the input was begun
 };
 
-// What became of one input of `convert`.
+// What became of one input of a run.
 struct FileOutcome {
   std::string input;
   std::string output;
@@ -47,5 +51,8 @@ std::string ReportJson(const FileOutcome& outcome);
 
 // Records a write that did not succeed in the outcome; true when it succeeded.
 bool RecordWrite(const outputs::WriteResult& result, FileOutcome& outcome);
+
+// The output format of that name; nothing, with the message in error, when this build has none.
+const outputs::OutputFormat* FindFormat(const std::string& name, std::string& error);
 
 }  // namespace pelcon::jobs

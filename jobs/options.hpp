@@ -12,7 +12,7 @@
 
 namespace pelcon::jobs {
 
-// `pelcon convert`.
+// Log files to files of a format, one output per input.
 struct ConvertOptions {
   std::vector<std::string> inputs;  // log files and folders
   bool recursive = false;
@@ -20,14 +20,12 @@ struct ConvertOptions {
   std::string templatePath;
   std::optional<std::vector<std::string>> columns;  // display names, Windows-1252
   std::string outputDirectory;                      // empty: beside each log file
-  std::string namePattern = "{name}.csv";
+  std::string namePattern;                          // empty: "{name}" and the format's extension
   outputs::TextFormat format;
-  outputs::OutputFormat outputFormat = outputs::OutputFormat::kCsv;
-  bool metadata = false;  // LOG.bin.json beside each output
+  std::string outputFormat = "csv";  // a name of the output registry
+  bool metadata = false;             // LOG.bin.json beside each output
   bool overwrite = false;
   bool skipExisting = false;
-  bool quiet = false;
-  bool json = false;
   bool dryRun = false;
 };
 
@@ -58,13 +56,13 @@ struct TemplateShowOptions {
   bool json = false;
 };
 
-// `pelcon compensate`.
+// Level files without the weather: each compensated with one barometric file.
 struct CompensateOptions {
   std::string barometricFile;
   std::vector<std::string> levelFiles;
   std::string outputDirectory;  // empty: beside each level file
   outputs::TextFormat format;
-  outputs::OutputFormat outputFormat = outputs::OutputFormat::kCsv;
+  std::string outputFormat = "csv";  // a name of the output registry
   double maxGapMinutes = 60;
   int barometricOffsetMinutes = 0;  // added to the barometric logger's clock
   std::optional<double> density;    // kg/m3; absent: the level file's
@@ -78,8 +76,6 @@ struct CompensateOptions {
   std::vector<TimedValue> depthToWater;
   std::vector<TimedValue> elevation;
   bool overwrite = false;
-  bool quiet = false;
-  bool json = false;
 };
 
 // `pelcon plot`.
@@ -93,5 +89,13 @@ struct PlotOptions {
   bool overwrite = false;
   bool quiet = false;
 };
+
+}  // namespace pelcon::jobs
+
+namespace pelcon::jobs {
+
+// A hand reading as front ends take it, "TIME=VALUE": an ISO time of the level logger's clock
+// ("2009-03-15T15:00:00") and a number; nothing for other text.
+std::optional<TimedValue> ParseReading(std::string_view text);
 
 }  // namespace pelcon::jobs

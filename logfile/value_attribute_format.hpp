@@ -39,6 +39,9 @@ class ValueFormat {
   int FixedDecimals() const;
   // More than 0 when a number is printed with that many significant digits.
   int SignificantDigits() const { return kind_ == Kind::kNumber ? digits_ : 0; }
+  // Appends a Julian date as the logger files' date-time values print it, "03/15/09 14:30:00";
+  // nothing outside the years 1 to 9999.
+  static void AppendDateTime(double julian, std::string& out);
 
  private:
   enum class Kind { kNone, kInteger, kText, kNumber, kDateTime, kEmpty };
@@ -56,7 +59,6 @@ class ValueFormat {
   void AppendPadded(std::string_view body, std::string& out) const;
   void AppendFormattedNumber(double value, std::string& out) const;
   void AppendFixed(double value, std::string& out) const;
-  static void AppendDateTime(double julian, std::string& out);
 };
 
 }  // namespace pelcon

@@ -1,11 +1,14 @@
 #pragma once
 
-// What becomes of a staged output: the outcome of its creation and of its publishing, told the
-// same way by every subcommand and format.
+// Writing a table into a file of any format: staged out of sight and given its name only when
+// complete, so that nothing partial is ever left at the target. The one place outputs are
+// created and published, for every job and format.
 
 #include <cstddef>
 #include <functional>
 #include <string>
+
+#include "outputs/output_format.hpp"
 
 namespace pelcon::outputs {
 
@@ -22,25 +25,12 @@ struct WriteResult {
   std::string error;  // kFailed: "cannot write OUT: reason"
 };
 
-// Told the count of records written so far; returning false stops the writing.
-using RecordCounter = std::function<bool(std::size_t records)>;
+// Writes the table in the format to the target. The text options apply to text formats.
+WriteResult WriteTable(const OutputFormat& format, const TableDescription& table,
+                       const TableRecords& records, const TextFormat& text,
+                       const OutputTarget& target, const RecordRun& run);
 
-// The staged output of the target could not be made (error: the platform's code).
-WriteResult CreationFailed(const OutputTarget& target, int error);
-// Writing the target failed for the platform's error code.
-WriteResult WritingFailed(const OutputTarget& target, int error);
-
-// What publishing the target came to, given whether it was published and the platform's error
-// code: written, exists (an output appeared there meanwhile and replacing it was not asked for),
-// or failed.
-WriteResult PublishingResult(bool published, int error, const OutputTarget& target);
-
-// Gives a complete staged output (platform::StagedOutput, platform::StagedPathOutput) the
-// target's name.
-template <class StagedFile>
-WriteResult PublishStaged(StagedFile& output, const OutputTarget& target) {
-  const bool published = output.Publish(target.replaceExisting);
-  return PublishingResult(published, output.Error(), target);
-}
+// Writes bytes made whole beforehand (a JSON sidecar) to the target.
+WriteResult WriteBytes(std::string_view bytes, const OutputTarget& target);
 
 }  // namespace pelcon::outputs

@@ -1,47 +1,41 @@
-#include "outputs/typed_series_output.hpp"
+#include <vector>
 
-#include <optional>
-
-#include "datalib/calendar.hpp"
-#include "export/settings.hpp"
-#include "outputs/netcdf/netcdf_series.hpp"
-#include "outputs/text_format.hpp"
-#include "outputs/xlsx/xlsx_workbook.hpp"
-#include "platform/clock.hpp"
-#include "platform/staged_path_output.hpp"
+#include "outputs/output_format.hpp"
 
 namespace pelcon::outputs {
 
-void StampSeries(outputs::TypedSeries& series) {
-  double julian = 0.0;
-  DateTimeToJulian(platform::LocalNow(), julian);
-  series.convertedAt = IsoTimeText(julian, TextFormat{});
-  series.version = VersionText();
+// The formats the build registered (outputs/CMakeLists.txt), each defined in its folder.
+#define PELCON_OUTPUT_FORMAT(name) extern const OutputFormat k##name##OutputFormat;
+#include "registered_output_formats.inc"
+#undef PELCON_OUTPUT_FORMAT
+
+std::span<const OutputFormat> OutputFormats() {
+  static const std::vector<OutputFormat> formats = {
+#define PELCON_OUTPUT_FORMAT(name) k##name##OutputFormat,
+#include "registered_output_formats.inc"
+#undef PELCON_OUTPUT_FORMAT
+  };
+  return formats;
 }
 
-WriteResult WriteTypedSeries(OutputFormat format, const outputs::TypedSeries& series,
-                             outputs::SeriesRecords& records, const OutputTarget& target,
-                             const RecordCounter& counter) {
-  int error = 0;
-  std::optional<platform::StagedPathOutput> output =
-      platform::StagedPathOutput::Create(target.output, error);
-  if (!output) return CreationFailed(target, error);
-  bool stopped = false;
-  const outputs::RecordProgress progress = [&](std::size_t count) {
-    stopped = !counter(count);
-    return !stopped;
-  };
-  std::string message;
-  const bool written =
-      format == OutputFormat::kXlsx
-          ? outputs::WriteWorkbook(series, records, output->Path(), output->Folder(), progress,
-                                   message)
-          : outputs::WriteNetcdfSeries(series, records, output->Path(), progress, message);
-  if (!written) {
-    if (stopped) return {WriteStatus::kStopped, {}};
-    return {WriteStatus::kFailed, "cannot write " + target.output + ": " + message};
+const OutputFormat* FindOutputFormat(std::string_view name) {
+  for (const OutputFormat& format : OutputFormats()) {
+    if (format.name == name) return &format;
   }
-  return PublishStaged(*output, target);
+  return nullptr;
+}
+
+std::string OutputFormatNames(std::string_view separator) {
+  std::string names;
+  for (const OutputFormat& format : OutputFormats()) {
+    if (!names.empty()) names.append(separator);
+    names.append(format.name);
+  }
+  return names;
+}
+
+std::string DefaultNamePattern(const OutputFormat& format) {
+  return "{name}" + std::string(format.extension);
 }
 
 }  // namespace pelcon::outputs

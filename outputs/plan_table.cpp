@@ -1,60 +1,75 @@
-#include "outputs/plan_series.hpp"
+#include "outputs/plan_table.hpp"
 
 #include <string_view>
 #include <utility>
 
-#include "outputs/netcdf/cf_names.hpp"
+#include "outputs/cf_names.hpp"
 #include "plan/conversion_plan.hpp"
+#include "plan/record_evaluator.hpp"
 
 namespace pelcon::outputs {
 namespace {
 
 constexpr std::string_view kRecordTimeValue = "TIMESTAMP";
 
-SeriesKind KindOf(const PlanColumn& column) {
+ColumnKind KindOf(const PlanColumn& column) {
   switch (column.kind) {
     case CellKind::kNumber:
-      return SeriesKind::kNumber;
+      return ColumnKind::kNumber;
     case CellKind::kDateTime:
-      return column.valueName == kRecordTimeValue ? SeriesKind::kRecordTime : SeriesKind::kDateTime;
+      return column.valueName == kRecordTimeValue ? ColumnKind::kRecordTime : ColumnKind::kDateTime;
     case CellKind::kText:
       break;
   }
-  return SeriesKind::kText;
+  return ColumnKind::kText;
 }
+
+class PlanCursor : public TableCursor {
+ public:
+  PlanCursor(const ConversionPlan& plan, const std::vector<std::size_t>& columns)
+      : columns_(columns), evaluator_(plan) {}
+
+  bool Select(std::size_t record) override { return evaluator_.Select(record); }
+  CellValue Value(std::size_t column) override { return evaluator_.Value(columns_[column]); }
+  CellValue RecordTime() const override { return evaluator_.RecordTime(); }
+  void AppendCellText(std::size_t column, std::string& out) override {
+    evaluator_.AppendCellText(columns_[column], out);
+  }
+
+ private:
+  const std::vector<std::size_t>& columns_;
+  RecordEvaluator evaluator_;
+};
 
 }  // namespace
 
 PlanRecords::PlanRecords(const ConversionPlan& plan, std::vector<std::size_t> columns)
-    : plan_(plan), columns_(std::move(columns)), evaluator_(plan) {}
+    : plan_(plan), columns_(std::move(columns)) {}
 
 std::size_t PlanRecords::Count() const {
   return plan_.RecordCount();
 }
 
-bool PlanRecords::Select(std::size_t record) {
-  return evaluator_.Select(record);
+std::unique_ptr<TableCursor> PlanRecords::NewCursor() const {
+  return std::make_unique<PlanCursor>(plan_, columns_);
 }
 
-CellValue PlanRecords::Value(std::size_t column) {
-  return evaluator_.Value(columns_[column]);
-}
-
-CellValue PlanRecords::RecordTime() const {
-  return evaluator_.RecordTime();
-}
-
-SeriesColumn PlanSeriesColumn(const PlanColumn& column, std::string title) {
-  SeriesColumn series;
-  series.title = std::move(title);
-  series.variableName = column.valueName;
-  series.kind = KindOf(column);
+TableColumn PlanTableColumn(const ConversionPlan& plan, std::size_t index) {
+  const PlanColumn& column = plan.Columns()[index];
+  const ColumnProgram& program = plan.Programs()[index];
+  TableColumn table;
+  table.title = column.title;
+  table.variableName = column.valueName;
+  table.kind = KindOf(column);
   const CfDescription cf = CfDescriptionOf(column.valueName);
-  series.units = cf.units;
-  series.standardName = cf.standardName;
-  series.decimals = column.decimals;
-  series.significantDigits = column.significantDigits;
-  return series;
+  table.units = cf.units;
+  table.standardName = cf.standardName;
+  table.decimals = column.decimals;
+  table.significantDigits = column.significantDigits;
+  table.supplied = column.supplied;
+  if (program.source == ColumnProgram::Source::kFixed) table.fixedText = program.fixedText;
+  table.plainText = program.format.PrintsPlainNumbers();
+  return table;
 }
 
 }  // namespace pelcon::outputs

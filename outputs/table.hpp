@@ -1,53 +1,71 @@
 #pragma once
 
-// What the typed outputs (workbook, NetCDF) are made from: a table of records whichever command
-// made it (a log file's conversion, a compensation), its columns and the descriptive text around
-// them, already in UTF-8.
+// What every output format is made from: a table of records whichever job made it (a log file's
+// conversion, a compensation), its columns and the descriptive text around them.
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "outputs/header_fields.hpp"
+#include "outputs/text_format.hpp"
 #include "plan/cell_value.hpp"
 
 namespace pelcon::outputs {
 
-enum class SeriesKind {
+enum class ColumnKind {
   kNumber,
   kDateTime,
   kRecordTime,  // a date-time column holding the record's own time (NetCDF's time coordinate)
   kText,        // the same text in every record (NetCDF keeps it as an attribute instead)
 };
 
-struct SeriesColumn {
-  std::string title;         // UTF-8
+struct TableColumn {
+  std::string title;         // in the table's text encoding
   std::string variableName;  // NetCDF's variable is named after it; empty: after the title
-  SeriesKind kind = SeriesKind::kNumber;
+  ColumnKind kind = ColumnKind::kNumber;
   std::string units;         // UDUNITS; empty when unknown
   std::string standardName;  // CF's; empty when it has none
   // kNumber: digits after the point the CSV file shows, -1 for a format that fixes none ...
   int decimals = -1;
   // ... or, when more than 0, the significant digits it shows instead.
   int significantDigits = 0;
+  // Whether the records can hold a value here at all; a column that cannot is empty throughout.
+  bool supplied = true;
+  // The same text in every record, known before any is read (the site columns).
+  std::optional<std::string> fixedText;
+  // Whether its cell text is a plain number or time that never needs quoting in a CSV field.
+  bool plainText = false;
 };
 
-// The records of a table, read one at a time so that a large file need not be held whole.
-class SeriesRecords {
+// Reads the records of a table one at a time; each thread reading a table has a cursor of its
+// own.
+class TableCursor {
  public:
-  virtual ~SeriesRecords() = default;
-  virtual std::size_t Count() const = 0;
+  virtual ~TableCursor() = default;
   // Makes the record current; false (nothing current) when there is no such record.
   virtual bool Select(std::size_t record) = 0;
   // The column's value at the current record (kDateTime: a Julian date).
   virtual CellValue Value(std::size_t column) = 0;
   // The current record's time, a Julian date.
   virtual CellValue RecordTime() const = 0;
+  // Appends the cell's text as the table shows it (in its text encoding); nothing for an empty
+  // cell.
+  virtual void AppendCellText(std::size_t column, std::string& out) = 0;
 };
 
-struct SeriesIdentity {
+// The records of a table.
+class TableRecords {
+ public:
+  virtual ~TableRecords() = default;
+  virtual std::size_t Count() const = 0;
+  virtual std::unique_ptr<TableCursor> NewCursor() const = 0;
+};
+
+struct TableIdentity {
   std::string deviceType;
   int serialNumber = 0;
   int firmwareVersion = 0;
@@ -55,10 +73,16 @@ struct SeriesIdentity {
   std::string testName;  // UTF-8
 };
 
-struct TypedSeries {
-  std::vector<SeriesColumn> columns;
-  std::vector<HeaderField> header;  // the header report, UTF-8
-  SeriesIdentity identity;
+// The columns of a table and what is said about it.
+struct TableDescription {
+  // Of the titles, the header text and the text cells.
+  TextEncoding textEncoding = TextEncoding::kUtf8;
+  std::vector<TableColumn> columns;
+  // The lines above the title line of a CSV file, "\n" line ends, in the text encoding; empty
+  // for none.
+  std::string headerText;
+  std::vector<HeaderField> header;  // the same header as fields, UTF-8
+  TableIdentity identity;
   std::string sourceName;    // the log file's name
   std::string templateName;  // empty without a template
   std::string history;       // what was made of the source: "converted LOG.bin with T.bft"

@@ -7,9 +7,11 @@
 namespace pelcon::outputs {
 
 enum class TextEncoding { kUtf8, kWindows1252 };
+// kIso: 2009-03-15T14:30:00; kUs: 03/15/09 14:30:00, as the classic CSV files have it.
 enum class TimeStyle { kIso, kUs };
 
-// How the cells of a CSV file made by `convert` are written.
+// How times and numbers are written as text, and how a CSV file is laid out: the same options
+// for every job that writes text.
 struct TextFormat {
   TextEncoding encoding = TextEncoding::kUtf8;
   TimeStyle time = TimeStyle::kIso;
@@ -19,6 +21,7 @@ struct TextFormat {
   bool decimalComma = false;
   // The separator; empty takes the template's (";" with a decimal comma).
   std::string separator;
+  std::string emptyField;  // the text of an empty cell
   bool headerReport = true;
   bool byteOrderMark = false;
 };

@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/command_line.hpp"
-#include "cli/convert_command.hpp"
 #include "jobs/column_listing.hpp"
+#include "jobs/convert_job.hpp"
 #include "jobs/file_report.hpp"
 #include "jobs/inspect_json.hpp"
 #include "jobs/json_text.hpp"
@@ -21,6 +20,7 @@
 #include "jobs/log_summary.hpp"
 #include "outputs/text_format.hpp"
 #include "python/compensated_frame.hpp"
+#include "python/job_options.hpp"
 #include "python/log_frame.hpp"
 #include "values/log_file_reader.hpp"
 
@@ -110,44 +110,30 @@ py::list Columns(std::optional<std::string> path) {
   return result;
 }
 
-// The options of `pelcon SUBCOMMAND arguments...`; ValueError with the command line's message
-// for a usage error.
-template <typename Options>
-Options SubcommandOptions(const char* subcommand, const std::vector<std::string>& arguments) {
-  std::vector<std::string> command{subcommand};
-  command.insert(command.end(), arguments.begin(), arguments.end());
-  cli::ParsedCommand parsed = cli::ParseCommandLine("pelcon", command);
-  auto* options = std::get_if<Options>(&parsed);
-  if (options == nullptr) throw py::value_error(std::get<cli::ParseEnd>(parsed).usageError);
-  return std::move(*options);
-}
-
-// `pelcon convert` with the arguments after "convert": its outcomes as `convert --json` prints
-// them. A usage error raises ValueError, a run that cannot start or a failed file LogFileError,
-// with the messages the command line prints.
-py::list Convert(const std::vector<std::string>& arguments) {
-  const auto options = SubcommandOptions<jobs::ConvertOptions>("convert", arguments);
-  std::vector<jobs::FileOutcome> outcomes;
-  std::string error;
+// The convert job on the inputs: its outcomes as `convert --json` prints them. An option it
+// would refuse raises ValueError, a run that cannot start or a failed file LogFileError, with the
+// messages the command line prints.
+py::list Convert(const std::vector<std::string>& inputs, const py::dict& keywords) {
+  const jobs::ConvertOptions options = ConvertOptionsFrom(inputs, keywords);
+  jobs::ConvertResult run;
   {
     py::gil_scoped_release release;
-    outcomes = cli::ConvertInOrder(options, error);
+    run = jobs::Convert(options);
   }
-  if (!error.empty()) throw LogFileFailure(error);
+  if (!run.error.empty()) throw LogFileFailure(run.error);
   py::list result;
-  for (const jobs::FileOutcome& outcome : outcomes) {
+  for (const jobs::FileOutcome& outcome : run.outcomes) {
     if (jobs::IsFailure(outcome.status)) throw LogFileFailure(jobs::ReportLine(outcome));
     result.append(py::module_::import("json").attr("loads")(jobs::ReportJson(outcome)));
   }
   return result;
 }
 
-// `pelcon compensate` with the arguments after "compensate", naming one level file:
-// (times, names, values, flags, warnings, report). A usage error raises ValueError, a file that
-// cannot be used or compensated LogFileError, with the messages the command line prints.
-py::tuple Compensate(const std::vector<std::string>& arguments) {
-  const auto options = SubcommandOptions<jobs::CompensateOptions>("compensate", arguments);
-  if (options.levelFiles.size() != 1) throw py::value_error("one level file is compensated");
+// The compensation of one level file, written nothing: (times, names, values, flags, warnings,
+// report). An option the job would refuse raises ValueError, a file that cannot be used or
+// compensated LogFileError, with the messages the command line prints.
+py::tuple Compensate(const std::string& level, const std::string& baro, const py::dict& keywords) {
+  const jobs::CompensateOptions options = CompensateOptionsFrom(level, baro, keywords);
   CompensatedFrame frame;
   std::string error;
   bool compensated = false;
@@ -178,10 +164,10 @@ PYBIND11_MODULE(_pelcon, module) {
              "The metadata of a log file as `pelcon inspect --json` prints it.");
   module.def("columns", &Columns, py::arg("path") = py::none(),
              "The columns as `pelcon columns --json` lists them.");
-  module.def("convert", &Convert, py::arg("arguments"),
-             "Runs `pelcon convert` with these arguments (after the subcommand's name).");
-  module.def("compensate", &Compensate, py::arg("arguments"),
-             "Runs `pelcon compensate` on one level file with these arguments, writing nothing.");
+  module.def("convert", &Convert, py::arg("inputs"), py::arg("options"),
+             "Converts the inputs with the options of pelcon.convert.");
+  module.def("compensate", &Compensate, py::arg("level"), py::arg("baro"), py::arg("options"),
+             "Compensates one level file with the options of pelcon.compensate, writing nothing.");
   module.def(
       "parse_utc_offset",
       [](const std::string& text) { return pelcon::outputs::ParseUtcOffset(text); },

@@ -1,27 +1,22 @@
 #pragma once
 
-#include <cstddef>
 #include <functional>
-#include <string>
 #include <string_view>
 
-#include "export/column_choice.hpp"
+#include "outputs/record_run.hpp"
+#include "outputs/table.hpp"
 #include "outputs/text_format.hpp"
-
-namespace pelcon {
-class LogFileReader;
-}
 
 namespace pelcon::outputs {
 
-// Takes the CSV text piece by piece with the count of records written so far; returning false
-// stops the writing.
-using CsvSink = std::function<bool(std::string_view text, std::size_t records)>;
+// Takes the bytes of a CSV file piece by piece; false when they could not be written.
+using ByteSink = std::function<bool(std::string_view bytes)>;
 
-// Writes the CSV file of an open log file: the header report (unless the format leaves it out),
-// the title line and one line per record, in the format's encoding, times and decimal mark.
-// csvPath is the name the report prints. False when the sink stopped the writing.
-bool WriteCsv(LogFileReader& reader, const ColumnChoice& choice, const TextFormat& format,
-              std::string_view csvPath, const CsvSink& sink);
+// Writes a table as a CSV file: the header text (unless the format leaves it out), the title
+// line and one line per record, CR LF line ends, in the format's encoding, times and decimal
+// mark. Records are formatted on the run's workers and written in order. The format's separator
+// must be set.
+RunOutcome WriteCsv(const TableDescription& table, const TableRecords& records,
+                    const TextFormat& format, const RecordRun& run, const ByteSink& sink);
 
 }  // namespace pelcon::outputs

@@ -2,6 +2,7 @@
 
 #include <netcdf.h>
 
+#include <memory>
 #include <mutex>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "datalib/julian_time.hpp"
 #include "datalib/utc_offset_text.hpp"
 #include "outputs/netcdf/netcdf_names.hpp"
+#include "outputs/typed_format_writer.hpp"
 
 namespace pelcon::outputs {
 namespace {
@@ -31,7 +33,7 @@ struct Variable {
 
 class NetcdfFile {
  public:
-  NetcdfFile(const TypedSeries& series, SeriesRecords& records, std::string& error)
+  NetcdfFile(const TableDescription& series, const TableRecords& records, std::string& error)
       : series_(series), records_(records), error_(error) {}
   ~NetcdfFile() {
     if (open_) nc_close(id_);
@@ -46,12 +48,12 @@ class NetcdfFile {
     const std::size_t count = records_.Count();
     std::size_t written = 0;
     for (std::size_t record = 0; record < count; ++record) {
-      if (!records_.Select(record)) break;
-      const CellValue time = records_.RecordTime();
+      if (!cursor_->Select(record)) break;
+      const CellValue time = cursor_->RecordTime();
       times_.push_back(time.type == CellValue::Type::kDateTime ? Seconds(time.number)
                                                                : NC_FILL_DOUBLE);
       for (Variable& variable : variables_) {
-        const CellValue value = records_.Value(variable.column);
+        const CellValue value = cursor_->Value(variable.column);
         double number = NC_FILL_DOUBLE;
         if (value.type == CellValue::Type::kNumber) number = value.number;
         if (value.type == CellValue::Type::kDateTime) number = Seconds(value.number);
@@ -137,17 +139,18 @@ class NetcdfFile {
     names_.Unique("station_id");
     names_.Unique("station_name");
     for (std::size_t k = 0; k < series_.columns.size(); ++k) {
-      const SeriesColumn& column = series_.columns[k];
-      if (column.kind == SeriesKind::kText || column.kind == SeriesKind::kRecordTime) continue;
+      const TableColumn& column = series_.columns[k];
+      if (column.kind == ColumnKind::kText || column.kind == ColumnKind::kRecordTime) continue;
       Variable& variable = variables_.emplace_back();
       variable.column = k;
-      variable.time = column.kind == SeriesKind::kDateTime;
+      variable.time = column.kind == ColumnKind::kDateTime;
+      const std::string title = Utf8Text(series_, column.title);
       const std::string name =
-          names_.Unique(column.variableName.empty() ? column.title : column.variableName);
+          names_.Unique(column.variableName.empty() ? title : column.variableName);
       const double fill = NC_FILL_DOUBLE;
       if (!DefineCompressed(name.c_str(), variable.id) ||
           !Check(nc_def_var_fill(id_, variable.id, 0, &fill)) ||
-          !Text(variable.id, "long_name", column.title) ||
+          !Text(variable.id, "long_name", title) ||
           !Text(variable.id, "coordinates", "station_id station_name")) {
         return false;
       }
@@ -162,7 +165,7 @@ class NetcdfFile {
   }
 
   bool DefineGlobals() {
-    const SeriesIdentity& identity = series_.identity;
+    const TableIdentity& identity = series_.identity;
     const std::string serial = std::to_string(identity.serialNumber);
     if (!Text(NC_GLOBAL, "Conventions", "CF-1.8") ||
         !Text(NC_GLOBAL, "featureType", "timeSeries") ||
@@ -210,8 +213,9 @@ class NetcdfFile {
     return true;
   }
 
-  const TypedSeries& series_;
-  SeriesRecords& records_;
+  const TableDescription& series_;
+  const TableRecords& records_;
+  std::unique_ptr<TableCursor> cursor_ = records_.NewCursor();
   std::string& error_;
   int id_ = 0;
   bool open_ = false;
@@ -226,13 +230,31 @@ class NetcdfFile {
 
 }  // namespace
 
-bool WriteNetcdfSeries(const TypedSeries& series, SeriesRecords& records, const std::string& path,
-                       const RecordProgress& progress, std::string& error) {
+bool WriteNetcdfSeries(const TableDescription& series, const TableRecords& records,
+                       const std::string& path, const RecordProgress& progress,
+                       std::string& error) {
   // The HDF5 library under NetCDF-4 is not thread-safe as Debian builds it: one file at a time.
   static std::mutex library;
   const std::lock_guard lock(library);
   NetcdfFile file(series, records, error);
   return file.Write(path, progress);
 }
+
+namespace {
+
+bool WriteNetcdfFile(const TableDescription& table, const TableRecords& records,
+                     const WriterTarget& target, const RecordProgress& progress,
+                     std::string& error) {
+  return WriteNetcdfSeries(table, records, target.path, progress, error);
+}
+
+std::unique_ptr<FormatWriter> OpenNetcdf(const WriterTarget& target, const TextFormat&) {
+  return OpenTableFileWriter(WriteNetcdfFile, target);
+}
+
+}  // namespace
+
+extern const OutputFormat kNetcdfOutputFormat{"netcdf", ".nc", "CF-NetCDF time series", true,
+                                              OpenNetcdf};
 
 }  // namespace pelcon::outputs

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "outputs/typed_series.hpp"
+#include "outputs/table.hpp"
 
 namespace pelcon::outputs {
 
@@ -11,7 +11,7 @@ namespace pelcon::outputs {
 // time column is the coordinate itself; text columns are the station and test attributes) and the
 // header report as global attributes. False with a message in error on failure or when progress
 // stopped it.
-bool WriteNetcdfSeries(const TypedSeries& series, SeriesRecords& records, const std::string& path,
-                       const RecordProgress& progress, std::string& error);
+bool WriteNetcdfSeries(const TableDescription& series, const TableRecords& records,
+                       const std::string& path, const RecordProgress& progress, std::string& error);
 
 }  // namespace pelcon::outputs

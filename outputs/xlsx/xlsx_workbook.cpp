@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 
 #include "datalib/julian_time.hpp"
 #include "datalib/utc_offset_text.hpp"
 #include "outputs/significant_decimals.hpp"
+#include "outputs/typed_format_writer.hpp"
 
 namespace pelcon::outputs {
 namespace {
@@ -17,7 +19,7 @@ constexpr double kDateTimeWidth = 20.0;
 
 class Workbook {
  public:
-  Workbook(const TypedSeries& series, SeriesRecords& records, const std::string& path,
+  Workbook(const TableDescription& series, const TableRecords& records, const std::string& path,
            const std::string& scratchFolder)
       : series_(series), records_(records), scratch_(scratchFolder) {
     lxw_workbook_options options{};
@@ -46,7 +48,7 @@ class Workbook {
     lxw_worksheet* sheet = nullptr;
     std::size_t row = 0;
     for (std::size_t record = 0; record < count; ++record) {
-      if (!records_.Select(record)) break;
+      if (!cursor_->Select(record)) break;
       if (record % kRowsPerSheet == 0) {
         sheet = AddDataSheet(record / kRowsPerSheet);
         if (!sheet) return Failed(LXW_ERROR_MEMORY_MALLOC_FAILED, error);
@@ -95,7 +97,7 @@ class Workbook {
   }
 
   // The digits after the point the CSV file shows for a number of the column.
-  static int Decimals(const SeriesColumn& column, double number) {
+  static int Decimals(const TableColumn& column, double number) {
     if (column.significantDigits > 0) return SignificantDecimals(number, column.significantDigits);
     return column.decimals;
   }
@@ -106,14 +108,15 @@ class Workbook {
     if (!sheet) return nullptr;
     const std::size_t columns = series_.columns.size();
     for (std::size_t k = 0; k < columns; ++k) {
-      const SeriesColumn& column = series_.columns[k];
+      const TableColumn& column = series_.columns[k];
       const bool dateTime =
-          column.kind == SeriesKind::kDateTime || column.kind == SeriesKind::kRecordTime;
+          column.kind == ColumnKind::kDateTime || column.kind == ColumnKind::kRecordTime;
       const double width =
           std::max({kMinimumWidth, column.title.size() + 2.0, dateTime ? kDateTimeWidth : 0.0});
       const auto at = static_cast<lxw_col_t>(k);
       if (worksheet_set_column(sheet, at, at, width, nullptr) != LXW_NO_ERROR) return nullptr;
-      if (worksheet_write_string(sheet, 0, at, column.title.c_str(), bold_) != LXW_NO_ERROR) {
+      const std::string title = Utf8Text(series_, column.title);
+      if (worksheet_write_string(sheet, 0, at, title.c_str(), bold_) != LXW_NO_ERROR) {
         return nullptr;
       }
     }
@@ -130,7 +133,7 @@ class Workbook {
   }
 
   lxw_error WriteCell(lxw_worksheet* sheet, std::size_t row, std::size_t k) {
-    const CellValue value = records_.Value(k);
+    const CellValue value = cursor_->Value(k);
     const auto r = static_cast<lxw_row_t>(row);
     const auto c = static_cast<lxw_col_t>(k);
     switch (value.type) {
@@ -142,7 +145,7 @@ class Workbook {
       case CellValue::Type::kDateTime:
         return worksheet_write_number(sheet, r, c, SpreadsheetDay(value.number), dateTime_);
       case CellValue::Type::kText:
-        return worksheet_write_string(sheet, r, c, value.text->c_str(), nullptr);
+        return worksheet_write_string(sheet, r, c, Utf8Text(series_, *value.text).c_str(), nullptr);
     }
     return LXW_NO_ERROR;
   }
@@ -173,8 +176,9 @@ class Workbook {
     return result;
   }
 
-  const TypedSeries& series_;
-  SeriesRecords& records_;
+  const TableDescription& series_;
+  const TableRecords& records_;
+  std::unique_ptr<TableCursor> cursor_ = records_.NewCursor();
   std::string scratch_;
   lxw_workbook* workbook_ = nullptr;
   lxw_format* dateTime_ = nullptr;
@@ -184,11 +188,27 @@ class Workbook {
 
 }  // namespace
 
-bool WriteWorkbook(const TypedSeries& series, SeriesRecords& records, const std::string& path,
-                   const std::string& scratchFolder, const RecordProgress& progress,
-                   std::string& error) {
+bool WriteWorkbook(const TableDescription& series, const TableRecords& records,
+                   const std::string& path, const std::string& scratchFolder,
+                   const RecordProgress& progress, std::string& error) {
   Workbook workbook(series, records, path, scratchFolder);
   return workbook.Write(progress, error);
 }
+
+namespace {
+
+bool WriteWorkbookFile(const TableDescription& table, const TableRecords& records,
+                       const WriterTarget& target, const RecordProgress& progress,
+                       std::string& error) {
+  return WriteWorkbook(table, records, target.path, target.scratchFolder, progress, error);
+}
+
+std::unique_ptr<FormatWriter> OpenWorkbook(const WriterTarget& target, const TextFormat&) {
+  return OpenTableFileWriter(WriteWorkbookFile, target);
+}
+
+}  // namespace
+
+extern const OutputFormat kXlsxOutputFormat{"xlsx", ".xlsx", "workbook", true, OpenWorkbook};
 
 }  // namespace pelcon::outputs

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "outputs/typed_series.hpp"
+#include "outputs/table.hpp"
 
 namespace pelcon::outputs {
 
@@ -13,8 +13,8 @@ inline constexpr std::size_t kRowsPerSheet = 1048575;
 // record: numbers with the column's decimals, date-time cells, an empty cell for a value the file
 // cannot supply) and "Header" (the header report as field and value). scratchFolder takes the
 // library's temporary files. False with a message in error on failure or when progress stopped it.
-bool WriteWorkbook(const TypedSeries& series, SeriesRecords& records, const std::string& path,
-                   const std::string& scratchFolder, const RecordProgress& progress,
-                   std::string& error);
+bool WriteWorkbook(const TableDescription& series, const TableRecords& records,
+                   const std::string& path, const std::string& scratchFolder,
+                   const RecordProgress& progress, std::string& error);
 
 }  // namespace pelcon::outputs

@@ -80,19 +80,11 @@ def convert(path, out=None, template=None, **options):
     outputs are complete or absent, as with the command.
     """
     paths = [path] if isinstance(path, (str, _os.PathLike)) else list(path)
-    arguments = []
-    if out is not None:
-        arguments += ["--output-dir", str(out)]
-    if template is not None:
-        arguments += ["--template", str(template)]
-    for key, value in options.items():
-        if key == "header":
-            arguments += [] if value else ["--no-header"]
-        elif key == "columns":
-            arguments += ["--columns", ",".join(value)]
-        else:
-            arguments += _option_arguments(key, value)
-    return _pelcon.convert(arguments + ["--"] + [str(p) for p in paths])
+    options["out"] = None if out is None else str(out)
+    options["template"] = None if template is None else str(template)
+    if options.get("columns") is not None:
+        options["columns"] = list(options["columns"])
+    return _pelcon.convert([str(p) for p in paths], options)
 
 
 def compensate(level, baro, **options):
@@ -120,33 +112,21 @@ def compensate(level, baro, **options):
     """
     import pandas
 
-    arguments = ["--baro", str(baro)]
-    for key, value in options.items():
-        if key in ("depth_to_water", "elevation"):
-            readings = value.items() if hasattr(value, "items") else value
-            for time, reading in readings:
-                arguments += _option_arguments(key, f"{_reading_time(time)}={float(reading)!r}")
-        elif key == "baro_offset" and isinstance(value, _datetime.timedelta):
-            arguments += _option_arguments(key, _clock_offset(value))
-        else:
-            arguments += _option_arguments(key, value)
+    for key in ("depth_to_water", "elevation"):
+        if options.get(key) is not None:
+            readings = options[key].items() if hasattr(options[key], "items") else options[key]
+            options[key] = [f"{_reading_time(time)}={float(reading)!r}"
+                            for time, reading in readings]
+    if isinstance(options.get("baro_offset"), _datetime.timedelta):
+        options["baro_offset"] = _clock_offset(options["baro_offset"])
     times, names, values, flags, warnings, report = _pelcon.compensate(
-        arguments + ["--", str(level)])
+        str(level), str(baro), options)
     for warning in warnings:
         _warnings.warn(f"{level}: {warning}", stacklevel=2)
     frame = pandas.DataFrame(dict(zip(names, values)),
                              index=pandas.DatetimeIndex(times, name="time"), columns=names)
     frame["Compensated"] = flags
     return frame, report
-
-
-def _option_arguments(key, value):
-    """The command line arguments of a keyword option: "--key value", "--key" for True."""
-    if value is True:
-        return ["--" + key.replace("_", "-")]
-    if value is False or value is None:
-        return []
-    return ["--" + key.replace("_", "-"), str(value)]
 
 
 def _reading_time(time):

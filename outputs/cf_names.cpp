@@ -1,4 +1,4 @@
-#include "outputs/netcdf/cf_names.hpp"
+#include "outputs/cf_names.hpp"
 
 #include <algorithm>
 #include <array>
