@@ -131,21 +131,27 @@ CompensateResult Compensate(const CompensateOptions& options,
                           : std::string());
   }
   const std::vector<std::string> refusals = OutputCollisions(paths, outputs);
-  if (callbacks.started) callbacks.started(inputs.size());
-  const auto cancelled = [&] { return callbacks.cancelRequested && callbacks.cancelRequested(); };
+  result.outcomes.resize(inputs.size());
   for (std::size_t k = 0; k < inputs.size(); ++k) {
-    FileOutcome& outcome = result.outcomes.emplace_back();
-    if (cancelled()) {
-      outcome.input = inputs[k].path;
-      outcome.output = outputs[k + 1];
-      outcome.status = FileStatus::kNotReached;
-      continue;
-    }
-    std::optional<CompensationRun> run;
-    outcome = compensation.Run(inputs[k], outputs[k + 1], refusals[k + 1], run);
-    if (callbacks.levelDone) callbacks.levelDone(k, outcome, run ? &*run : nullptr);
+    result.outcomes[k].input = inputs[k].path;
+    result.outcomes[k].output = outputs[k + 1];
   }
-  result.cancelled = cancelled();
+  std::vector<std::optional<CompensationRun>> runs(inputs.size());
+  RunCallbacks run = callbacks;
+  run.fileDone = [&](std::size_t index, const FileOutcome& outcome) {
+    if (callbacks.fileDone) callbacks.fileDone(index, outcome);
+    if (callbacks.levelDone) {
+      callbacks.levelDone(index, outcome, runs[index] ? &*runs[index] : nullptr);
+    }
+  };
+  // One level file after the other: the outputs are small, the barometric records shared.
+  RunFiles(
+      result.outcomes, 1,
+      [&](std::size_t k) {
+        return compensation.Run(inputs[k], outputs[k + 1], refusals[k + 1], runs[k]);
+      },
+      run);
+  result.cancelled = callbacks.CancelRequested();
   return result;
 }
 

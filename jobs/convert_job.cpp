@@ -1,11 +1,8 @@
 #include "jobs/convert_job.hpp"
 
 #include <algorithm>
-#include <atomic>
 #include <filesystem>
-#include <mutex>
 #include <system_error>
-#include <thread>
 
 #include "export/settings.hpp"
 #include "jobs/input_discovery.hpp"
@@ -187,42 +184,21 @@ ConvertResult Convert(const ConvertOptions& options, const RunCallbacks& callbac
   ColumnChoice choice;
   if (!PrepareRun(options, choice, result.error)) return result;
   const std::vector<Job> jobs = PlanJobs(options, *format);
-  if (callbacks.started) callbacks.started(jobs.size());
   result.outcomes.resize(jobs.size());
   for (std::size_t k = 0; k < jobs.size(); ++k) {
     result.outcomes[k].input = jobs[k].input.path;
     result.outcomes[k].output = jobs[k].output;
-    result.outcomes[k].status = FileStatus::kNotReached;
   }
-
   // Files run at once on the cores; a file gets the cores the others leave.
   const unsigned cores = ConversionWorkerCount();
-  const std::size_t fileWorkers = std::min<std::size_t>(options.jobs ? options.jobs : cores,
-                                                        std::max<std::size_t>(jobs.size(), 1));
-  const unsigned workersPerFile =
-      std::max(1u, cores / static_cast<unsigned>(std::max<std::size_t>(fileWorkers, 1)));
-  const Conversion conversion(options, *format, choice, callbacks, workersPerFile);
-  const auto cancelled = [&] { return callbacks.cancelRequested && callbacks.cancelRequested(); };
-
-  std::atomic<std::size_t> nextJob{0};
-  std::mutex reportMutex;
-  const auto work = [&] {
-    for (std::size_t index; (index = nextJob.fetch_add(1)) < jobs.size();) {
-      if (cancelled()) break;
-      FileOutcome outcome = conversion.Run(jobs[index]);
-      const std::lock_guard lock(reportMutex);
-      result.outcomes[index] = std::move(outcome);
-      if (callbacks.fileDone) callbacks.fileDone(index, result.outcomes[index]);
-    }
-  };
-  if (fileWorkers <= 1) {
-    work();
-  } else {
-    std::vector<std::thread> workers;
-    for (std::size_t k = 0; k < fileWorkers; ++k) workers.emplace_back(work);
-    for (std::thread& worker : workers) worker.join();
-  }
-  result.cancelled = cancelled();
+  const unsigned fileWorkers = static_cast<unsigned>(std::min<std::size_t>(
+      options.jobs ? options.jobs : cores, std::max<std::size_t>(jobs.size(), 1)));
+  const Conversion conversion(options, *format, choice, callbacks,
+                              std::max(1u, cores / fileWorkers));
+  RunFiles(
+      result.outcomes, fileWorkers, [&](std::size_t index) { return conversion.Run(jobs[index]); },
+      callbacks);
+  result.cancelled = callbacks.CancelRequested();
   return result;
 }
 
