@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "datalib/calendar.hpp"
+#include "datalib/text_codec.hpp"
 #include "datalib/utc_offset_text.hpp"
-#include "datalib/windows_1252.hpp"
 
 namespace pelcon::outputs {
 namespace {

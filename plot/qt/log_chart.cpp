@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "datalib/windows_1252.hpp"
+#include "datalib/text_codec.hpp"
 #include "plot/min_max_decimation.hpp"
 #include "plot/time_axis_labels.hpp"
 

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QStringDecoder>
 
-#include "datalib/windows_1252.hpp"
+#include "datalib/text_codec.hpp"
 
 namespace pelcon::ui {
 namespace {
