@@ -1,5 +1,6 @@
 #include "jobs/compensated_csv.hpp"
 
+#include "datalib/text_codec.hpp"
 #include "export/header_report.hpp"
 #include "jobs/compensated_layout.hpp"
 
@@ -26,7 +27,7 @@ class CsvText {
  private:
   std::string Encoded(const std::string& utf8) const {
     if (format_.encoding == outputs::TextEncoding::kUtf8) return utf8;
-    return outputs::Utf8ToWindows1252(utf8).value_or(utf8);
+    return Utf8ToWindows1252(utf8, CodecMode::kStrict).value_or(utf8);
   }
 
   const outputs::TextFormat& format_;

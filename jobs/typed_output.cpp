@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "datalib/text_codec.hpp"
 #include "export/header_report.hpp"
 #include "jobs/log_summary.hpp"
 #include "outputs/plan_series.hpp"
@@ -25,15 +26,14 @@ outputs::TypedSeries SeriesOf(const ConversionPlan& plan, const std::vector<std:
   for (const std::size_t column : columns) {
     const PlanColumn& planColumn = plan.Columns()[column];
     series.columns.push_back(
-        outputs::PlanSeriesColumn(planColumn, outputs::Windows1252AsUtf8(planColumn.title)));
+        outputs::PlanSeriesColumn(planColumn, Windows1252AsUtf8(planColumn.title)));
   }
   std::string report;
   WriteHeaderReport(report, ChosenHeaderSections(choice), log, target.output);
-  series.header = outputs::SplitHeaderReport(outputs::Windows1252AsUtf8(report));
+  series.header = outputs::SplitHeaderReport(Windows1252AsUtf8(report));
   const LogSummary summary = SummarizeLog(log);
   series.identity = {summary.deviceType, summary.serialNumber, summary.firmwareVersion,
-                     outputs::Windows1252AsUtf8(summary.unitName),
-                     outputs::Windows1252AsUtf8(summary.testName)};
+                     Windows1252AsUtf8(summary.unitName), Windows1252AsUtf8(summary.testName)};
   series.sourceName = FileName(target.input);
   series.history = "converted " + series.sourceName;
   if (!choice.templatePath.empty()) {

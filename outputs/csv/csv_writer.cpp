@@ -1,5 +1,6 @@
 #include "outputs/csv/csv_writer.hpp"
 
+#include "datalib/text_codec.hpp"
 #include "export/header_report.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"

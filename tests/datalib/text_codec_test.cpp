@@ -47,11 +47,21 @@ TEST(Windows1252, EveryByteRoundTripsThroughUtf8) {
   }
 }
 
-TEST(Windows1252, AsUtf8) {
+TEST(Windows1252, MicroSignBothWaysAndNothingForOtherText) {
+  std::string utf8;
+  AppendWindows1252AsUtf8(utf8, "\xB5S \x80");
+  EXPECT_EQ(utf8, "\xC2\xB5S \xE2\x82\xAC");
+  EXPECT_EQ(Utf8ToWindows1252("\xC2\xB5S \xE2\x82\xAC", CodecMode::kStrict), "\xB5S \x80");
+  EXPECT_FALSE(Utf8ToWindows1252("\xB5S", CodecMode::kStrict));  // not UTF-8
+  // infinity: not in the code page
+  EXPECT_FALSE(Utf8ToWindows1252("\xE2\x88\x9E", CodecMode::kStrict));
+}
+
+TEST(Windows1252, AppendsAfterWhatIsThereAndConvertsTheUndefinedBytesToo) {
   std::string utf8 = "x";
-  AppendWindows1252AsUtf8(utf8, "\xB5S \x80 \x81\x99");
-  // micro C2 B5, euro E2 82 AC, the C1 control U+0081 C2 81, trade mark E2 84 A2.
-  EXPECT_EQ(utf8, "x\xC2\xB5S \xE2\x82\xAC \xC2\x81\xE2\x84\xA2");
+  // The C1 control U+0081 is C2 81, the trade mark sign U+2122 E2 84 A2.
+  AppendWindows1252AsUtf8(utf8, "\x81\x99");
+  EXPECT_EQ(utf8, "x\xC2\x81\xE2\x84\xA2");
   EXPECT_EQ(Windows1252AsUtf8(""), "");
 }
 
@@ -125,9 +135,8 @@ TEST(Utf8ToWindows1252, StrictFailsWhereLossyWritesQuestionMarks) {
   const std::string outside = "\xCE\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80";
   EXPECT_FALSE(Utf8ToWindows1252(outside, CodecMode::kStrict));
   EXPECT_EQ(Utf8ToWindows1252(outside, CodecMode::kLossy), "? ?? ?");
-  EXPECT_FALSE(Utf8ToWindows1252("\xE2\x88\x9E", CodecMode::kStrict));  // infinity
   // Text that is Windows-1252 already is not UTF-8: each such byte is one "?".
-  EXPECT_FALSE(Utf8ToWindows1252("\xB5S", CodecMode::kStrict));
+  EXPECT_FALSE(Utf8ToWindows1252("M\xFCller", CodecMode::kStrict));
   EXPECT_EQ(Utf8ToWindows1252("M\xFCller", CodecMode::kLossy), "M?ller");
   EXPECT_EQ(Utf8ToWindows1252("\xC0\xAF\xED\xA0\x80x\xC3", CodecMode::kLossy), "?????x?");
   EXPECT_EQ(Utf8ToWindows1252("", CodecMode::kStrict), "");
