@@ -21,8 +21,10 @@ struct Utf8Sequence {
   std::size_t length = 0;
 };
 Utf8Sequence DecodeUtf8(std::string_view text);
+// Whether all of text is well-formed UTF-8.
 bool IsUtf8(std::string_view text);
-// A character above U+10FFFF or a surrogate is the caller's fault, not checked here.
+// Appends the UTF-8 sequence of a character; surrogates and characters above U+10FFFF are not
+// characters, and their bytes are not well-formed.
 void AppendUtf8(std::string& out, char32_t character);
 
 // The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the control
