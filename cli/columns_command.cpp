@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include "datalib/text_codec.hpp"
 #include "jobs/column_listing.hpp"
 #include "jobs/json_text.hpp"
 #include "jobs/log_opening.hpp"
-#include "outputs/text_format.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon::cli {
@@ -32,9 +32,9 @@ int RunColumns(const jobs::ColumnsOptions& options) {
     }
     // Columns a file cannot supply are marked; the title is quoted as a template stores it.
     if (withFile) text += column.supplied ? "  " : "- ";
-    outputs::AppendWindows1252AsUtf8(text, column.title);
+    AppendWindows1252AsUtf8(text, column.title);
     text += "\t" + column.valueName + "\t";
-    outputs::AppendWindows1252AsUtf8(text, column.unit);
+    AppendWindows1252AsUtf8(text, column.unit);
     text += "\n";
   }
   std::fputs(text.c_str(), stdout);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "datalib/text_codec.hpp"
 #include "jobs/column_listing.hpp"
 #include "jobs/inspect_json.hpp"
 #include "jobs/json_text.hpp"
@@ -36,9 +37,9 @@ void PrintSummary(const std::string& path, const jobs::LogSummary& s,
   PrintLine("Device:", s.deviceType + " (" + s.family + ", code " + std::to_string(s.deviceCode) +
                            "), serial " + std::to_string(s.serialNumber) + ", firmware " +
                            std::to_string(s.firmwareVersion));
-  PrintLine("Unit name:", outputs::Windows1252AsUtf8(s.unitName));
+  PrintLine("Unit name:", Windows1252AsUtf8(s.unitName));
   PrintLine("Site:", SettingsText(s.site));
-  PrintLine("Test:", outputs::Windows1252AsUtf8(s.testName) + " (" + s.testType + ")");
+  PrintLine("Test:", Windows1252AsUtf8(s.testName) + " (" + s.testType + ")");
   PrintLine("Schedule:", SettingsText(s.schedule));
   PrintLine("Defined:", TimeText(s.definedOn));
   PrintLine("Scheduled for:", TimeText(s.scheduledFor));
@@ -52,10 +53,9 @@ void PrintSummary(const std::string& path, const jobs::LogSummary& s,
   }
   for (const jobs::ListedColumn& c : columns) {
     if (!c.supplied) continue;
-    PrintLine("Column:",
-              outputs::Windows1252AsUtf8(c.title) + " (" + c.valueName +
-                  (c.unit.empty() ? std::string() : ", " + outputs::Windows1252AsUtf8(c.unit)) +
-                  ")");
+    PrintLine("Column:", Windows1252AsUtf8(c.title) + " (" + c.valueName +
+                             (c.unit.empty() ? std::string() : ", " + Windows1252AsUtf8(c.unit)) +
+                             ")");
   }
   for (const jobs::CalibrationDate& c : s.calibrations) {
     PrintLine("Calibrated:", c.what + " " + TimeText(c.time));

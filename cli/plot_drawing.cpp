@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "datalib/text_codec.hpp"
 #include "jobs/log_opening.hpp"
-#include "outputs/text_format.hpp"
 #include "plot/compensated_plot.hpp"
 #include "plot/qt/chart_image.hpp"
 #include "plot/qt/log_chart.hpp"
@@ -44,7 +44,7 @@ void ReportLeftOut(const plot::LogPlot& plot, const std::string& logFile) {
   if (plot.leftOut.empty()) return;
   std::string names;
   for (const std::string& name : plot.leftOut) {
-    names += (names.empty() ? "" : ", ") + outputs::Windows1252AsUtf8(name);
+    names += (names.empty() ? "" : ", ") + Windows1252AsUtf8(name);
   }
   std::fprintf(stderr, "%s: %s: a plot has axes for two units; not drawn: %s\n", kProgram,
                logFile.c_str(), names.c_str());

@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "datalib/text_codec.hpp"
 #include "export/column_name_table.hpp"
 #include "export/export_template.hpp"
 #include "jobs/json_text.hpp"
-#include "outputs/text_format.hpp"
 
 namespace pelcon::cli {
 namespace {
@@ -75,15 +75,15 @@ int RunTemplateShow(const jobs::TemplateShowOptions& options) {
     return 0;
   }
   std::string text = "Separator:   ";
-  outputs::AppendWindows1252AsUtf8(text, exportTemplate.Separator());
+  AppendWindows1252AsUtf8(text, exportTemplate.Separator());
   text += "\nEmpty field: ";
-  outputs::AppendWindows1252AsUtf8(text, exportTemplate.EmptyFieldText());
+  AppendWindows1252AsUtf8(text, exportTemplate.EmptyFieldText());
   text += "\nSections:   ";
   for (const std::string& section : sections) text += " " + section;
   text += "\nColumns:\n";
   for (const std::string& column : exportTemplate.Columns()) {
     text += "  ";
-    outputs::AppendWindows1252AsUtf8(text, column);
+    AppendWindows1252AsUtf8(text, column);
     text += "\n";
   }
   std::fputs(text.c_str(), stdout);

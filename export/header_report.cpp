@@ -8,7 +8,7 @@
 
 #include "datalib/calendar.hpp"
 #include "datalib/number_text.hpp"
-#include "datalib/windows_1252.hpp"
+#include "datalib/text_codec.hpp"
 #include "export/path_names.hpp"
 #include "logfile/log_file.hpp"
 #include "platform/clock.hpp"
@@ -91,8 +91,9 @@ void WriteGeneral(std::string& out, std::string_view csvPath) {
                now.day, now.hour, now.minute, now.second);
   // The report is Windows-1252 text, whatever the file system's names are.
   const std::string csvName = FileNameOf(csvPath);
-  AppendLabelled(out, "\"Report from file:\"",
-                 platform::kPathsAreUtf8 ? Utf8ToWindows1252(csvName) : csvName);
+  AppendLabelled(
+      out, "\"Report from file:\"",
+      platform::kPathsAreUtf8 ? *Utf8ToWindows1252(csvName, CodecMode::kLossy) : csvName);
   out.append("\n\n");
 }
 

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "outputs/text_format.hpp"
-
 #include "datalib/data_map.hpp"
+#include "datalib/text_codec.hpp"
 #include "datalib/text_helpers.hpp"
 #include "export/column_name_table.hpp"
 #include "export/template_plan.hpp"
@@ -16,7 +15,8 @@
 namespace pelcon::jobs {
 
 std::optional<std::string> TableColumnNamed(std::string_view utf8Name) {
-  const std::string bytes = outputs::Utf8ToWindows1252(utf8Name).value_or(std::string(utf8Name));
+  const std::string bytes =
+      Utf8ToWindows1252(utf8Name, CodecMode::kStrict).value_or(std::string(utf8Name));
   const auto row =
       std::find_if(ColumnNameTable().begin(), ColumnNameTable().end(),
                    [&](const ColumnName& c) { return EqualsNoCase(c.displayName, bytes); });

@@ -4,6 +4,7 @@
 
 #include "datalib/calendar.hpp"
 #include "datalib/date_time_value.hpp"
+#include "datalib/text_codec.hpp"
 
 namespace pelcon::jobs {
 namespace {
@@ -22,7 +23,7 @@ void AddLoggerLines(HeaderLines& lines, const std::string& what, const std::stri
   };
   lines.push_back({what + " file:", path});
   lines.push_back({what + " logger:", summary.deviceType, std::to_string(summary.serialNumber),
-                   outputs::Windows1252AsUtf8(summary.unitName)});
+                   Windows1252AsUtf8(summary.unitName)});
   lines.push_back({what + " records:", time(summary.firstRecord), time(summary.lastRecord)});
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "datalib/text_codec.hpp"
 #include "export/header_report.hpp"
 #include "jobs/compensated_layout.hpp"
 #include "jobs/log_table.hpp"
@@ -123,8 +124,7 @@ outputs::TableDescription CompensatedDescription(const CompensationRun& run,
   }
   const LogSummary& level = run.level;
   series.identity = {level.deviceType, level.serialNumber, level.firmwareVersion,
-                     outputs::Windows1252AsUtf8(level.unitName),
-                     outputs::Windows1252AsUtf8(level.testName)};
+                     Windows1252AsUtf8(level.unitName), Windows1252AsUtf8(level.testName)};
   const auto fileName = [](const std::string& path) {
     return std::filesystem::path(path).filename().string();
   };

@@ -1,5 +1,6 @@
 #include "jobs/json_text.hpp"
 
+#include "datalib/text_codec.hpp"
 #include "jobs/column_listing.hpp"
 #include "outputs/text_format.hpp"
 
@@ -7,7 +8,7 @@ namespace pelcon::jobs {
 
 nlohmann::json Windows1252Json(std::string_view bytes) {
   std::string text;
-  outputs::AppendWindows1252AsUtf8(text, bytes);
+  AppendWindows1252AsUtf8(text, bytes);
   return text;
 }
 

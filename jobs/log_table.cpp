@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "datalib/calendar.hpp"
+#include "datalib/text_codec.hpp"
 #include "export/header_report.hpp"
 #include "export/settings.hpp"
 #include "jobs/log_summary.hpp"
@@ -26,11 +27,10 @@ LogTable::LogTable(const LogFile& log, const ColumnChoice& choice, const std::st
     table.columns.push_back(outputs::PlanTableColumn(plan_, column));
   }
   WriteHeaderReport(table.headerText, ChosenHeaderSections(choice), log, outputPath);
-  table.header = outputs::SplitHeaderReport(outputs::Windows1252AsUtf8(table.headerText));
+  table.header = outputs::SplitHeaderReport(Windows1252AsUtf8(table.headerText));
   const LogSummary summary = SummarizeLog(log);
   table.identity = {summary.deviceType, summary.serialNumber, summary.firmwareVersion,
-                    outputs::Windows1252AsUtf8(summary.unitName),
-                    outputs::Windows1252AsUtf8(summary.testName)};
+                    Windows1252AsUtf8(summary.unitName), Windows1252AsUtf8(summary.testName)};
   table.sourceName = FileName(inputPath);
   table.history = "converted " + table.sourceName;
   if (!choice.templatePath.empty()) {

@@ -6,45 +6,8 @@
 
 #include "datalib/calendar.hpp"
 #include "datalib/utc_offset_text.hpp"
-#include "datalib/windows_1252.hpp"
 
 namespace pelcon::outputs {
-namespace {
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
-// The next character of UTF-8 text, or nothing for a malformed sequence.
-std::optional<char32_t> NextUtf8(std::string_view& text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  int length = lead < 0x80         ? 1
-               : (lead >> 5) == 6  ? 2
-               : (lead >> 4) == 14 ? 3
-               : (lead >> 3) == 30 ? 4
-                                   : 0;
-  if (length == 0 || text.size() < static_cast<std::size_t>(length)) return std::nullopt;
-  char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-  for (int k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[static_cast<std::size_t>(k)]);
-    if ((next & 0xC0) != 0x80) return std::nullopt;
-    c = (c << 6) | (next & 0x3F);
-  }
-  text.remove_prefix(static_cast<std::size_t>(length));
-  return c;
-}
-
-}  // namespace
-
 std::optional<int> ParseUtcOffset(std::string_view text) {
   if (text == "Z") return 0;
   if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || text[3] != ':') return std::nullopt;
@@ -59,30 +22,6 @@ std::optional<int> ParseUtcOffset(std::string_view text) {
   if (hours > 14 || minutes > 59) return std::nullopt;
   const int total = hours * 60 + minutes;
   return text[0] == '-' ? -total : total;
-}
-
-void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes) {
-  for (char byte : bytes) {
-    AppendUtf8(out, pelcon::Windows1252ToUnicode(static_cast<unsigned char>(byte)));
-  }
-}
-
-std::string Windows1252AsUtf8(std::string_view bytes) {
-  std::string text;
-  AppendWindows1252AsUtf8(text, bytes);
-  return text;
-}
-
-std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
-  std::string bytes;
-  while (!text.empty()) {
-    const std::optional<char32_t> c = NextUtf8(text);
-    if (!c) return std::nullopt;
-    const int byte = pelcon::UnicodeToWindows1252(*c);
-    if (byte < 0) return std::nullopt;
-    bytes.push_back(static_cast<char>(byte));
-  }
-  return bytes;
 }
 
 std::string IsoTimeText(double julian, const TextFormat& format) {

@@ -29,13 +29,6 @@ struct TextFormat {
 // "+HH:MM" or "-HH:MM" (also "Z") as minutes east of UTC; nothing for other text.
 std::optional<int> ParseUtcOffset(std::string_view text);
 
-// Appends Windows-1252 bytes as UTF-8.
-void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes);
-std::string Windows1252AsUtf8(std::string_view bytes);
-// The Windows-1252 bytes of UTF-8 text; nothing when the text is not UTF-8 or has a character
-// the code page lacks. Command-line text arrives as UTF-8; templates hold Windows-1252.
-std::optional<std::string> Utf8ToWindows1252(std::string_view text);
-
 // The time of a Julian day number as ISO 8601 in the logger's clock, "2009-03-15T14:30:00"
 // (with ".250" when the time has milliseconds). With an offset the text carries it
 // ("+01:00"); toUtc moves the time to UTC and ends it with "Z".

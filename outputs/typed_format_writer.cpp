@@ -1,5 +1,7 @@
 #include "outputs/typed_format_writer.hpp"
 
+#include "datalib/text_codec.hpp"
+
 namespace pelcon::outputs {
 namespace {
 

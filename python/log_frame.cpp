@@ -3,12 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "datalib/text_codec.hpp"
 #include "export/column_choice.hpp"
 #include "jobs/column_listing.hpp"
 #include "jobs/inspect_json.hpp"
 #include "jobs/log_opening.hpp"
 #include "jobs/log_summary.hpp"
-#include "outputs/text_format.hpp"
 #include "plan/conversion_plan.hpp"
 #include "plan/record_evaluator.hpp"
 #include "plan/record_ranges.hpp"
@@ -70,7 +70,7 @@ bool ReadLogFrame(const FrameRequest& request, LogFrame& frame, std::string& err
   const std::size_t count = plan.RecordCount();
   frame.names.clear();
   for (const std::size_t k : columns) {
-    outputs::AppendWindows1252AsUtf8(frame.names.emplace_back(), plan.Columns()[k].title);
+    AppendWindows1252AsUtf8(frame.names.emplace_back(), plan.Columns()[k].title);
   }
   frame.values = std::make_unique_for_overwrite<double[]>(columns.size() * count);
   frame.times.assign(count, 0);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "datalib/text_codec.hpp"
 #include "export/header_report.hpp"
 #include "logfile/value_attribute_format.hpp"
 #include "plan/chunked_records.hpp"
@@ -145,7 +146,7 @@ class CsvLines {
 
   std::string Converted(std::string_view text) const {
     if (format_.encoding == TextEncoding::kUtf8) return Windows1252AsUtf8(text);
-    return Utf8ToWindows1252(text).value_or(std::string(text));
+    return Utf8ToWindows1252(text, CodecMode::kStrict).value_or(std::string(text));
   }
 
   const TableDescription& table_;

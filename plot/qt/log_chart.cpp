@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "datalib/windows_1252.hpp"
+#include "datalib/text_codec.hpp"
 #include "plot/min_max_decimation.hpp"
 #include "plot/time_axis_labels.hpp"
 
@@ -24,11 +24,7 @@ constexpr double kSingleTimeHalfRange = 30 * 60 * 1000.0;
 constexpr int kMostTimeLabels = 8;
 
 QString FromWindows1252(const std::string& bytes) {
-  QString text;
-  for (const char byte : bytes) {
-    text += QChar(static_cast<char16_t>(Windows1252ToUnicode(static_cast<unsigned char>(byte))));
-  }
-  return text;
+  return QString::fromStdString(Windows1252AsUtf8(bytes));
 }
 
 }  // namespace

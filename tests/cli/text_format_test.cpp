@@ -52,15 +52,6 @@ TEST(DecimalText, FixedOrShortestWithEitherMark) {
   EXPECT_EQ(outputs::DecimalText(0.1, -1, true), "0,1");
 }
 
-TEST(Windows1252, MicroSignBothWaysAndNothingForOtherText) {
-  std::string utf8;
-  outputs::AppendWindows1252AsUtf8(utf8, "\xB5S \x80");
-  EXPECT_EQ(utf8, "\xC2\xB5S \xE2\x82\xAC");
-  EXPECT_EQ(outputs::Utf8ToWindows1252("\xC2\xB5S \xE2\x82\xAC"), "\xB5S \x80");
-  EXPECT_FALSE(outputs::Utf8ToWindows1252("\xB5S"));         // not UTF-8
-  EXPECT_FALSE(outputs::Utf8ToWindows1252("\xE2\x88\x9E"));  // infinity: not in the code page
-}
-
 TEST(OutputNaming, PatternFolderAndBesideTheLogFile) {
   EXPECT_EQ(jobs::OutputPathFor("data/well.bin", "", "{name}.csv"), "data/well.bin.csv");
   // A folder without a closing separator gets the platform's.

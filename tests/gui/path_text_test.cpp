@@ -22,5 +22,21 @@ TEST(PathText, EveryFileNameSurvivesTheDialogs) {
             "\xC3\xBC\xE2\x82\xAC\xF0\x9F\x92\xA7");
 }
 
+// A message shows UTF-8 as such and anything else as the Windows-1252 of a display name, down to
+// a sequence cut short at the very end.
+TEST(MessageText, Utf8OrElseWindows1252) {
+  EXPECT_EQ(FromMessageText("/d/\xC2\xB5 well.bin"), QString::fromUcs4(U"/d/\u00B5 well.bin"));
+  EXPECT_EQ(FromMessageText("(\xB5S) \x80"), QString::fromUcs4(U"(\u00B5S) \u20AC"));
+  EXPECT_EQ(FromMessageText("/d/well\xC3"), QString::fromUcs4(U"/d/well\u00C3"));
+}
+
+TEST(TemplateText, CharactersTheCodePageLacksBecomeQuestionMarks) {
+  EXPECT_EQ(ToTemplateText(QString::fromUcs4(U"\u00B5S \u20AC \u03A9 \U0001F4A7")),
+            "\xB5S \x80 ? ?");
+  // A lone surrogate is no character.
+  EXPECT_EQ(ToTemplateText(QString(QChar(0xD800)) + QChar('x')), "?x");
+  EXPECT_EQ(FromTemplateText("\xB5S \x80 \x81"), QString::fromUcs4(U"\u00B5S \u20AC \u0081"));
+}
+
 }  // namespace
 }  // namespace pelcon::ui
