@@ -18,6 +18,7 @@
 #include "jobs/json_text.hpp"
 #include "jobs/log_opening.hpp"
 #include "jobs/log_summary.hpp"
+#include "outputs/output_format.hpp"
 #include "outputs/text_format.hpp"
 #include "python/compensated_frame.hpp"
 #include "python/job_options.hpp"
@@ -164,6 +165,16 @@ PYBIND11_MODULE(_pelcon, module) {
              "The metadata of a log file as `pelcon inspect --json` prints it.");
   module.def("columns", &Columns, py::arg("path") = py::none(),
              "The columns as `pelcon columns --json` lists them.");
+  module.def(
+      "output_formats",
+      [] {
+        std::vector<std::string> names;
+        for (const pelcon::outputs::OutputFormat& format : pelcon::outputs::OutputFormats()) {
+          names.emplace_back(format.name);
+        }
+        return names;
+      },
+      "The names of the output formats this build writes.");
   module.def("convert", &Convert, py::arg("inputs"), py::arg("options"),
              "Converts the inputs with the options of pelcon.convert.");
   module.def("compensate", &Compensate, py::arg("level"), py::arg("baro"), py::arg("options"),

@@ -17,7 +17,8 @@ from . import _pelcon
 
 LogFileError.__module__ = __name__
 
-__all__ = ["LogFileError", "read", "read_arrays", "inspect", "columns", "convert", "compensate"]
+__all__ = ["LogFileError", "read", "read_arrays", "inspect", "columns", "convert", "compensate",
+           "output_formats"]
 
 
 def read_arrays(path, columns=None, template=None):
@@ -60,6 +61,12 @@ def inspect(path):
     return _pelcon.inspect(str(path))
 
 
+def output_formats():
+    """The names of the output formats this build writes, for convert's format option: "csv"
+    first, then "xlsx" and "netcdf" where their libraries were found."""
+    return _pelcon.output_formats()
+
+
 def columns(path=None):
     """The columns as `pelcon columns --json` lists them (title, value_name, unit); with a file
     also whether the file can supply each ("supplied")."""
@@ -73,7 +80,8 @@ def convert(path, out=None, template=None, **options):
     file); template: an export template (-t). options are the command's other options with "_"
     for "-": columns=[...], recursive=True, name="{stem}.csv", encoding="windows-1252",
     time="us", utc_offset="+01:00", to_utc=True, decimal_comma=True, separator=";",
-    header=False, bom=True, overwrite=True, skip_existing=True, dry_run=True.
+    header=False, bom=True, overwrite=True, skip_existing=True, dry_run=True, jobs=2,
+    metadata=True, format= one of output_formats().
 
     Returns one dict per input, as `pelcon convert --json` prints it. Raises ValueError for an
     option the command would refuse and LogFileError (with the report line) when a file fails;

@@ -173,6 +173,19 @@ def test_convert_writes_what_the_command_writes_and_fails_as_it_reports(tmp_path
     assert str(raised.value).strip() == report
     with pytest.raises(ValueError, match="--time"):
         pelcon.convert(log_file, out=tmp_path / "module", time="local")
+    with pytest.raises(ValueError, match="unknown option"):
+        pelcon.convert(log_file, out=tmp_path / "module", no_such_option=True)
+
+
+def test_convert_offers_the_formats_of_the_build_by_their_names(tmp_path):
+    formats = pelcon.output_formats()
+    assert formats[0] == "csv" and len(set(formats)) == len(formats)
+    extensions = {"csv": ".csv", "xlsx": ".xlsx", "netcdf": ".nc"}
+    for name in formats:
+        [outcome] = pelcon.convert(GOLDEN / "vorta_sensors.bin", out=tmp_path, format=name)
+        assert outcome["output"].endswith("vorta_sensors.bin" + extensions[name])
+    with pytest.raises(ValueError, match="--format"):
+        pelcon.convert(GOLDEN / "vorta_sensors.bin", out=tmp_path, format="parquet")
 
 
 EXAMPLES = pathlib.Path(os.environ["PELCON_SOURCE_DIR"]) / "examples"
