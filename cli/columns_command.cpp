@@ -1,29 +1,24 @@
 #include "cli/columns_command.hpp"
 
 #include <cstdio>
+#include <optional>
 
 #include "datalib/text_codec.hpp"
 #include "jobs/column_listing.hpp"
+#include "jobs/inspect_job.hpp"
 #include "jobs/json_text.hpp"
-#include "jobs/log_opening.hpp"
-#include "values/log_file_reader.hpp"
 
 namespace pelcon::cli {
 
 int RunColumns(const jobs::ColumnsOptions& options) {
-  std::vector<jobs::ListedColumn> columns;
   const bool withFile = !options.file.empty();
-  if (withFile) {
-    LogFileReader reader;
-    std::string error;
-    if (!jobs::OpenLogFile(options.file, reader, error)) {
-      std::fprintf(stderr, "pelcon columns: %s: %s\n", options.file.c_str(), error.c_str());
-      return 1;
-    }
-    columns = jobs::FileColumnListing(reader);
-  } else {
-    columns = jobs::ColumnTableListing();
+  const jobs::ColumnListing listing =
+      jobs::ListColumns(withFile ? std::optional(options.file) : std::nullopt);
+  if (!listing.error.empty()) {
+    std::fprintf(stderr, "pelcon columns: %s: %s\n", options.file.c_str(), listing.error.c_str());
+    return 1;
   }
+  const std::vector<jobs::ListedColumn>& columns = listing.columns;
   std::string text;
   for (const jobs::ListedColumn& column : columns) {
     if (options.json) {

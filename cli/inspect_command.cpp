@@ -4,12 +4,11 @@
 
 #include "datalib/text_codec.hpp"
 #include "jobs/column_listing.hpp"
+#include "jobs/inspect_job.hpp"
 #include "jobs/inspect_json.hpp"
 #include "jobs/json_text.hpp"
-#include "jobs/log_opening.hpp"
 #include "jobs/log_summary.hpp"
 #include "outputs/text_format.hpp"
-#include "values/log_file_reader.hpp"
 
 namespace pelcon::cli {
 namespace {
@@ -68,23 +67,22 @@ void PrintSummary(const std::string& path, const jobs::LogSummary& s,
 int RunInspect(const jobs::InspectOptions& options) {
   int exitCode = 0;
   for (const std::string& path : options.files) {
-    LogFileReader reader;
-    std::string error;
-    if (!jobs::OpenLogFile(path, reader, error)) {
+    const jobs::LogInspection inspection = jobs::InspectLogFile(path);
+    if (!inspection.error.empty()) {
       exitCode = 1;
       if (options.json) {
-        std::fputs(jobs::JsonLine(jobs::InspectErrorJson(path, error)).c_str(), stdout);
+        std::fputs(jobs::JsonLine(jobs::InspectErrorJson(path, inspection.error)).c_str(), stdout);
       } else {
-        std::fprintf(stderr, "pelcon inspect: %s: %s\n", path.c_str(), error.c_str());
+        std::fprintf(stderr, "pelcon inspect: %s: %s\n", path.c_str(), inspection.error.c_str());
       }
       continue;
     }
-    const jobs::LogSummary summary = jobs::SummarizeLog(reader.Log());
-    const std::vector<jobs::ListedColumn> columns = jobs::FileColumnListing(reader);
     if (options.json) {
-      std::fputs(jobs::JsonLine(jobs::InspectJson(path, summary, columns)).c_str(), stdout);
+      std::fputs(
+          jobs::JsonLine(jobs::InspectJson(path, inspection.summary, inspection.columns)).c_str(),
+          stdout);
     } else {
-      PrintSummary(path, summary, columns);
+      PrintSummary(path, inspection.summary, inspection.columns);
     }
   }
   return exitCode;

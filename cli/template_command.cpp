@@ -1,5 +1,7 @@
 #include "cli/template_command.hpp"
 
+#include "jobs/template_job.hpp"
+
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -31,28 +33,8 @@ std::vector<std::string> SectionNames(const TemplateSections& sections) {
 }  // namespace
 
 int RunTemplateNew(const jobs::TemplateNewOptions& options) {
-  std::error_code error;
-  const auto status = std::filesystem::symlink_status(options.path, error);
-  if (std::filesystem::is_symlink(status)) {
-    return Fail(options.path, "is a symbolic link; no template is written through one");
-  }
-  if (std::filesystem::exists(status) && !options.overwrite) {
-    return Fail(options.path, "exists; --overwrite replaces it");
-  }
-  ExportTemplate exportTemplate;
-  if (options.columns) {
-    exportTemplate.SetColumns(*options.columns);
-  } else {
-    std::vector<std::string> all;
-    for (const ColumnName& column : ColumnNameTable()) all.emplace_back(column.displayName);
-    exportTemplate.SetColumns(std::move(all));
-  }
-  exportTemplate.SetSeparator(options.separator);
-  exportTemplate.SetEmptyFieldText(options.emptyField);
-  exportTemplate.SetSections(options.sections);
-  // The template is saved through a replacement file, so it is whole or not there at all.
-  if (Failed(exportTemplate.Save(options.path))) return Fail(options.path, "cannot be written");
-  return 0;
+  const std::string refusal = jobs::WriteNewTemplate(options);
+  return refusal.empty() ? 0 : Fail(options.path, refusal);
 }
 
 int RunTemplateShow(const jobs::TemplateShowOptions& options) {

@@ -14,6 +14,7 @@
 #include "jobs/column_listing.hpp"
 #include "jobs/convert_job.hpp"
 #include "jobs/file_report.hpp"
+#include "jobs/inspect_job.hpp"
 #include "jobs/inspect_json.hpp"
 #include "jobs/json_text.hpp"
 #include "jobs/log_opening.hpp"
@@ -73,39 +74,25 @@ py::tuple ReadArrays(const std::string& path, std::optional<std::vector<std::str
   return py::make_tuple(times, frame.names, values, JsonObject(frame.metadata));
 }
 
-// Opens the log file with the GIL released and hands it to use there; LogFileError when it cannot
-// be opened.
-template <typename Use>
-void WithOpenLog(const std::string& path, Use use) {
-  std::string error;
-  bool opened = false;
+py::object Inspect(const std::string& path) {
+  jobs::LogInspection inspection;
   {
     py::gil_scoped_release release;
-    LogFileReader reader;
-    opened = jobs::OpenLogFile(path, reader, error);
-    if (opened) use(reader);
+    inspection = jobs::InspectLogFile(path);
   }
-  if (!opened) throw LogFileFailure(path + ": " + error);
-}
-
-py::object Inspect(const std::string& path) {
-  nlohmann::json json;
-  WithOpenLog(path, [&](LogFileReader& reader) {
-    json =
-        jobs::InspectJson(path, jobs::SummarizeLog(reader.Log()), jobs::FileColumnListing(reader));
-  });
-  return JsonObject(json);
+  if (!inspection.error.empty()) throw LogFileFailure(path + ": " + inspection.error);
+  return JsonObject(jobs::InspectJson(path, inspection.summary, inspection.columns));
 }
 
 py::list Columns(std::optional<std::string> path) {
-  std::vector<jobs::ListedColumn> listed;
-  if (path) {
-    WithOpenLog(*path, [&](LogFileReader& reader) { listed = jobs::FileColumnListing(reader); });
-  } else {
-    listed = jobs::ColumnTableListing();
+  jobs::ColumnListing listing;
+  {
+    py::gil_scoped_release release;
+    listing = jobs::ListColumns(path);
   }
+  if (!listing.error.empty()) throw LogFileFailure(*path + ": " + listing.error);
   py::list result;
-  for (const jobs::ListedColumn& column : listed) {
+  for (const jobs::ListedColumn& column : listing.columns) {
     result.append(JsonObject(jobs::ListedColumnJson(column, path.has_value())));
   }
   return result;
