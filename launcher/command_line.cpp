@@ -38,7 +38,7 @@ const char* const kUsageText =
     "   -t: template pathfile (optional)\n"
     "   -o: output directory for converted file (optional)\n";
 
-LauncherRequest ParseCommandLine(const std::vector<std::string>& arguments) {
+LauncherRequest ParseLauncherCommandLine(const std::vector<std::string>& arguments) {
   LauncherRequest request;
   if (arguments.empty()) {
     request.action = LauncherAction::kBatchDialog;

@@ -35,7 +35,7 @@ struct LauncherRequest {
 // A switch's value is the rest of its own argument followed by the arguments up to the next
 // switch, joined by single blanks and trimmed, so unquoted paths with blanks survive and a
 // switch-like text inside a path ("data-old/x.bin") is never cut.
-LauncherRequest ParseCommandLine(const std::vector<std::string>& arguments);
+LauncherRequest ParseLauncherCommandLine(const std::vector<std::string>& arguments);
 
 // True when the text after the name's last "." is exactly "bft" (letter case counts).
 bool HasTemplateExtension(std::string_view name);

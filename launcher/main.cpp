@@ -35,7 +35,7 @@ class TerminalOutput final : public LauncherOutput {
 
 int Run(const std::vector<std::string>& arguments) {
   TerminalOutput output;
-  const LauncherRequest request = ParseCommandLine(arguments);
+  const LauncherRequest request = ParseLauncherCommandLine(arguments);
   const std::string library = platform::ExecutableDirectory() + "/" + kLibraryName;
   if (const auto answered = AnswerWithoutComponent(request, library, output)) return *answered;
 

@@ -3,7 +3,7 @@
 namespace pelcon::launcher {
 
 LauncherRequest ParseWindowsCommandLine(std::string_view commandLine) {
-  return ParseCommandLine(SplitCommandLine(commandLine));
+  return ParseLauncherCommandLine(SplitCommandLine(commandLine));
 }
 
 std::vector<std::string> SplitCommandLine(std::string_view commandLine) {

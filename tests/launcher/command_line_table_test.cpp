@@ -9,7 +9,7 @@ namespace {
 TEST(CommandLineTable, PelconReadsEveryLineAsPelconExeDoes) {
   for (const table::Row& row : table::kRows) {
     SCOPED_TRACE(row.commandLine);
-    table::ExpectRequest(row, ParseCommandLine(row.arguments));
+    table::ExpectRequest(row, ParseLauncherCommandLine(row.arguments));
   }
 }
 

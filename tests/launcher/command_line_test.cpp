@@ -6,7 +6,7 @@ namespace pelcon::launcher {
 namespace {
 
 LauncherRequest Parse(std::vector<std::string> arguments) {
-  return ParseCommandLine(arguments);
+  return ParseLauncherCommandLine(arguments);
 }
 
 TEST(CommandLine, ChoosesTheActionInTheUsualOrder) {
