@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datalib/date_time_record.hpp"
+#include "platform/date_time_record.hpp"
 
 // Calendar helpers: astronomical Julian days <-> calendar date-times.
 // A Julian day starts at noon; midnight of 1 January 2000 is 2451544.5.

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "datalib/date_time_record.hpp"
+#include "platform/date_time_record.hpp"
 
 // The date-time value of the typed data library (type codes 11 to 13)
 // and its one fixed text form.

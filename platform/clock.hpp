@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datalib/date_time_record.hpp"
+#include "platform/date_time_record.hpp"
 
 namespace pelcon::platform {
 

@@ -8,4 +8,5 @@ target_link_libraries(pelcon_ui_win32 PUBLIC pelcon_ui_logic comctl32 comdlg32 u
 
 # The test client that drives the dialogs under a display (the Windows stage runs it under Xvfb).
 add_executable(pelcon_dialog_client ${CMAKE_CURRENT_LIST_DIR}/client/dialog_client.cpp)
-target_link_libraries(pelcon_dialog_client PRIVATE pelcon_platform user32 gdi32 ole32)
+# Like the launcher it reaches the component through its interface, loaded at run time.
+target_link_libraries(pelcon_dialog_client PRIVATE pelcon_component pelcon_platform user32 gdi32 ole32)
