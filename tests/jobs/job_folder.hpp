@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -20,7 +19,6 @@ namespace pelcon::jobs::testing {
 class JobFolder {
  public:
   std::string File(std::string_view name) const { return scratch_.File(name); }
-  const std::filesystem::path& Path() const { return scratch_.Path(); }
 
   // Writes a log file made by the builder and returns its path.
   std::string WriteLog(std::string_view name, const test_support::LogFileDescription& log) const {
@@ -30,13 +28,8 @@ class JobFolder {
   }
 
   // The names in a folder of it ("" for itself), sorted.
-  std::vector<std::string> Listing(std::string_view folder = "") const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(scratch_.Path() / folder)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+  std::vector<std::string> Listing(std::string_view folder = {}) const {
+    return scratch_.Names(folder);
   }
 
  private:

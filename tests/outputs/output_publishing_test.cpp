@@ -22,14 +22,6 @@ using testing::FakeRecords;
 using testing::MinuteRecords;
 using testing::Record;
 
-std::vector<std::string> Listing(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  return names;
-}
-
 TextFormat CommaSeparated() {
   TextFormat format;
   format.separator = ",";
@@ -70,14 +62,14 @@ TEST(WriteTable, AFailedOrStoppedWriteLeavesNothingBehind) {
         WriteTable(failing, FakeDescription(), records, CommaSeparated(), target, {});
     EXPECT_EQ(failed.status, WriteStatus::kFailed);
     EXPECT_EQ(failed.error, "cannot write " + target.output + ": the disk is on fire");
-    EXPECT_TRUE(Listing(scratch.Path()).empty());
+    EXPECT_TRUE(scratch.Names().empty());
   }
   RecordRun stopAtOnce;
   stopAtOnce.stopRequested = [] { return true; };
   const WriteResult stopped = WriteTable(*FindOutputFormat("csv"), FakeDescription(), records,
                                          CommaSeparated(), target, stopAtOnce);
   EXPECT_EQ(stopped.status, WriteStatus::kStopped);
-  EXPECT_TRUE(Listing(scratch.Path()).empty());
+  EXPECT_TRUE(scratch.Names().empty());
 }
 
 TEST(WriteTable, AnExistingOutputIsKeptUnlessReplacing) {
@@ -96,7 +88,7 @@ TEST(WriteTable, AnExistingOutputIsKeptUnlessReplacing) {
   EXPECT_EQ(WriteTable(csv, FakeDescription(), records, text, target, {}).status,
             WriteStatus::kWritten);
   EXPECT_EQ(ReadBytes(target.output), "Time,Level (m),Remark\r\n2009-03-15T14:30:00,1.00,\r\n");
-  EXPECT_EQ(Listing(scratch.Path()), std::vector<std::string>{"well.bin.csv"});
+  EXPECT_EQ(scratch.Names(), std::vector<std::string>{"well.bin.csv"});
 }
 
 #ifndef _WIN32
@@ -147,7 +139,7 @@ TEST(WriteTable, WorkbookAndNetcdfFilesFromTheSameTable) {
     const std::string bytes = ReadBytes(target.output);
     EXPECT_EQ(bytes.substr(0, signature.size()), signature);
   }
-  EXPECT_EQ(Listing(scratch.Path()).size(), 2u);
+  EXPECT_EQ(scratch.Names().size(), 2u);
 }
 
 }  // namespace
