@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 jobs=${PELCON_JOBS:-2}
 
 # The test programs that run under Wine (e2e: the golden conversions through the driver).
-unit_tests=(datalib platform logfile attributes calibration values derived component launcher ui e2e plan cli)
+unit_tests=(datalib platform logfile values component launcher ui e2e plan outputs jobs)
 # What the 32-bit build compiles: everything the component and the launcher are made of. It is
 # compiled only, never run: this machine's Wine starts 64-bit programs only.
 x86_targets=(pelcon_platform pelcon_datalib pelcon_logfile pelcon_values pelcon_component

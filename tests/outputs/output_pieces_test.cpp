@@ -5,7 +5,6 @@
 #include "datalib/julian_time.hpp"
 #include "datalib/utc_offset_text.hpp"
 #include "outputs/header_fields.hpp"
-#include "outputs/netcdf/netcdf_names.hpp"
 #include "outputs/significant_decimals.hpp"
 
 namespace pelcon::outputs {
@@ -45,14 +44,6 @@ TEST(HeaderFields, LabelsAndValuesOfTheReportLines) {
   EXPECT_EQ(fields[2].value, "Vorta Model 6");
   EXPECT_EQ(fields[3].label, "");
   EXPECT_EQ(fields[3].value, "Days, Hours");
-}
-
-TEST(NetcdfNames, LowerCaseWordsGivenOnce) {
-  NetcdfNames names;
-  EXPECT_EQ(names.Unique("Level/Depth (ft)"), "level_depth_ft");
-  EXPECT_EQ(names.Unique("level depth ft"), "level_depth_ft_2");
-  EXPECT_EQ(names.Unique("3 points"), "v_3_points");
-  EXPECT_EQ(names.Unique("  "), "field");
 }
 
 TEST(UtcOffsetText, SignHoursAndMinutes) {

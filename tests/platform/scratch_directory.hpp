@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelcon::testing {
 
@@ -30,6 +32,16 @@ class ScratchDirectory {
 
   std::string File(std::string_view name) const { return (path_ / name).string(); }
   const std::filesystem::path& Path() const { return path_; }
+
+  // The names in the directory or in a folder of it, sorted.
+  std::vector<std::string> Names(std::string_view folder = {}) const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_ / folder)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
 
  private:
   std::filesystem::path path_;

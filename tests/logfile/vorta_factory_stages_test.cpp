@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "tests/calibration/calibrated_log.hpp"
+#include "tests/logfile/calibrated_log.hpp"
 
 namespace pelcon::calibration_test {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "tests/derived/sonde_test_files.hpp"
+#include "tests/values/sonde_test_files.hpp"
 #include "tests/platform/scoped_environment.hpp"
 #include "values/derived_value_calculations.hpp"
 #include "values/derived_value_compute.hpp"

@@ -8,7 +8,7 @@
 
 #include "datalib/data_map.hpp"
 #include "export/column_name_table.hpp"
-#include "tests/derived/sonde_test_files.hpp"
+#include "tests/values/sonde_test_files.hpp"
 #include "values/derived_formula.hpp"
 #include "values/log_file_reader.hpp"
 

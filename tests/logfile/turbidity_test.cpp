@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/calibration/calibrated_log.hpp"
+#include "tests/logfile/calibrated_log.hpp"
 
 namespace pelcon::calibration_test {
 namespace {
