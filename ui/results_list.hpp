@@ -4,29 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "ui/file_entry.hpp"
+#include "jobs/file_report.hpp"
 
 namespace pelcon::ui {
 
-enum class FileStatus {
-  kConverted,
-  kFailed,
-  kCancelled,  // stopped part way; the output holds the records written before
-  kSkipped,    // not reached: the run was cancelled before it
-};
-
-// What a batch run did with one of its files: the line of the results list.
-struct FileResult {
-  FileEntry file;
-  FileStatus status = FileStatus::kSkipped;
-  long long recordsWritten = 0;
-  std::string outputPath;  // empty when nothing was written
-  std::string reason;      // why it failed: the converter's messages, one per line
-
-  bool operator==(const FileResult&) const = default;
-};
-
-std::string_view StatusText(FileStatus status);
+// The status column's text: "converted", "failed", "cancelled" (stopped part way; the output
+// holds the records written before), "not reached" (the run was cancelled before the file).
+std::string_view StatusText(jobs::FileStatus status);
 
 // The columns of the results list, the same in every front end, with their widths in dialog
 // units.
@@ -36,8 +20,8 @@ struct ResultColumn {
 };
 inline constexpr std::array<ResultColumn, 5> kResultColumns = {
     {{"File", 60}, {"Status", 36}, {"Records", 30}, {"Output", 70}, {"Reason", 120}}};
-// The texts of a results list line in the order of kResultColumns; a reason of several lines
-// becomes one.
-std::array<std::string, 5> ResultRowTexts(const FileResult& result);
+// The texts of a results list line in the order of kResultColumns: the input's file name, the
+// status, the records written, the output and the reason of a failure (its lines joined).
+std::array<std::string, 5> ResultRowTexts(const jobs::FileOutcome& outcome);
 
 }  // namespace pelcon::ui

@@ -7,11 +7,14 @@
 #include <condition_variable>
 
 #include "platform/notifier.hpp"
+#include "ui/results_list.hpp"
 
 namespace pelcon::ui {
 namespace {
 
 using namespace std::chrono_literals;
+using jobs::FileOutcome;
+using jobs::FileStatus;
 
 std::vector<FileEntry> Files(std::initializer_list<const char*> names) {
   std::vector<FileEntry> files;
@@ -41,16 +44,36 @@ BatchOutcome RunToEnd(BatchRun& run) {
   return run.Collect();
 }
 
-FileResult WithStatus(FileStatus status) {
-  return {FileEntry{}, status, 0, {}, {}};
+FileOutcome WithStatus(FileStatus status) {
+  FileOutcome outcome;
+  outcome.status = status;
+  return outcome;
+}
+
+// The fields the results list shows, for comparing outcomes whole.
+struct Shown {
+  std::string input;
+  FileStatus status;
+  std::size_t records;
+  std::string output;
+  std::string reason;
+
+  bool operator==(const Shown&) const = default;
+};
+
+std::vector<Shown> ShownFields(const std::vector<FileOutcome>& outcomes) {
+  std::vector<Shown> shown;
+  for (const FileOutcome& o : outcomes)
+    shown.push_back({o.input, o.status, o.records, o.output, o.error});
+  return shown;
 }
 
 TEST(CompletionMessage, ErrorsOutrankCancellationAndTheFilesConvertedAreCounted) {
-  const std::vector<FileResult> one{WithStatus(FileStatus::kConverted)};
+  const std::vector<FileOutcome> one{WithStatus(FileStatus::kConverted)};
   EXPECT_EQ(CompletionMessage({false, false, one}), "Conversion complete\n1 of 1 file converted");
-  const std::vector<FileResult> four{
+  const std::vector<FileOutcome> four{
       WithStatus(FileStatus::kConverted), WithStatus(FileStatus::kFailed),
-      WithStatus(FileStatus::kCancelled), WithStatus(FileStatus::kSkipped)};
+      WithStatus(FileStatus::kCancelled), WithStatus(FileStatus::kNotReached)};
   EXPECT_EQ(CompletionMessage({true, false, four}), "Conversion cancelled\n1 of 4 files converted");
   EXPECT_EQ(CompletionMessage({false, true, four}),
             "Conversion had errors\n1 of 4 files converted");
@@ -109,11 +132,11 @@ TEST(BatchRun, KeepsOneResultPerFileWithItsRecordsAndTheReasonOfAFailure) {
       });
   ASSERT_TRUE(run.Start(Files({"good.bin", "bad.bin", "gone.bin"}), "t.bft", nullptr, nullptr));
   const BatchOutcome outcome = RunToEnd(run);
-  const std::vector<FileResult> expected{
-      {Files({"good.bin"})[0], FileStatus::kConverted, 7, "/data/good.bin.csv", ""},
-      {Files({"bad.bin"})[0], FileStatus::kFailed, 0, "", "Unable to load file\n/data/bad.bin"},
-      {Files({"gone.bin"})[0], FileStatus::kFailed, 0, "", "Log file not found"}};
-  EXPECT_EQ(outcome.files, expected);
+  const std::vector<Shown> expected{
+      {"/data/good.bin", FileStatus::kConverted, 7, "/data/good.bin.csv", ""},
+      {"/data/bad.bin", FileStatus::kFailed, 0, "", "Unable to load file\n/data/bad.bin"},
+      {"/data/gone.bin", FileStatus::kFailed, 0, "", "Log file not found"}};
+  EXPECT_EQ(ShownFields(outcome.files), expected);
   EXPECT_EQ(ResultRowTexts(outcome.files[1]),
             (std::array<std::string, 5>{"bad.bin", "failed", "", "",
                                         "Unable to load file /data/bad.bin"}));
@@ -168,9 +191,14 @@ TEST(BatchRun, CancelStopsBeforeTheNextFile) {
   ASSERT_EQ(outcome.files.size(), 3u);
   EXPECT_EQ(outcome.files[0].status, FileStatus::kConverted);
   EXPECT_EQ(outcome.files[1].status, FileStatus::kCancelled);
-  EXPECT_EQ(outcome.files[1].recordsWritten, 4);
-  EXPECT_EQ(outcome.files[1].outputPath, "/data/2.bin.csv");
-  EXPECT_EQ(outcome.files[2].status, FileStatus::kSkipped);
+  EXPECT_EQ(outcome.files[1].records, 4u);
+  EXPECT_EQ(outcome.files[1].output, "/data/2.bin.csv");
+  // The file never begun keeps its input and nothing else; its line says so.
+  EXPECT_EQ(ShownFields({outcome.files[2]}),
+            std::vector<Shown>({{"/data/3.bin", FileStatus::kNotReached, 0, "", ""}}));
+  EXPECT_EQ(ResultRowTexts(outcome.files[2]),
+            (std::array<std::string, 5>{"3.bin", "not reached", "", "", ""}));
+  EXPECT_EQ(ResultRowTexts(outcome.files[1])[2], "4");
 }
 
 TEST(BatchRun, RefusesASecondStartWhileRunningAndStartsAgainAfterCollect) {
