@@ -7,6 +7,7 @@
 #include <condition_variable>
 
 #include "platform/notifier.hpp"
+#include "tests/ui/batch_run_ending.hpp"
 #include "ui/results_list.hpp"
 
 namespace pelcon::ui {
@@ -34,15 +35,6 @@ class RecordingObserver final : public BatchRunObserver {
 
   std::vector<std::string> events;  // read only after the run has been collected
 };
-
-BatchOutcome RunToEnd(BatchRun& run) {
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (!run.WorkerFinished() && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(1ms);
-  }
-  EXPECT_TRUE(run.WorkerFinished());
-  return run.Collect();
-}
 
 FileOutcome WithStatus(FileStatus status) {
   FileOutcome outcome;
@@ -91,7 +83,7 @@ TEST(BatchRun, ConvertsEveryFileInOrderWithTheTemplate) {
   RecordingObserver observer;
   ASSERT_TRUE(run.Start(Files({"a.bin", "b.bin"}), "/t/x.bft", nullptr, &observer));
   EXPECT_TRUE(run.IsRunning());
-  const BatchOutcome outcome = RunToEnd(run);
+  const BatchOutcome outcome = testing::RunToEnd(run);
   EXPECT_FALSE(run.IsRunning());
   EXPECT_FALSE(outcome.cancelled);
   EXPECT_FALSE(outcome.hadErrors);
@@ -108,7 +100,7 @@ TEST(BatchRun, AFailingFileSetsHadErrorsAndTheRunGoesOn) {
     return path == "/data/bad.bin" ? kResultOpenFailed : kResultOk;
   });
   ASSERT_TRUE(run.Start(Files({"bad.bin", "good.bin"}), "t.bft", nullptr, nullptr));
-  const BatchOutcome outcome = RunToEnd(run);
+  const BatchOutcome outcome = testing::RunToEnd(run);
   EXPECT_EQ(calls, 2);
   EXPECT_TRUE(outcome.hadErrors);
   EXPECT_FALSE(outcome.cancelled);
@@ -131,7 +123,7 @@ TEST(BatchRun, KeepsOneResultPerFileWithItsRecordsAndTheReasonOfAFailure) {
         return kResultOk;
       });
   ASSERT_TRUE(run.Start(Files({"good.bin", "bad.bin", "gone.bin"}), "t.bft", nullptr, nullptr));
-  const BatchOutcome outcome = RunToEnd(run);
+  const BatchOutcome outcome = testing::RunToEnd(run);
   const std::vector<Shown> expected{
       {"/data/good.bin", FileStatus::kConverted, 7, "/data/good.bin.csv", ""},
       {"/data/bad.bin", FileStatus::kFailed, 0, "", "Unable to load file\n/data/bad.bin"},
@@ -150,7 +142,7 @@ TEST(BatchRun, AnExceptionFromTheConverterFailsOnlyThatFile) {
     return kResultOk;
   });
   ASSERT_TRUE(run.Start(Files({"a.bin", "b.bin"}), "t.bft", nullptr, nullptr));
-  EXPECT_TRUE(RunToEnd(run).hadErrors);
+  EXPECT_TRUE(testing::RunToEnd(run).hadErrors);
   EXPECT_EQ(calls, 2);
 }
 
@@ -183,7 +175,7 @@ TEST(BatchRun, CancelStopsBeforeTheNextFile) {
     ASSERT_TRUE(inSecondFile.wait_for(lock, 10s, [&] { return secondStarted; }));
   }
   run.RequestCancel();
-  const BatchOutcome outcome = RunToEnd(run);
+  const BatchOutcome outcome = testing::RunToEnd(run);
   EXPECT_TRUE(outcome.cancelled);
   EXPECT_FALSE(outcome.hadErrors);
   EXPECT_EQ(converted, (std::vector<std::string>{"/data/1.bin", "/data/2.bin"}));
@@ -212,10 +204,10 @@ TEST(BatchRun, RefusesASecondStartWhileRunningAndStartsAgainAfterCollect) {
   ASSERT_TRUE(run.Start(Files({"a.bin"}), "t.bft", nullptr, nullptr));
   EXPECT_FALSE(run.Start(Files({"b.bin"}), "t.bft", nullptr, nullptr));
   release = true;
-  RunToEnd(run);
+  testing::RunToEnd(run);
   ASSERT_TRUE(run.Start(Files({"b.bin"}), "t.bft", nullptr, nullptr));
   // The new run starts with clean flags.
-  const BatchOutcome outcome = RunToEnd(run);
+  const BatchOutcome outcome = testing::RunToEnd(run);
   EXPECT_FALSE(outcome.cancelled);
   EXPECT_EQ(calls, 2);
 }

@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <map>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "component/conversion_driver.hpp"
@@ -17,13 +15,13 @@
 #include "tests/platform/scoped_environment.hpp"
 #include "tests/platform/scratch_directory.hpp"
 #include "tests/support/log_file_builder.hpp"
+#include "tests/ui/batch_run_ending.hpp"
 #include "ui/batch_run.hpp"
 
 namespace pelcon::ui {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 using jobs::FileOutcome;
 using jobs::FileStatus;
 
@@ -42,15 +40,6 @@ struct Expected {
   FileStatus status;
   std::size_t records;
 };
-
-BatchOutcome RunDialogToEnd(BatchRun& run) {
-  const auto deadline = std::chrono::steady_clock::now() + 60s;
-  while (!run.WorkerFinished() && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(1ms);
-  }
-  EXPECT_TRUE(run.WorkerFinished());
-  return run.Collect();
-}
 
 TEST(DialogAndConvert, TellTheSameOfEveryFileAndWriteTheSameBytes) {
   testing::ScratchDirectory scratch;
@@ -96,7 +85,7 @@ TEST(DialogAndConvert, TellTheSameOfEveryFileAndWriteTheSameBytes) {
     files.push_back({(folder / file.name).string(), file.name, folder.string() + "/"});
   }
   ASSERT_TRUE(run.Start(files, templatePath, nullptr, nullptr));
-  const BatchOutcome dialog = RunDialogToEnd(run);
+  const BatchOutcome dialog = testing::RunToEnd(run);
   EXPECT_TRUE(dialog.hadErrors);
   ASSERT_EQ(dialog.files.size(), expected.size());
   ASSERT_EQ(byName.size(), expected.size());
