@@ -104,7 +104,7 @@ bool BatchDialogModel::ReadyToConvert() const {
 
 std::string BatchDialogModel::ResultFolder(int line) const {
   if (line < 0 || line >= static_cast<int>(results_.size())) return {};
-  const std::string& output = results_[static_cast<size_t>(line)].outputPath;
+  const std::string& output = results_[static_cast<size_t>(line)].output;
   return output.empty() ? std::string() : DirectoryOf(output);
 }
 

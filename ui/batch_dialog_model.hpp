@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "component/template_dialogs.hpp"
+#include "jobs/file_report.hpp"
 #include "ui/file_entry.hpp"
-#include "ui/file_result.hpp"
 
 namespace pelcon::ui {
 
@@ -49,8 +49,8 @@ class BatchDialogModel {
   bool ReadyToConvert() const;
 
   // The results of the last run, one line each in the results list.
-  void KeepResults(std::vector<FileResult> results) { results_ = std::move(results); }
-  const std::vector<FileResult>& Results() const { return results_; }
+  void KeepResults(std::vector<jobs::FileOutcome> results) { results_ = std::move(results); }
+  const std::vector<jobs::FileOutcome>& Results() const { return results_; }
   // The folder a results list line opens: that of its output; empty when it wrote none.
   std::string ResultFolder(int line) const;
 
@@ -58,7 +58,7 @@ class BatchDialogModel {
   std::string templatePath_;
   std::string dataPath_;
   std::vector<FileEntry> files_;
-  std::vector<FileResult> results_;
+  std::vector<jobs::FileOutcome> results_;
 };
 
 }  // namespace pelcon::ui

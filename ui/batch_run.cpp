@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "jobs/file_runner.hpp"
 #include "platform/notice_capture.hpp"
 
 namespace pelcon::ui {
@@ -60,7 +61,7 @@ std::string CompletionMessage(const BatchOutcome& outcome) {
                         : outcome.cancelled ? "Conversion cancelled"
                                             : "Conversion complete";
   const auto converted = std::count_if(outcome.files.begin(), outcome.files.end(), [](auto& file) {
-    return file.status == FileStatus::kConverted;
+    return file.status == jobs::FileStatus::kConverted;
   });
   message += '\n' + std::to_string(converted) + " of " + std::to_string(outcome.files.size()) +
              (outcome.files.size() == 1 ? " file converted" : " files converted");
@@ -107,8 +108,8 @@ BatchOutcome BatchRun::Collect() {
   return std::move(outcome_);
 }
 
-FileResult BatchRun::ConvertOne(const FileEntry& file, std::string& templatePath,
-                                ProgressSink* progress) {
+jobs::FileOutcome BatchRun::ConvertOne(const FileEntry& file, std::string& templatePath,
+                                       ProgressSink* progress) {
   RecordCountingProgress counter(progress);
   platform::ScopedNoticeCapture messages;
   ResultCode result = kResultUnexpected;
@@ -117,44 +118,51 @@ FileResult BatchRun::ConvertOne(const FileEntry& file, std::string& templatePath
   } catch (...) {
     // The driver catches its own; anything else still only fails this file.
   }
-  FileResult done;
-  done.file = file;
+  jobs::FileOutcome done;
+  done.input = file.fullPath;
   if (Failed(result)) {
-    done.status = FileStatus::kFailed;
-    done.reason =
+    done.status = jobs::FileStatus::kFailed;
+    done.error =
         messages.Texts().empty() ? SilentFailureReason(result) : JoinLines(messages.Texts());
     return done;
   }
   // A cancel that came after the last record leaves a complete file.
-  done.status =
-      cancel_->IsSet() && !counter.Complete() ? FileStatus::kCancelled : FileStatus::kConverted;
-  done.recordsWritten = counter.Written();
-  done.outputPath = file.fullPath + ".csv";  // the converter writes beside the log file
+  done.status = cancel_->IsSet() && !counter.Complete() ? jobs::FileStatus::kCancelled
+                                                        : jobs::FileStatus::kConverted;
+  done.records = static_cast<std::size_t>(counter.Written());
+  done.output = file.fullPath + ".csv";  // the converter writes beside the log file
   return done;
 }
 
 void BatchRun::Work(std::vector<FileEntry> files, std::string templatePath, ProgressSink* progress,
                     BatchRunObserver* observer) {
-  if (observer != nullptr) observer->RunStarted(static_cast<int>(files.size()));
-  std::vector<FileResult> results;
-  results.reserve(files.size());
-  int done = 0;
-  for (const FileEntry& file : files) {
-    if (cancel_->IsSet()) {
-      results.push_back({file, FileStatus::kSkipped, 0, {}, {}});
-      continue;
-    }
-    if (observer != nullptr) observer->FileStarted(file);
-    results.push_back(ConvertOne(file, templatePath, progress));
-    if (results.back().status == FileStatus::kFailed) {
-      std::lock_guard lock(mutex_);
-      outcome_.hadErrors = true;
-    }
-    ++done;
-    if (observer != nullptr) observer->FileFinished(done);
+  // Files never begun keep their input only: no output, no records.
+  std::vector<jobs::FileOutcome> outcomes(files.size());
+  for (std::size_t index = 0; index < files.size(); ++index) {
+    outcomes[index].input = files[index].fullPath;
   }
+  jobs::RunCallbacks callbacks;
+  callbacks.cancelRequested = [this] { return cancel_->IsSet(); };
+  int filesDone = 0;
+  if (observer != nullptr) {
+    callbacks.started = [observer](std::size_t count) {
+      observer->RunStarted(static_cast<int>(count));
+    };
+    callbacks.fileStarted = [&](std::size_t index) { observer->FileStarted(files[index]); };
+    callbacks.fileDone = [&](std::size_t, const jobs::FileOutcome&) {
+      observer->FileFinished(++filesDone);
+    };
+  }
+  // One worker: the files share the one per-file progress bar and go in list order.
+  jobs::RunFiles(
+      outcomes, 1,
+      [&](std::size_t index) { return ConvertOne(files[index], templatePath, progress); },
+      callbacks);
+  const bool hadErrors = std::any_of(outcomes.begin(), outcomes.end(),
+                                     [](auto& outcome) { return jobs::IsFailure(outcome.status); });
   std::lock_guard lock(mutex_);
-  outcome_.files = std::move(results);
+  outcome_.hadErrors = hadErrors;
+  outcome_.files = std::move(outcomes);
   finished_ = true;
 }
 

@@ -11,8 +11,8 @@
 #include "component/cancel_flag.hpp"
 #include "component/progress_sink.hpp"
 #include "export/result_codes.hpp"
+#include "jobs/file_report.hpp"
 #include "ui/file_entry.hpp"
-#include "ui/file_result.hpp"
 
 namespace pelcon::ui {
 
@@ -34,7 +34,9 @@ class BatchRunObserver {
 struct BatchOutcome {
   bool cancelled = false;
   bool hadErrors = false;
-  std::vector<FileResult> files;  // one per file of the run, in its order
+  // One per file of the run, in its order: converted, failed, cancelled (the output holds the
+  // records written before) or not reached.
+  std::vector<jobs::FileOutcome> files;
 };
 
 // The message that ends a run: errors outrank a cancellation. A second line counts the files
@@ -42,8 +44,9 @@ struct BatchOutcome {
 std::string CompletionMessage(const BatchOutcome& outcome);
 
 // One conversion run of the batch dialog on a worker thread: idle, then running from Start until
-// Collect, which the dialog calls once WorkerFinished says the worker has ended. The cancel flag
-// exists exactly while a run is in progress.
+// Collect, which the dialog calls once WorkerFinished says the worker has ended. The files go
+// through the jobs' file runner one at a time in list order. The cancel flag exists exactly while
+// a run is in progress.
 class BatchRun {
  public:
   explicit BatchRun(LogFileConverter converter) : converter_(std::move(converter)) {}
@@ -70,7 +73,8 @@ class BatchRun {
   void Work(std::vector<FileEntry> files, std::string templatePath, ProgressSink* progress,
             BatchRunObserver* observer);
   // Converts one file and says how it went.
-  FileResult ConvertOne(const FileEntry& file, std::string& templatePath, ProgressSink* progress);
+  jobs::FileOutcome ConvertOne(const FileEntry& file, std::string& templatePath,
+                               ProgressSink* progress);
 
   LogFileConverter converter_;
   std::unique_ptr<CancelFlag> cancel_;

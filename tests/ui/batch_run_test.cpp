@@ -7,11 +7,15 @@
 #include <condition_variable>
 
 #include "platform/notifier.hpp"
+#include "tests/ui/batch_run_ending.hpp"
+#include "ui/results_list.hpp"
 
 namespace pelcon::ui {
 namespace {
 
 using namespace std::chrono_literals;
+using jobs::FileOutcome;
+using jobs::FileStatus;
 
 std::vector<FileEntry> Files(std::initializer_list<const char*> names) {
   std::vector<FileEntry> files;
@@ -32,25 +36,36 @@ class RecordingObserver final : public BatchRunObserver {
   std::vector<std::string> events;  // read only after the run has been collected
 };
 
-BatchOutcome RunToEnd(BatchRun& run) {
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (!run.WorkerFinished() && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(1ms);
-  }
-  EXPECT_TRUE(run.WorkerFinished());
-  return run.Collect();
+FileOutcome WithStatus(FileStatus status) {
+  FileOutcome outcome;
+  outcome.status = status;
+  return outcome;
 }
 
-FileResult WithStatus(FileStatus status) {
-  return {FileEntry{}, status, 0, {}, {}};
+// The fields the results list shows, for comparing outcomes whole.
+struct Shown {
+  std::string input;
+  FileStatus status;
+  std::size_t records;
+  std::string output;
+  std::string reason;
+
+  bool operator==(const Shown&) const = default;
+};
+
+std::vector<Shown> ShownFields(const std::vector<FileOutcome>& outcomes) {
+  std::vector<Shown> shown;
+  for (const FileOutcome& o : outcomes)
+    shown.push_back({o.input, o.status, o.records, o.output, o.error});
+  return shown;
 }
 
 TEST(CompletionMessage, ErrorsOutrankCancellationAndTheFilesConvertedAreCounted) {
-  const std::vector<FileResult> one{WithStatus(FileStatus::kConverted)};
+  const std::vector<FileOutcome> one{WithStatus(FileStatus::kConverted)};
   EXPECT_EQ(CompletionMessage({false, false, one}), "Conversion complete\n1 of 1 file converted");
-  const std::vector<FileResult> four{
+  const std::vector<FileOutcome> four{
       WithStatus(FileStatus::kConverted), WithStatus(FileStatus::kFailed),
-      WithStatus(FileStatus::kCancelled), WithStatus(FileStatus::kSkipped)};
+      WithStatus(FileStatus::kCancelled), WithStatus(FileStatus::kNotReached)};
   EXPECT_EQ(CompletionMessage({true, false, four}), "Conversion cancelled\n1 of 4 files converted");
   EXPECT_EQ(CompletionMessage({false, true, four}),
             "Conversion had errors\n1 of 4 files converted");
@@ -68,7 +83,7 @@ TEST(BatchRun, ConvertsEveryFileInOrderWithTheTemplate) {
   RecordingObserver observer;
   ASSERT_TRUE(run.Start(Files({"a.bin", "b.bin"}), "/t/x.bft", nullptr, &observer));
   EXPECT_TRUE(run.IsRunning());
-  const BatchOutcome outcome = RunToEnd(run);
+  const BatchOutcome outcome = testing::RunToEnd(run);
   EXPECT_FALSE(run.IsRunning());
   EXPECT_FALSE(outcome.cancelled);
   EXPECT_FALSE(outcome.hadErrors);
@@ -85,7 +100,7 @@ TEST(BatchRun, AFailingFileSetsHadErrorsAndTheRunGoesOn) {
     return path == "/data/bad.bin" ? kResultOpenFailed : kResultOk;
   });
   ASSERT_TRUE(run.Start(Files({"bad.bin", "good.bin"}), "t.bft", nullptr, nullptr));
-  const BatchOutcome outcome = RunToEnd(run);
+  const BatchOutcome outcome = testing::RunToEnd(run);
   EXPECT_EQ(calls, 2);
   EXPECT_TRUE(outcome.hadErrors);
   EXPECT_FALSE(outcome.cancelled);
@@ -108,12 +123,12 @@ TEST(BatchRun, KeepsOneResultPerFileWithItsRecordsAndTheReasonOfAFailure) {
         return kResultOk;
       });
   ASSERT_TRUE(run.Start(Files({"good.bin", "bad.bin", "gone.bin"}), "t.bft", nullptr, nullptr));
-  const BatchOutcome outcome = RunToEnd(run);
-  const std::vector<FileResult> expected{
-      {Files({"good.bin"})[0], FileStatus::kConverted, 7, "/data/good.bin.csv", ""},
-      {Files({"bad.bin"})[0], FileStatus::kFailed, 0, "", "Unable to load file\n/data/bad.bin"},
-      {Files({"gone.bin"})[0], FileStatus::kFailed, 0, "", "Log file not found"}};
-  EXPECT_EQ(outcome.files, expected);
+  const BatchOutcome outcome = testing::RunToEnd(run);
+  const std::vector<Shown> expected{
+      {"/data/good.bin", FileStatus::kConverted, 7, "/data/good.bin.csv", ""},
+      {"/data/bad.bin", FileStatus::kFailed, 0, "", "Unable to load file\n/data/bad.bin"},
+      {"/data/gone.bin", FileStatus::kFailed, 0, "", "Log file not found"}};
+  EXPECT_EQ(ShownFields(outcome.files), expected);
   EXPECT_EQ(ResultRowTexts(outcome.files[1]),
             (std::array<std::string, 5>{"bad.bin", "failed", "", "",
                                         "Unable to load file /data/bad.bin"}));
@@ -127,7 +142,7 @@ TEST(BatchRun, AnExceptionFromTheConverterFailsOnlyThatFile) {
     return kResultOk;
   });
   ASSERT_TRUE(run.Start(Files({"a.bin", "b.bin"}), "t.bft", nullptr, nullptr));
-  EXPECT_TRUE(RunToEnd(run).hadErrors);
+  EXPECT_TRUE(testing::RunToEnd(run).hadErrors);
   EXPECT_EQ(calls, 2);
 }
 
@@ -160,7 +175,7 @@ TEST(BatchRun, CancelStopsBeforeTheNextFile) {
     ASSERT_TRUE(inSecondFile.wait_for(lock, 10s, [&] { return secondStarted; }));
   }
   run.RequestCancel();
-  const BatchOutcome outcome = RunToEnd(run);
+  const BatchOutcome outcome = testing::RunToEnd(run);
   EXPECT_TRUE(outcome.cancelled);
   EXPECT_FALSE(outcome.hadErrors);
   EXPECT_EQ(converted, (std::vector<std::string>{"/data/1.bin", "/data/2.bin"}));
@@ -168,9 +183,14 @@ TEST(BatchRun, CancelStopsBeforeTheNextFile) {
   ASSERT_EQ(outcome.files.size(), 3u);
   EXPECT_EQ(outcome.files[0].status, FileStatus::kConverted);
   EXPECT_EQ(outcome.files[1].status, FileStatus::kCancelled);
-  EXPECT_EQ(outcome.files[1].recordsWritten, 4);
-  EXPECT_EQ(outcome.files[1].outputPath, "/data/2.bin.csv");
-  EXPECT_EQ(outcome.files[2].status, FileStatus::kSkipped);
+  EXPECT_EQ(outcome.files[1].records, 4u);
+  EXPECT_EQ(outcome.files[1].output, "/data/2.bin.csv");
+  // The file never begun keeps its input and nothing else; its line says so.
+  EXPECT_EQ(ShownFields({outcome.files[2]}),
+            std::vector<Shown>({{"/data/3.bin", FileStatus::kNotReached, 0, "", ""}}));
+  EXPECT_EQ(ResultRowTexts(outcome.files[2]),
+            (std::array<std::string, 5>{"3.bin", "not reached", "", "", ""}));
+  EXPECT_EQ(ResultRowTexts(outcome.files[1])[2], "4");
 }
 
 TEST(BatchRun, RefusesASecondStartWhileRunningAndStartsAgainAfterCollect) {
@@ -184,10 +204,10 @@ TEST(BatchRun, RefusesASecondStartWhileRunningAndStartsAgainAfterCollect) {
   ASSERT_TRUE(run.Start(Files({"a.bin"}), "t.bft", nullptr, nullptr));
   EXPECT_FALSE(run.Start(Files({"b.bin"}), "t.bft", nullptr, nullptr));
   release = true;
-  RunToEnd(run);
+  testing::RunToEnd(run);
   ASSERT_TRUE(run.Start(Files({"b.bin"}), "t.bft", nullptr, nullptr));
   // The new run starts with clean flags.
-  const BatchOutcome outcome = RunToEnd(run);
+  const BatchOutcome outcome = testing::RunToEnd(run);
   EXPECT_FALSE(outcome.cancelled);
   EXPECT_EQ(calls, 2);
 }

@@ -24,6 +24,7 @@
 #endif
 #include "ui/qt/qt_text.hpp"
 #include "ui/qt/widget_helpers.hpp"
+#include "ui/results_list.hpp"
 
 namespace pelcon::ui {
 namespace {
@@ -269,16 +270,16 @@ void BatchDialog::ShowFiles() {
 
 void BatchDialog::ShowResults() {
   results_->clear();
-  for (const FileResult& result : model_.Results()) {
+  for (const jobs::FileOutcome& result : model_.Results()) {
     const std::array<std::string, 5> texts = ResultRowTexts(result);
     auto* item = new QTreeWidgetItem(results_);
     for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
       item->setText(column, FromMessageText(texts[static_cast<size_t>(column)]));
     }
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-    item->setToolTip(0, FromPath(result.file.fullPath));
-    item->setToolTip(3, FromPath(result.outputPath));
-    item->setToolTip(4, FromMessageText(result.reason));
+    item->setToolTip(0, FromPath(result.input));
+    item->setToolTip(3, FromPath(result.output));
+    item->setToolTip(4, FromMessageText(result.error));
   }
 }
 

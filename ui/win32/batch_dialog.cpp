@@ -9,6 +9,7 @@
 #include "platform/notifier.hpp"
 #include "ui/batch_dialog_layout.hpp"
 #include "ui/batch_dialog_model.hpp"
+#include "ui/results_list.hpp"
 #include "ui/win32/about_dialog.hpp"
 #include "ui/win32/dialog_helpers.hpp"
 #include "ui/win32/file_dialogs.hpp"
@@ -200,7 +201,7 @@ class BatchDialog final : public BatchRunObserver {
     HWND results = Results();
     ::SendMessageA(results, LVM_DELETEALLITEMS, 0, 0);
     int line = 0;
-    for (const FileResult& result : model_.Results()) {
+    for (const jobs::FileOutcome& result : model_.Results()) {
       const std::array<std::string, 5> texts = ResultRowTexts(result);
       LVITEMA item{};
       item.mask = LVIF_TEXT;

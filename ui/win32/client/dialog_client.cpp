@@ -349,7 +349,7 @@ int main(int argc, char** argv) {
   cell.cchTextMax = sizeof status;
   ::SendMessageA(results, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&cell));
   const std::string first(status);
-  Check(first == "converted" || first == "cancelled" || first == "skipped",
+  Check(first == "converted" || first == "cancelled" || first == "not reached",
         "the first file's result, not: " + first);
   // A run of small files may end before Cancel reaches it; then only the lock can be checked.
   if (ending.find("cancelled") != std::string::npos) {
