@@ -1,9 +1,9 @@
 #include "logfile/calibration_formulas.hpp"
 
-#include "logfile/calibration_lodax.hpp"
 #include "logfile/calibration_polynomials.hpp"
-#include "logfile/calibration_user.hpp"
-#include "logfile/calibration_vorta.hpp"
+#include "logfile/families/lodax/calibration_lodax.hpp"
+#include "logfile/families/vorta/calibration_user.hpp"
+#include "logfile/families/vorta/calibration_vorta.hpp"
 #include "logfile/log_file.hpp"
 
 namespace pelcon {
