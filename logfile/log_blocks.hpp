@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace pelcon {
@@ -541,6 +542,17 @@ static_assert(sizeof(Block92) == layouts::kBlock92.size);
 static_assert(sizeof(Block93) == layouts::kBlock93.size);
 static_assert(sizeof(Block101) == layouts::kBlock101.size);
 static_assert(sizeof(Block103) == layouts::kBlock103.size);
+
+// The bytes of a block, to be read into or converted in place.
+template <typename Block>
+std::span<std::uint8_t> BytesOf(Block& block) {
+  return {reinterpret_cast<std::uint8_t*>(&block), sizeof(Block)};
+}
+
+// The channel count of a test definition buffer sits 3 bytes before its layout's end.
+inline int StoredChannelCount(std::span<const std::uint8_t> definition, int type) {
+  return definition[BlockSizeOf(type) - 3u];
+}
 
 // Every header block, trailer and the test start stamp of one file, zero where absent.
 struct LogBlocks {
