@@ -1,5 +1,6 @@
 #include "logfile/families/lodax/lodax_family.hpp"
 
+#include <cstddef>
 #include <cstring>
 
 #include "logfile/families/lodax/calibration_lodax.hpp"

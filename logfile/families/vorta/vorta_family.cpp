@@ -1,6 +1,8 @@
 #include "logfile/families/vorta/vorta_family.hpp"
 
 #include <algorithm>
+#include <cstddef>
+#include <iterator>
 
 #include "logfile/families/vorta/calibration_user.hpp"
 #include "logfile/families/vorta/calibration_vorta.hpp"
