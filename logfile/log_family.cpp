@@ -72,7 +72,7 @@ int LogFamily::BaseToRawCode(int baseCode) const {
   }
 }
 
-int LogFamily::RawParameterType(int rawCode, const Block76& ports) const {
+int LogFamily::RawParameterType(int rawCode, const LogBlocks&) const {
   switch (rawCode) {
     case 1:
       return 2;
@@ -95,17 +95,6 @@ int LogFamily::RawParameterType(int rawCode, const Block76& ports) const {
     case 163:
     case 170:
       return 28;
-    case 11:
-    case 12:
-    case 21:
-    case 25:
-    case 31:
-    case 32:
-    case 41:
-    case 42: {
-      const SensorPortEntry& port = ports.ports[rawCode / 10 - 1];
-      return rawCode % 10 == 2 ? port.second.parameterType : port.first.parameterType;
-    }
     default:
       return 0;
   }

@@ -70,10 +70,11 @@ class LogFamily {
   virtual void AppendRecordCodes(const LogFile& log, std::vector<std::uint8_t>& codes) const = 0;
 
   // Code maps between the stages and the parameter type of a RAW code present in a file; -1
-  // where a code maps to nothing. Port channels (11 to 42) take their type from block 76.
+  // where a code maps to nothing. Unless a family says otherwise, a code has the stages and the
+  // type the stage name tables give it, and a channel whose type the file sets has none.
   virtual int RawToBaseCode(int rawCode) const;
   virtual int BaseToRawCode(int baseCode) const;
-  virtual int RawParameterType(int rawCode, const Block76& ports) const;
+  virtual int RawParameterType(int rawCode, const LogBlocks& blocks) const;
 
   // The stage values of a code for one row; nothing when it cannot be computed. User is not yet
   // rounded to single precision.

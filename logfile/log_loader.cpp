@@ -264,7 +264,7 @@ class LogLoaderRun {
     if (LoadResult built = BuildChannelCodeList(); !built) return built;
     log_.recordSize_ = 2 * static_cast<int>(log_.channelCodes_.size()) +
                        (log_.testType_ == kEventTestBlock ? 4 : 0);
-    log_.tables_.MarkProvided(log_.channelCodes_, log_.Family(), blocks.block76);
+    log_.tables_.MarkProvided(log_.channelCodes_, log_.Family(), blocks);
     log_.headerComplete_ = true;
     return {};
   }

@@ -17,7 +17,7 @@ void StageTables::Reset() {
 }
 
 void StageTables::MarkProvided(std::span<const std::uint8_t> channelCodes, const LogFamily& family,
-                               const Block76& ports) {
+                               const LogBlocks& blocks) {
   StageNameTable& raw = Table(ValueStage::kRaw);
   StageNameTable& cooked = Table(ValueStage::kCooked);
   StageNameTable& base = Table(ValueStage::kBase);
@@ -31,7 +31,7 @@ void StageTables::MarkProvided(std::span<const std::uint8_t> channelCodes, const
   for (const std::uint8_t code : channelCodes) {
     if (raw.SlotOfCode(code) < 0) continue;
     raw.RecordParameterType(raw.SlotOfName(raw.NameOf(raw.SlotOfCode(code))),
-                            family.RawParameterType(code, ports));
+                            family.RawParameterType(code, blocks));
   }
   for (int slot = 0; slot < raw.Size(); ++slot) {
     const int parameterType = raw.ParameterTypeOf(slot);

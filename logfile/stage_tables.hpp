@@ -29,7 +29,7 @@ class StageTables {
 
   // Marks presence and parameter types for a file whose records carry `channelCodes`.
   void MarkProvided(std::span<const std::uint8_t> channelCodes, const LogFamily& family,
-                    const Block76& ports);
+                    const LogBlocks& blocks);
 
  private:
   std::array<StageNameTable, 4> tables_;

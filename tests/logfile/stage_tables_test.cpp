@@ -123,34 +123,35 @@ TEST(StageCodeMaps, BaseToRawAndCookedToRaw) {
 }
 
 TEST(StageCodeMaps, ParameterTypesOfRawCodes) {
-  Block76 ports{};
+  LogBlocks blocks{};
+  Block76& ports = blocks.block76;
   ports.ports[0].first.parameterType = 8;
   ports.ports[0].second.parameterType = 13;
   ports.ports[1].first.parameterType = 7;
   ports.ports[3].second.parameterType = 16;
-  EXPECT_EQ(vorta.RawParameterType(11, ports), 8);
-  EXPECT_EQ(vorta.RawParameterType(12, ports), 13);
-  EXPECT_EQ(vorta.RawParameterType(25, ports), 7);  // port 2, first channel
-  EXPECT_EQ(vorta.RawParameterType(21, ports), 7);
-  EXPECT_EQ(vorta.RawParameterType(42, ports), 16);
-  EXPECT_EQ(vorta.RawParameterType(1, ports), 2);
-  EXPECT_EQ(vorta.RawParameterType(2, ports), 3);
-  EXPECT_EQ(vorta.RawParameterType(3, ports), 6);
-  EXPECT_EQ(vorta.RawParameterType(5, ports), 27);
-  EXPECT_EQ(lodax.RawParameterType(100, ports), 2);
-  EXPECT_EQ(vorta.RawParameterType(100, ports), 0);
-  EXPECT_EQ(vorta.RawParameterType(101, ports), 0);
-  EXPECT_EQ(vorta.RawParameterType(147, ports), 5);
-  EXPECT_EQ(vorta.RawParameterType(150, ports), 22);
-  EXPECT_EQ(vorta.RawParameterType(163, ports), 28);
-  EXPECT_EQ(vorta.RawParameterType(170, ports), 28);
-  EXPECT_EQ(vorta.RawParameterType(171, ports), 0);
+  EXPECT_EQ(vorta.RawParameterType(11, blocks), 8);
+  EXPECT_EQ(vorta.RawParameterType(12, blocks), 13);
+  EXPECT_EQ(vorta.RawParameterType(25, blocks), 7);  // port 2, first channel
+  EXPECT_EQ(vorta.RawParameterType(21, blocks), 7);
+  EXPECT_EQ(vorta.RawParameterType(42, blocks), 16);
+  EXPECT_EQ(vorta.RawParameterType(1, blocks), 2);
+  EXPECT_EQ(vorta.RawParameterType(2, blocks), 3);
+  EXPECT_EQ(vorta.RawParameterType(3, blocks), 6);
+  EXPECT_EQ(vorta.RawParameterType(5, blocks), 27);
+  EXPECT_EQ(lodax.RawParameterType(100, blocks), 2);
+  EXPECT_EQ(vorta.RawParameterType(100, blocks), 0);
+  EXPECT_EQ(vorta.RawParameterType(101, blocks), 0);
+  EXPECT_EQ(vorta.RawParameterType(147, blocks), 5);
+  EXPECT_EQ(vorta.RawParameterType(150, blocks), 22);
+  EXPECT_EQ(vorta.RawParameterType(163, blocks), 28);
+  EXPECT_EQ(vorta.RawParameterType(170, blocks), 28);
+  EXPECT_EQ(vorta.RawParameterType(171, blocks), 0);
 }
 
 class MarkProvided : public ::testing::Test {
  protected:
   void Mark(std::vector<std::uint8_t> codes, const LogFamily& family) {
-    tables.MarkProvided(codes, family, ports);
+    tables.MarkProvided(codes, family, blocks);
   }
   int Presence(ValueStage stage, std::string_view name) const {
     const StageNameTable& table = tables.Table(stage);
@@ -162,7 +163,8 @@ class MarkProvided : public ::testing::Test {
   }
 
   StageTables tables;
-  Block76 ports{};
+  LogBlocks blocks{};
+  Block76& ports = blocks.block76;
 };
 
 TEST_F(MarkProvided, LodaxLevelLogger) {

@@ -70,9 +70,9 @@ class Lodax final : public LogFamily {
     return baseCode == kTemperatureCode ? kBoardTemperatureCode
                                         : LogFamily::BaseToRawCode(baseCode);
   }
-  int RawParameterType(int rawCode, const Block76& ports) const override {
+  int RawParameterType(int rawCode, const LogBlocks& blocks) const override {
     return rawCode == kBoardTemperatureCode ? kTemperatureType
-                                            : LogFamily::RawParameterType(rawCode, ports);
+                                            : LogFamily::RawParameterType(rawCode, blocks);
   }
 
   std::optional<double> Cooked(const CalibrationInputs& in, int code) const override {

@@ -190,6 +190,25 @@ class Vorta final : public LogFamily {
     }
   }
 
+  // A sensor port channel (11 to 42) has the type its port entry in block 76 gives it.
+  int RawParameterType(int rawCode, const LogBlocks& blocks) const override {
+    switch (rawCode) {
+      case 11:
+      case 12:
+      case 21:
+      case 25:
+      case 31:
+      case 32:
+      case 41:
+      case 42: {
+        const SensorPortEntry& port = blocks.block76.ports[rawCode / 10 - 1];
+        return rawCode % 10 == 2 ? port.second.parameterType : port.first.parameterType;
+      }
+      default:
+        return LogFamily::RawParameterType(rawCode, blocks);
+    }
+  }
+
   std::optional<double> Cooked(const CalibrationInputs& in, int code) const override {
     return VortaCooked(in, code);
   }
