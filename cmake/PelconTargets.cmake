@@ -1,8 +1,13 @@
 # Each core folder is one static library made of the .cpp files it holds, so adding a source file
-# needs no edit here. A folder that has no sources yet is an interface target.
+# needs no edit here. A folder that has no sources yet is an interface target. RECURSIVE also
+# takes the sources of its subfolders, so that a new subfolder needs no edit either.
 function(pelcon_folder_library name folder)
-  cmake_parse_arguments(ARG "" "" "DEPENDS;EXTRA_SOURCES" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
+  cmake_parse_arguments(ARG "RECURSIVE" "" "DEPENDS;EXTRA_SOURCES" ${ARGN})
+  if(ARG_RECURSIVE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
+  endif()
   list(APPEND sources ${ARG_EXTRA_SOURCES})
   if(sources)
     add_library(${name} STATIC ${sources})

@@ -8,29 +8,8 @@ namespace {
 
 // clang-format off
 constexpr StringResource kStringResources[] = {
-    // Device entity codes (EntityCodeTextId; names from the device type table of the
-    // header report). 23000 is every code without a name, 29 included.
+    // Device entity codes without a model; the models are named by their families.
     {23000, "Unknown"},
-    {23001, "Lodax Model 1"},
-    {23002, "Lodax Model 2"},
-    {23003, "Lodax Model 3"},
-    {23004, "Lodax Model 4"},
-    {23005, "Lodax Model 5"},
-    {23006, "Lodax Model 6"},
-    {23007, "Lodax Model 7"},
-    {23008, "Lodax Model 8"},
-    {23009, "Pellum"},
-    {23010, "Vorta Model 1"},
-    {23011, "Vorta Model 2"},
-    {23012, "Vorta Model 3"},
-    {23013, "Vorta Model 4"},
-    {23014, "Vorta Model 5"},
-    {23015, "Vorta Model 6"},
-    {23016, "Vorta Model 7"},
-    {23017, "Vorta Model 8"},
-    {23018, "Vorta Model 9"},
-    {23019, "Vorta Model 10"},
-    {23020, "Vorta Model 11"},
 
     // Alias and unit texts of value attributes: add rows here.
 };

@@ -45,10 +45,10 @@ std::string_view FixedText(const char (&text)[N]) {
   return {text, zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text) : N};
 }
 
-void AppendStampLine(std::string& out, const char* label, int year, const Stamp& stamp) {
-  if (year == 0) return;
-  AppendFormat(out, "\"%s\",%4d/%02d/%02d %02d:%02d:%02d\n", label, year, stamp.month, stamp.day,
-               stamp.hour, stamp.minute, stamp.second);
+void AppendStampLine(std::string& out, const char* label, const Stamp& stamp) {
+  if (stamp.year == 0) return;
+  AppendFormat(out, "\"%s\",%4d/%02d/%02d %02d:%02d:%02d\n", label, stamp.year, stamp.month,
+               stamp.day, stamp.hour, stamp.minute, stamp.second);
 }
 
 // "%5.2f" of the threshold, with a point in any locale.
@@ -75,16 +75,6 @@ const TestDefinitionHead* LastFilledInDefinition(const LogFile& log) {
   return last;
 }
 
-// The Lodax first block keeps its bytes as stored. A year that reads above 2005 as little-endian
-// is taken as big-endian. The swap is made on a copy, so a second report of the same file agrees
-// with the first.
-int LodaxDefinedYear(const Block100& block) {
-  std::uint8_t bytes[2];
-  std::memcpy(bytes, &block.definedOn.year, sizeof bytes);
-  const int littleEndian = bytes[0] | bytes[1] << 8;
-  return littleEndian > 2005 ? bytes[0] << 8 | bytes[1] : littleEndian;
-}
-
 void WriteGeneral(std::string& out, std::string_view csvPath) {
   const DateTimeRecord now = platform::LocalNow();
   AppendFormat(out, "\"Report generated\",%04d/%02d/%02d %02d:%02d:%02d\n", now.year, now.month,
@@ -98,7 +88,7 @@ void WriteGeneral(std::string& out, std::string_view csvPath) {
 }
 
 void WriteDevice(std::string& out, const LogFile& log) {
-  out.append("\"Device type:\", ").append(DeviceTypeText(log.DeviceCode())).push_back('\n');
+  out.append("\"Device type:\", ").append(log.Family().ModelName(log.DeviceCode())).push_back('\n');
   AppendFormat(out, "\"Serial number:\",%d\n", log.SerialNumber());
   AppendFormat(out, "\"Firmware version:\",%d\n", log.Blocks().block57.firmwareVersion);
   AppendLabelled(out, "\"Unit name:\"", UnitNameOf(log));
@@ -106,20 +96,10 @@ void WriteDevice(std::string& out, const LogFile& log) {
 }
 
 void WriteTestInfo(std::string& out, const LogFile& log) {
-  const LogBlocks& blocks = log.Blocks();
   AppendLabelled(out, "\"Test name:\"", TestNameOf(log));
-
-  if (log.IsVorta()) {
-    AppendStampLine(out, "Test defined on:", blocks.block102.definedOn.year,
-                    blocks.block102.definedOn);
-  } else if (log.IsLodax()) {
-    AppendStampLine(out, "Test defined on:", LodaxDefinedYear(blocks.block100),
-                    blocks.block100.definedOn);
-  }
-
+  AppendStampLine(out, "Test defined on:", log.Family().TestDefinedOn(log.Blocks()));
   if (const TestDefinitionHead* definition = LastFilledInDefinition(log)) {
-    AppendStampLine(out, "Test scheduled for:", definition->scheduledStart.year,
-                    definition->scheduledStart);
+    AppendStampLine(out, "Test scheduled for:", definition->scheduledStart);
   }
 
   DateTimeRecord started;
@@ -127,10 +107,7 @@ void WriteTestInfo(std::string& out, const LogFile& log) {
   AppendFormat(out, "\"Test started on:\",%4d/%02d/%02d %02d:%02d:%02d\n", started.year,
                started.month, started.day, started.hour, started.minute, started.second);
 
-  const Stamp* stopped = nullptr;
-  if (log.IsVorta()) stopped = &blocks.block103.stoppedOn;
-  if (log.IsLodax()) stopped = &blocks.block101.stoppedOn;
-  if (stopped) AppendStampLine(out, "Test stopped on:", stopped->year, *stopped);
+  AppendStampLine(out, "Test stopped on:", log.Family().TestStoppedOn(log.Blocks()));
   out.append("\n\n");
 }
 
@@ -204,22 +181,6 @@ std::string TestNameOf(const LogFile& log) {
 
 std::string UnitNameOf(const LogFile& log) {
   return std::string(FixedText(log.Blocks().block57.unitName));
-}
-
-std::string_view DeviceTypeText(int deviceCode) {
-  static constexpr std::array<std::string_view, 8> kLodax{
-      "Lodax Model 1", "Lodax Model 2", "Lodax Model 3", "Lodax Model 4",
-      "Lodax Model 5", "Lodax Model 6", "Lodax Model 7", "Lodax Model 8"};
-  static constexpr std::array<std::string_view, 11> kVorta{
-      "Vorta Model 1", "Vorta Model 2",  "Vorta Model 3", "Vorta Model 4",
-      "Vorta Model 5", "Vorta Model 6",  "Vorta Model 7", "Vorta Model 8",
-      "Vorta Model 9", "Vorta Model 10", "Vorta Model 11"};
-  if (deviceCode >= 20 && deviceCode <= 27)
-    return kLodax[static_cast<std::size_t>(deviceCode - 20)];
-  if (deviceCode == 28) return "Pellum";
-  if (deviceCode >= 30 && deviceCode <= 40)
-    return kVorta[static_cast<std::size_t>(deviceCode - 30)];
-  return "Unknown";
 }
 
 std::string_view TestTypeText(int testType) {

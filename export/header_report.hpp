@@ -30,8 +30,6 @@ std::string TestNameOf(const LogFile& log);
 // The unit name of the device block, up to its terminating zero.
 std::string UnitNameOf(const LogFile& log);
 
-// "Unknown" for a code without a model.
-std::string_view DeviceTypeText(int deviceCode);
 // Empty for a type other than 1 to 4.
 std::string_view TestTypeText(int testType);
 

@@ -1,11 +1,8 @@
 #include "jobs/log_summary.hpp"
 
-#include <cstring>
-
 #include "export/header_report.hpp"
 #include "logfile/log_file.hpp"
 #include "logfile/record_clock.hpp"
-#include "logfile/stage_tables.hpp"
 
 namespace pelcon::jobs {
 namespace {
@@ -14,18 +11,6 @@ namespace {
 std::optional<double> StampTime(const Stamp& stamp) {
   if (stamp.year == 0) return std::nullopt;
   return StampToJulian(stamp);
-}
-
-// The Lodax first block keeps its bytes as stored; the header report reads its year the same
-// way: a little-endian year above 2005 is taken as big-endian.
-Stamp LodaxDefinedOn(const Block100& block) {
-  Stamp stamp = block.definedOn;
-  std::uint8_t bytes[2];
-  std::memcpy(bytes, &stamp.year, sizeof bytes);
-  const int littleEndian = bytes[0] | bytes[1] << 8;
-  stamp.year =
-      static_cast<std::uint16_t>(littleEndian > 2005 ? bytes[0] << 8 | bytes[1] : littleEndian);
-  return stamp;
 }
 
 double Seconds(const Duration& duration) {
@@ -99,7 +84,7 @@ std::vector<ChannelSummary> ChannelsOf(const LogFile& log) {
     ChannelSummary& channel = channels.emplace_back();
     channel.code = code;
     channel.rawName = raw.NameOf(raw.SlotOfCode(code));
-    const int baseCode = RawToBaseCode(code, log.IsLodax());
+    const int baseCode = log.Family().RawToBaseCode(code);
     if (baseCode >= 0) channel.baseName = base.NameOf(base.SlotOfCode(baseCode));
   }
   return channels;
@@ -116,9 +101,9 @@ std::optional<double> RowTime(const LogFile& log, std::size_t index) {
 LogSummary SummarizeLog(const LogFile& log) {
   const LogBlocks& blocks = log.Blocks();
   LogSummary summary;
-  summary.family = log.IsVorta() ? "Vorta" : "Lodax";
+  summary.family = log.Family().Name();
   summary.deviceCode = log.DeviceCode();
-  summary.deviceType = DeviceTypeText(log.DeviceCode());
+  summary.deviceType = log.Family().ModelName(log.DeviceCode());
   summary.serialNumber = log.SerialNumber();
   summary.firmwareVersion = blocks.block57.firmwareVersion;
   summary.unitName = UnitNameOf(log);
@@ -126,15 +111,13 @@ LogSummary SummarizeLog(const LogFile& log) {
   summary.testType = TestTypeText(log.TestType());
   summary.schedule = ScheduleOf(log);
   summary.site = SiteOf(log);
-  summary.definedOn =
-      StampTime(log.IsVorta() ? blocks.block102.definedOn : LodaxDefinedOn(blocks.block100));
+  summary.definedOn = StampTime(log.Family().TestDefinedOn(blocks));
   for (const auto* head : {&blocks.eventTest.head, &blocks.linearTest.head,
                            &blocks.logarithmicTest.head, &blocks.linearAverageTest.head}) {
     if (head->type == log.TestType()) summary.scheduledFor = StampTime(head->scheduledStart);
   }
   summary.startedOn = log.StartTime();
-  summary.stoppedOn =
-      StampTime(log.IsVorta() ? blocks.block103.stoppedOn : blocks.block101.stoppedOn);
+  summary.stoppedOn = StampTime(log.Family().TestStoppedOn(blocks));
   summary.recordCount = log.RowCount();
   summary.firstRecord = RowTime(log, 0);
   if (log.RowCount() > 0) summary.lastRecord = RowTime(log, log.RowCount() - 1);

@@ -1,40 +1,25 @@
 #include "logfile/calibration_formulas.hpp"
 
-#include "logfile/calibration_lodax.hpp"
+#include "logfile/calibration_inputs.hpp"
 #include "logfile/calibration_polynomials.hpp"
-#include "logfile/calibration_user.hpp"
-#include "logfile/calibration_vorta.hpp"
 #include "logfile/log_file.hpp"
 
 namespace pelcon {
-namespace {
 
-using Formula = std::optional<double> (*)(const CalibrationInputs&, int);
-
-// A file of neither family has no values to compute.
-std::optional<double> ByFamily(const LogFile& log, const DataRow& row, int code, Formula vorta,
-                               Formula lodax) {
-  const CalibrationInputs in(log, row);
-  if (log.IsVorta()) return vorta(in, code);
-  if (log.IsLodax()) return lodax(in, code);
-  return std::nullopt;
-}
-
-}  // namespace
-
+// A file that no family owns has no values to compute: its family computes none.
 std::optional<double> CalibrationFormulas::Cooked(const LogFile& log, const DataRow& row,
                                                   int code) const {
-  return ByFamily(log, row, code, VortaCooked, LodaxCooked);
+  return log.Family().Cooked(CalibrationInputs(log, row), code);
 }
 
 std::optional<double> CalibrationFormulas::Base(const LogFile& log, const DataRow& row,
                                                 int code) const {
-  return ByFamily(log, row, code, VortaBase, LodaxBase);
+  return log.Family().Base(CalibrationInputs(log, row), code);
 }
 
 std::optional<double> CalibrationFormulas::User(const LogFile& log, const DataRow& row,
                                                 int code) const {
-  const std::optional<double> value = ByFamily(log, row, code, VortaUser, LodaxUser);
+  const std::optional<double> value = log.Family().User(CalibrationInputs(log, row), code);
   if (!value) return std::nullopt;
   return RoundToSingle(*value);
 }

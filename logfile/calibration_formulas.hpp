@@ -1,6 +1,6 @@
 #pragma once
 
-// The calibration arithmetic of both device families behind the log file's StageFormulas: every
+// The calibration arithmetic of the device families behind the log file's StageFormulas: every
 // value a pure function of one row's readings, the header blocks and the row's BASE values.
 // Stateless, so one instance serves every LogFile.
 

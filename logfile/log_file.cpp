@@ -6,11 +6,6 @@
 namespace pelcon {
 namespace {
 
-template <typename T>
-std::span<std::uint8_t> BytesOf(T& block) {
-  return {reinterpret_cast<std::uint8_t*>(&block), sizeof(T)};
-}
-
 constexpr int kTimestampCode = 99;
 
 // A value the formulas could not compute is no reading.
@@ -58,8 +53,7 @@ void LogFile::Reset() {
   blockTypes_.clear();
   shortBlock86_ = false;
   testType_ = kEventTestBlock;
-  vorta_ = false;
-  lodax_ = false;
+  family_ = &UnknownFamily();
   channelCodes_.clear();
   recordSize_ = 0;
   dataStart_ = 0;
@@ -136,41 +130,28 @@ std::span<const std::uint8_t> LogFile::Block(int type) const {
 bool LogFile::HasBlock(int type) const {
   const std::span<const std::uint8_t> block = Block(type);
   // Trailers carry their type in their last byte.
-  if (type == kLodaxTrailerBlock || type == kVortaTrailerBlock) {
+  if (FamilyEndingWith(type) != nullptr) {
     return !block.empty() && block.back() != 0;
   }
   return !block.empty() && block.front() != 0;
 }
 
 int LogFile::MissingBlock() const {
-  static constexpr int kVortaBlocks[] = {kDeviceBlock,
-                                         kPressureCalibrationBlock,
-                                         kVortaFirstBlock,
-                                         kFactoryCalibrationBlock,
-                                         kBlock74,
-                                         kSensorPortBlock,
-                                         kBlock85,
-                                         kTurbidityBlock,
-                                         kUserTurbidityBlock,
-                                         kBlock58,
-                                         kBlock89,
-                                         kBlock91,
-                                         kBlock92,
-                                         kBlock93};
-  static constexpr int kLodaxBlocks[] = {kLodaxFirstBlock, kLodaxBlock30, kLodaxCalibrationBlock,
-                                         kLodaxBlock32};
   if (!HasBlock(kEventTestBlock) && !HasBlock(kLinearTestBlock) &&
       !HasBlock(kLogarithmicTestBlock) && !HasBlock(kLinearAverageTestBlock)) {
     return kLinearTestBlock;
   }
   if (!HasBlock(kSiteBlock)) return kSiteBlock;
-  const std::span<const int> needed = vorta_   ? std::span<const int>(kVortaBlocks)
-                                      : lodax_ ? std::span<const int>(kLodaxBlocks)
-                                               : std::span<const int>();
-  for (const int type : needed) {
+  for (const int type : family_->RequiredBlocks()) {
     if (!HasBlock(type)) return type;
   }
   return 0;
+}
+
+std::span<const std::uint8_t> LogFile::DefinedChannelCodes() const {
+  const std::span<const std::uint8_t> definition = Block(testType_);
+  const int count = std::max(StoredChannelCount(definition, testType_), 2);
+  return definition.subspan(BlockSizeOf(testType_) - 2u, static_cast<std::size_t>(count));
 }
 
 void LogFile::CopyRecord(std::size_t index, DataRow& row) const {

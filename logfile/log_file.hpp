@@ -14,6 +14,7 @@
 
 #include "datalib/data_row.hpp"
 #include "logfile/log_blocks.hpp"
+#include "logfile/log_family.hpp"
 #include "logfile/stage_formulas.hpp"
 #include "logfile/stage_tables.hpp"
 
@@ -44,8 +45,11 @@ class LogFile final : public DataRowOwner {
   int TestType() const { return testType_; }  // 1 Linear, 2 Logarithmic, 3 Event, 4 Average
   int DeviceCode() const { return blocks_.block57.deviceCode; }
   int SerialNumber() const { return blocks_.block57.serialNumber; }
-  bool IsVorta() const { return vorta_; }
-  bool IsLodax() const { return lodax_; }
+  // The family that owns the device code; one that owns none before a file is loaded.
+  const LogFamily& Family() const { return *family_; }
+
+  // The channel codes the test definition of the test type lists (two when it lists fewer).
+  std::span<const std::uint8_t> DefinedChannelCodes() const;
 
   // Value codes of a record, in record order.
   std::span<const std::uint8_t> ChannelCodeList() const { return channelCodes_; }
@@ -66,7 +70,9 @@ class LogFile final : public DataRowOwner {
   bool IsHeaderComplete() const { return headerComplete_; }
   // The rules a file must meet to open: a known family, a test definition, block 35 and the
   // blocks its family needs.
-  bool IsValid() const { return headerComplete_ && (vorta_ || lodax_) && MissingBlock() == 0; }
+  bool IsValid() const {
+    return headerComplete_ && family_->OwnsDeviceCode(DeviceCode()) && MissingBlock() == 0;
+  }
 
   // What the load met and worked around without failing, one sentence each, in the order met: a
   // partial record, a cut trailer, trailer bytes read as data.
@@ -113,8 +119,7 @@ class LogFile final : public DataRowOwner {
   std::vector<std::uint8_t> blockTypes_;
   bool shortBlock86_ = false;
   int testType_ = 3;
-  bool vorta_ = false;
-  bool lodax_ = false;
+  const LogFamily* family_ = &UnknownFamily();
   std::vector<std::uint8_t> channelCodes_;
   int recordSize_ = 0;
   std::size_t dataStart_ = 0;

@@ -54,94 +54,29 @@ bool StartsWithTrailerMarker(const std::uint8_t* bytes) {
          std::end(kTrailerMarkers);
 }
 
-bool IsOptionalVortaBlock(int type) {
-  switch (type) {
-    case kBlock58:
-    case kUserTurbidityBlock:
-    case kBlock85:
-    case kTurbidityBlock:
-    case kBlock89:
-    case kBlock91:
-    case kBlock92:
-    case kBlock93:
-      return true;
-    default:
-      return false;
-  }
-}
-
 bool IsTestDefinition(int type) {
   return type >= kLinearTestBlock && type <= kLinearAverageTestBlock;
 }
 
-// The channel count of a test definition buffer sits 3 bytes before its layout's end.
-int StoredChannelCount(std::span<const std::uint8_t> definition, int type) {
-  return definition[BlockSizeOf(type) - 3u];
+// "8, 11, 12, 13 or 16".
+std::string CountsText(std::span<const int> counts) {
+  std::string text;
+  for (std::size_t k = 0; k < counts.size(); ++k) {
+    if (k > 0) text += k + 1 == counts.size() ? " or " : ", ";
+    text += std::to_string(counts[k]);
+  }
+  return text;
 }
 
-constexpr Stamp kDefaultStamp{1999, 9, 9, 9, 9, 9, 9};
-
-constexpr CalibrationGroup kDefaultGroup{45, 0.0f, 0.0f, 25.0f};
-constexpr CalibrationPair kDefaultPair{1.0f, 0.0f};
-
-template <typename Record>
-void FillDefaultCalibration(Record& record, std::uint8_t tag) {
-  record.tag = tag;
-  record.parameterType = 22;
-  record.stamp = kDefaultStamp;
-  record.e = 45;
-  record.pointCount = 1;
-  std::fill(std::begin(record.groups), std::end(record.groups), kDefaultGroup);
-  std::fill(std::begin(record.pairs), std::end(record.pairs), kDefaultPair);
-}
-
-// The content an instrument assumes for the optional blocks a Vorta file left out.
-void FillOptionalVortaDefaults(LogBlocks& blocks) {
-  if (blocks.block85.type == 0) {
-    blocks.block85 = Block85{};
-    blocks.block85.type = kBlock85;
-    const std::uint16_t settings[10] = {250, 500, 0, 125, 125, 13, 3, 30, 90, 0};
-    // Element by element: a pointer into a packed block would be misaligned.
-    for (std::size_t k = 0; k < std::size(settings); ++k) blocks.block85.settings[k] = settings[k];
+// "neither 100 nor 102".
+std::string FirstBlocksText() {
+  std::string text = "neither";
+  const char* joint = " ";
+  for (const LogFamily* family : LogFamilies()) {
+    text.append(joint).append(std::to_string(family->FirstBlock()));
+    joint = " nor ";
   }
-  if (blocks.block86.type == 0) {
-    blocks.block86 = Block86{};
-    blocks.block86.type = kTurbidityBlock;
-    blocks.block86.byte1 = 9;
-    blocks.block86.text2[0] = 'T';
-    blocks.block86.text2[1] = 'B';
-    blocks.block86.word8 = 1;
-    blocks.block86.stamp10 = kDefaultStamp;
-    FillDefaultCalibration(blocks.block86.high, 82);
-    FillDefaultCalibration(blocks.block86.low, 82);
-  }
-  if (blocks.block83.type == 0) {
-    blocks.block83 = Block83{};
-    blocks.block83.type = kUserTurbidityBlock;
-    FillDefaultCalibration(blocks.block83.user, 75);
-  }
-  if (blocks.block58.type == 0) {
-    blocks.block58 = Block58{};
-    blocks.block58.type = kBlock58;
-    blocks.block58.word1 = 12345;
-    blocks.block58.word3 = 41;
-    blocks.block58.word5 = 18;
-    blocks.block58.float7 = 19.0f;
-    blocks.block58.word11 = 65431;
-    blocks.block58.word13 = 35;
-    blocks.block58.float15 = 0.0f;
-    blocks.block58.float19 = 2200.0f;
-    blocks.block58.fixedBarometer = 14.0f;
-  }
-  if (blocks.block89.type == 0) {
-    blocks.block89 = Block89{};
-    blocks.block89.type = kBlock89;
-    blocks.block89.stamp5 = kDefaultStamp;
-    blocks.block89.word167 = 1;
-  }
-  if (blocks.block91.type == 0) blocks.block91.type = kBlock91;
-  if (blocks.block92.type == 0) blocks.block92.type = kBlock92;
-  if (blocks.block93.type == 0) blocks.block93.type = kBlock93;
+  return text;
 }
 
 }  // namespace
@@ -166,24 +101,23 @@ class LogLoaderRun {
   }
 
  private:
-  bool Acceptable(int type, int first) const {
+  // Whether a block of `type` continues the header of a file that started as one of `family`.
+  bool Acceptable(int type, const LogFamily& family) const {
     const std::vector<std::uint8_t>& read = log_.blockTypes_;
     if (BlockSizeOf(type) == 0) return false;
     if (std::find(read.begin(), read.end(), type) != read.end()) return false;
-    if (first == kLodaxFirstBlock) return read.size() < 7;
-    if (read.size() >= 16) return false;
-    return read.size() < 8 || IsOptionalVortaBlock(type) ||
-           std::any_of(read.begin(), read.end(), IsOptionalVortaBlock);
+    const auto most = static_cast<std::size_t>(family.HeaderBlockCounts().back());
+    return read.size() < most && family.AcceptsBlock(read, type);
   }
 
   LoadResult ReadHeader() {
     std::optional<std::uint8_t> type = cursor_.ReadByte();
-    if (!type || (*type != kLodaxFirstBlock && *type != kVortaFirstBlock)) {
-      return Failure(LoadError::kFirstBlock, "first block type %d is neither 100 nor 102",
-                     type ? *type : -1);
+    const LogFamily* started = type ? FamilyStartingWith(*type) : nullptr;
+    if (started == nullptr) {
+      return {LoadError::kFirstBlock,
+              "first block type " + std::to_string(type ? *type : -1) + " is " + FirstBlocksText()};
     }
-    const int first = *type;
-    while (type && Acceptable(*type, first)) {
+    while (type && Acceptable(*type, *started)) {
       const int current = *type;
       const std::span<std::uint8_t> buffer = log_.MutableBlock(current);
       const std::uint16_t size = BlockSizeOf(current);
@@ -210,15 +144,11 @@ class LogLoaderRun {
       }
     }
     const int count = static_cast<int>(log_.blockTypes_.size());
-    const bool countFits = first == kLodaxFirstBlock
-                               ? count == 7
-                               : count == 8 || (count >= 11 && count <= 13) || count == 16;
-    if (!countFits) {
-      return Failure(LoadError::kBlockCount,
-                     first == kLodaxFirstBlock
-                         ? "%d header blocks; a Lodax file has 7"
-                         : "%d header blocks; a Vorta file has 8, 11, 12, 13 or 16",
-                     count);
+    const std::span<const int> counts = started->HeaderBlockCounts();
+    if (std::find(counts.begin(), counts.end(), count) == counts.end()) {
+      return {LoadError::kBlockCount, std::to_string(count) + " header blocks; a " +
+                                          std::string(started->Name()) + " file has " +
+                                          CountsText(counts)};
     }
     // The byte that ended the header is the first byte of the data.
     log_.dataStart_ = type ? cursor_.position() - 1 : cursor_.position();
@@ -229,7 +159,7 @@ class LogLoaderRun {
   void ReadTrailer() {
     if (bytes_.empty()) return;
     const int type = bytes_.back();
-    if (type != kLodaxTrailerBlock && type != kVortaTrailerBlock) return;
+    if (FamilyEndingWith(type) == nullptr) return;
     const std::size_t size = BlockSizeOf(type);
     if (bytes_.size() - log_.dataStart_ < size) return;  // it would overlap the header
     const std::size_t start = bytes_.size() - size;
@@ -243,10 +173,8 @@ class LogLoaderRun {
     trailerRead_ = true;
   }
 
-  int TrailerTypeOfFamily() const { return log_.lodax_ ? kLodaxTrailerBlock : kVortaTrailerBlock; }
-
   void NoteUnmarkedTrailer() {
-    if (unmarkedTrailerType_ == TrailerTypeOfFamily()) {
+    if (unmarkedTrailerType_ == log_.Family().Trailer().type) {
       log_.loadProblems_.emplace_back("trailer with an unknown marker read as data");
     }
   }
@@ -256,7 +184,7 @@ class LogLoaderRun {
   // ends the data.
   void IgnoreCutTrailer() {
     if (trailerRead_) return;
-    const std::size_t trailerSize = BlockSizeOf(TrailerTypeOfFamily());
+    const std::size_t trailerSize = BlockSizeOf(log_.Family().Trailer().type);
     const auto recordSize = static_cast<std::size_t>(log_.recordSize_);
     const std::size_t end = log_.dataEnd_;
     const std::size_t from = end > trailerSize ? end - trailerSize : 0;
@@ -275,13 +203,11 @@ class LogLoaderRun {
   // The header reports when the test stopped as for a whole file when the cut left that stamp
   // whole; a part of a stamp would give a wrong date, so the stamp then stays zero.
   void KeepWholeStopStamp(std::span<const std::uint8_t> cutTrailer) {
-    constexpr std::size_t kStampEnd = offsetof(Block101, stoppedOn) + sizeof(Stamp);
-    static_assert(offsetof(Block103, stoppedOn) + sizeof(Stamp) == kStampEnd);
-    if (cutTrailer.size() < kStampEnd) return;
-    const int type = TrailerTypeOfFamily();
-    const std::span<std::uint8_t> buffer = log_.MutableBlock(type);
+    const TrailerFormat trailer = log_.Family().Trailer();
+    if (cutTrailer.size() < trailer.stoppedOnEnd) return;
+    const std::span<std::uint8_t> buffer = log_.MutableBlock(trailer.type);
     std::memcpy(buffer.data(), cutTrailer.data(), std::min(cutTrailer.size(), buffer.size()));
-    if (!Convert(buffer, type == kLodaxTrailerBlock ? layouts::kBlock101 : layouts::kBlock103)) {
+    if (!Convert(buffer, trailer.layout)) {
       std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
     }
   }
@@ -303,39 +229,19 @@ class LogLoaderRun {
     return {};
   }
 
+  // The blocks every file has, then those of every family: a file may carry a block of another
+  // family than its own.
   LoadResult ConvertHeader() {
     LogBlocks& blocks = log_.blocks_;
-    auto bytes = [](auto& block) {
-      return std::span(reinterpret_cast<std::uint8_t*>(&block), sizeof block);
-    };
-    std::vector<std::pair<std::span<std::uint8_t>, RecordLayout>> order{
-        {bytes(blocks.eventTest), layouts::kEventTest},
-        {bytes(blocks.linearTest), layouts::kLinearTest},
-        {bytes(blocks.logarithmicTest), layouts::kLogarithmicTest},
-        {bytes(blocks.linearAverageTest), layouts::kLinearAverageTest},
-        {bytes(blocks.testStart), layouts::kTestStartStamp},
-        {bytes(blocks.block35), layouts::kBlock35},
-        {bytes(blocks.block57), layouts::kBlock57},
-        {bytes(blocks.block73), layouts::kBlock73},
-        {bytes(blocks.block102), layouts::kBlock102},
-        {bytes(blocks.block72), layouts::kBlock72}};
-    for (int k = 0; k < 4; ++k) {
-      order.emplace_back(bytes(blocks.block74.entries[k]), layouts::kBlock74Entry);
-      order.emplace_back(bytes(blocks.block76.ports[k]), layouts::kBlock76Entry);
-    }
-    order.insert(order.end(), {{bytes(blocks.block103), layouts::kBlock103},
-                               {bytes(blocks.block85), layouts::kBlock85},
-                               {bytes(blocks.block86), layouts::kBlock86},
-                               {bytes(blocks.block83), layouts::kBlock83},
-                               {bytes(blocks.block58), layouts::kBlock58},
-                               {bytes(blocks.block89), layouts::kBlock89},
-                               {bytes(blocks.block91), layouts::kBlock91},
-                               {bytes(blocks.block92), layouts::kBlock92},
-                               {bytes(blocks.block93), layouts::kBlock93},
-                               {bytes(blocks.block30), layouts::kBlock30},
-                               {bytes(blocks.block31), layouts::kBlock31},
-                               {bytes(blocks.block32), layouts::kBlock32},
-                               {bytes(blocks.block101), layouts::kBlock101}});
+    std::vector<BlockConversion> order{
+        {BytesOf(blocks.eventTest), layouts::kEventTest},
+        {BytesOf(blocks.linearTest), layouts::kLinearTest},
+        {BytesOf(blocks.logarithmicTest), layouts::kLogarithmicTest},
+        {BytesOf(blocks.linearAverageTest), layouts::kLinearAverageTest},
+        {BytesOf(blocks.testStart), layouts::kTestStartStamp},
+        {BytesOf(blocks.block35), layouts::kBlock35},
+        {BytesOf(blocks.block57), layouts::kBlock57}};
+    for (const LogFamily* family : LogFamilies()) family->AppendConversions(blocks, order);
     for (const auto& [area, layout] : order) {
       if (LoadResult converted = Convert(area, layout); !converted) return converted;
     }
@@ -344,10 +250,8 @@ class LogLoaderRun {
 
   LoadResult PostProcess() {
     LogBlocks& blocks = log_.blocks_;
-    const int device = blocks.block57.deviceCode;
-    log_.vorta_ = device >= 30 && device <= 40;
-    log_.lodax_ = device >= 20 && device <= 28;
-    if (log_.vorta_) FillOptionalVortaDefaults(blocks);
+    log_.family_ = &FamilyOfDeviceCode(blocks.block57.deviceCode);
+    log_.family_->FillAbsentBlocks(blocks);
 
     log_.testType_ = kEventTestBlock;
     for (const int type :
@@ -360,46 +264,16 @@ class LogLoaderRun {
     if (LoadResult built = BuildChannelCodeList(); !built) return built;
     log_.recordSize_ = 2 * static_cast<int>(log_.channelCodes_.size()) +
                        (log_.testType_ == kEventTestBlock ? 4 : 0);
-    log_.tables_.MarkProvided(log_.channelCodes_, log_.lodax_, blocks.block76);
+    log_.tables_.MarkProvided(log_.channelCodes_, log_.Family(), blocks);
     log_.headerComplete_ = true;
     return {};
   }
 
+  // The board temperature, then what the family's records carry.
   LoadResult BuildChannelCodeList() {
     std::vector<std::uint8_t>& list = log_.channelCodes_;
     list = {100};
-    if (log_.lodax_) {
-      list.push_back(log_.DeviceCode() == 28 ? 3 : 2);
-      return {};
-    }
-    const std::span<const std::uint8_t> definition = log_.Block(log_.testType_);
-    const int count = std::max(StoredChannelCount(definition, log_.testType_), 2);
-    const std::span<const std::uint8_t> codes =
-        definition.subspan(BlockSizeOf(log_.testType_) - 2u, static_cast<std::size_t>(count));
-    for (const std::uint8_t code : codes) {
-      switch (code) {
-        case 4:
-          list.insert(list.end(), {151, 150});
-          break;
-        case 45:
-          list.insert(list.end(), {146, 147, 148});
-          break;
-        case 16:
-        case 36:
-          list.insert(list.end(), {160, 161, 162, 163});
-          break;
-        case 17:
-        case 37:
-          list.push_back(170);
-          break;
-        case 2:
-          list.insert(list.end(), {101, 2});
-          break;
-        default:
-          list.push_back(code);
-          break;
-      }
-    }
+    log_.Family().AppendRecordCodes(log_, list);
     if (list.size() > kMaxRecordValues) {
       return Failure(LoadError::kTooManyValues, "channel codes expand to %d values; at most 40",
                      static_cast<int>(list.size()));
@@ -408,7 +282,7 @@ class LogLoaderRun {
   }
 
   LoadResult Invalid() const {
-    if (!log_.vorta_ && !log_.lodax_) {
+    if (!log_.Family().OwnsDeviceCode(log_.DeviceCode())) {
       return Failure(LoadError::kInvalid, "device code %d belongs to no family", log_.DeviceCode());
     }
     const int missing = log_.MissingBlock();

@@ -11,14 +11,10 @@
 
 namespace pelcon {
 
-// Code maps between stages; -1 where a code maps to nothing.
-int RawToBaseCode(int rawCode, bool lodax);
-int BaseToRawCode(int baseCode, bool lodax);
-int CookedToRawCode(int cookedCode);
+class LogFamily;
 
-// The parameter type of a RAW code present in a file. Port channels (11 to 42) take theirs from
-// the sensor port entries of block 76.
-int RawParameterType(int rawCode, bool lodax, const Block76& ports);
+// COOKED values have the codes of their readings; the other maps are the family's.
+int CookedToRawCode(int cookedCode);
 
 class StageTables {
  public:
@@ -32,7 +28,8 @@ class StageTables {
   }
 
   // Marks presence and parameter types for a file whose records carry `channelCodes`.
-  void MarkProvided(std::span<const std::uint8_t> channelCodes, bool lodax, const Block76& ports);
+  void MarkProvided(std::span<const std::uint8_t> channelCodes, const LogFamily& family,
+                    const LogBlocks& blocks);
 
  private:
   std::array<StageNameTable, 4> tables_;

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "datalib/entity_codes.hpp"
 #include "datalib/type_codes.hpp"
 #include "logfile/log_file.hpp"
 #include "values/value_from_text.hpp"
@@ -275,9 +274,10 @@ void ValueDictionary::LoadRootValues() {
   store("WHENTOREAD_REF", int{site.whenToReadReference}, true);
   store(kStartOfTestReference, log_->StartOfTestReference(), log_->HasStartOfTestReference());
   store("DEVICE_SERIAL_NO", log_->SerialNumber(), true);
-  store("ENTITY_CODE_STR", EntityCodeText(log_->DeviceCode()), true);
-  store("ENTITY_IS_VORTA", log_->IsVorta() ? 1 : 0, true);
-  store("ENTITY_IS_LODAX", log_->IsLodax() ? 1 : 0, true);
+  store("ENTITY_CODE_STR", std::string(log_->Family().ModelName(log_->DeviceCode())), true);
+  for (const LogFamily* family : LogFamilies()) {
+    store(family->FlagValueName(), family == &log_->Family() ? 1 : 0, true);
+  }
 }
 
 }  // namespace pelcon

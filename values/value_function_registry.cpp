@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "logfile/log_family.hpp"
 #include "values/applied_value_table.hpp"
 #include "values/derived_formula.hpp"
 #include "values/derived_value_compute.hpp"
@@ -9,11 +10,11 @@
 namespace pelcon {
 namespace {
 
-constexpr std::array<std::string_view, 14> kRootValueNames{
-    "STARTTIME",       "SPECIFIC_GRAVITY",  "DENSITY",          "ELEVATION",
-    "LATITUDE",        "DISPLAY_MODE",      "USER_REFERENCE",   "NOW_REFERENCE",
-    "WHENTOREAD_REF",  "START_OF_TEST_REF", "DEVICE_SERIAL_NO", "ENTITY_CODE_STR",
-    "ENTITY_IS_VORTA", "ENTITY_IS_LODAX"};
+// Each family adds its own flag to these.
+constexpr std::array<std::string_view, 12> kRootValueNames{
+    "STARTTIME",      "SPECIFIC_GRAVITY",  "DENSITY",          "ELEVATION",
+    "LATITUDE",       "DISPLAY_MODE",      "USER_REFERENCE",   "NOW_REFERENCE",
+    "WHENTOREAD_REF", "START_OF_TEST_REF", "DEVICE_SERIAL_NO", "ENTITY_CODE_STR"};
 
 // The stage values of the first sensor generation, then (after the applied names and
 // "TIMESTAMP") those of the optical sensors. Five optical names appear in both lists.
@@ -111,6 +112,7 @@ const ValueFunctionRegistry& ValueFunctionRegistry::Instance() {
 ValueFunctionRegistry::ValueFunctionRegistry() {
   Insert("ZERO", FetchZero);
   for (std::string_view name : kRootValueNames) Insert(name, FetchRootValue);
+  for (const LogFamily* family : LogFamilies()) Insert(family->FlagValueName(), FetchRootValue);
   for (std::string_view name : kStageValueNames) Insert(name, FetchRowValue);
   for (const AppliedValueRow& row : AppliedValueRows()) Insert(row.functionName, FetchRowValue);
   Insert("TIMESTAMP", FetchRowValue);

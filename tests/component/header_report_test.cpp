@@ -284,19 +284,6 @@ TEST_F(HeaderReportTest, NamesFillingTheirWholeFieldHaveNoTerminator) {
   EXPECT_EQ(UnitNameOf(log), "abcdefghijklmnopq");
 }
 
-TEST(HeaderReportTexts, DeviceTypesAtTheEdgesOfEachFamily) {
-  EXPECT_EQ(DeviceTypeText(19), "Unknown");
-  EXPECT_EQ(DeviceTypeText(20), "Lodax Model 1");
-  EXPECT_EQ(DeviceTypeText(27), "Lodax Model 8");
-  EXPECT_EQ(DeviceTypeText(28), "Pellum");
-  EXPECT_EQ(DeviceTypeText(29), "Unknown");
-  EXPECT_EQ(DeviceTypeText(30), "Vorta Model 1");
-  EXPECT_EQ(DeviceTypeText(39), "Vorta Model 10");
-  EXPECT_EQ(DeviceTypeText(40), "Vorta Model 11");
-  EXPECT_EQ(DeviceTypeText(41), "Unknown");
-  EXPECT_EQ(DeviceTypeText(-1), "Unknown");
-}
-
 TEST(HeaderReportTexts, TestTypes) {
   EXPECT_EQ(TestTypeText(1), "Linear");
   EXPECT_EQ(TestTypeText(2), "Logarithmic");

@@ -106,16 +106,6 @@ TEST(EntityCodes, TextIds) {
   EXPECT_EQ(EntityCodeTextId(-1), 23000);
 }
 
-TEST(EntityCodes, DeviceNames) {
-  EXPECT_EQ(EntityCodeText(20), "Lodax Model 1");
-  EXPECT_EQ(EntityCodeText(27), "Lodax Model 8");
-  EXPECT_EQ(EntityCodeText(28), "Pellum");
-  EXPECT_EQ(EntityCodeText(29), "Unknown");
-  EXPECT_EQ(EntityCodeText(30), "Vorta Model 1");
-  EXPECT_EQ(EntityCodeText(40), "Vorta Model 11");
-  EXPECT_EQ(EntityCodeText(0), "Unknown");
-}
-
 TEST(StringTable, MissingTextsAreEmptyAndIdsAreUnique) {
   EXPECT_EQ(LoadResourceString(23000), "Unknown");
   EXPECT_EQ(LoadResourceString(1), "");

@@ -64,8 +64,7 @@ class LogLoaderTest : public ::testing::Test {
 
 TEST_F(LogLoaderTest, LodaxFileWithThreeRecordsOfTwoValues) {
   ASSERT_TRUE(Load(LodaxDescription()));
-  EXPECT_TRUE(log.IsLodax());
-  EXPECT_FALSE(log.IsVorta());
+  EXPECT_EQ(log.Family().Name(), "Lodax");
   EXPECT_EQ(log.TestType(), kLinearTestBlock);
   EXPECT_EQ(std::vector<std::uint8_t>(log.ChannelCodeList().begin(), log.ChannelCodeList().end()),
             (std::vector<std::uint8_t>{100, 2}));
@@ -126,7 +125,7 @@ TEST_F(LogLoaderTest, LodaxIgnoresTheChannelCodesOfItsTestDefinition) {
 
 TEST_F(LogLoaderTest, VortaWithEightBlocksGetsTheDefaultsOfTheOptionalBlocks) {
   ASSERT_TRUE(Load(VortaDescription()));
-  EXPECT_TRUE(log.IsVorta());
+  EXPECT_EQ(log.Family().Name(), "Vorta");
   EXPECT_EQ(log.BlockTypesRead().size(), 8u);
   EXPECT_FALSE(log.IsTurbidityBlockShort());
   for (int type : {85, 86, 83, 58, 89, 91, 92, 93}) {

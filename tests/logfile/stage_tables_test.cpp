@@ -4,8 +4,14 @@
 
 #include <vector>
 
+#include "logfile/families/lodax/lodax_family.hpp"
+#include "logfile/families/vorta/vorta_family.hpp"
+
 namespace pelcon {
 namespace {
+
+const LogFamily& lodax = LodaxFamily();
+const LogFamily& vorta = VortaFamily();
 
 TEST(StageNameTable, SizesPerStage) {
   EXPECT_EQ(StageNameTable(ValueStage::kRaw).Size(), 43);
@@ -94,57 +100,58 @@ TEST(StageNameTable, ParameterTypesAndPresenceResetToTheCompiledRows) {
 }
 
 TEST(StageCodeMaps, RawToBase) {
-  EXPECT_EQ(RawToBaseCode(100, true), 1);
-  EXPECT_EQ(RawToBaseCode(100, false), -1);
-  EXPECT_EQ(RawToBaseCode(101, true), -1);
-  EXPECT_EQ(RawToBaseCode(146, false), 45);
-  EXPECT_EQ(RawToBaseCode(148, false), 45);
-  EXPECT_EQ(RawToBaseCode(150, false), 4);
-  EXPECT_EQ(RawToBaseCode(151, false), 4);
-  EXPECT_EQ(RawToBaseCode(2, false), 2);
-  EXPECT_EQ(RawToBaseCode(177, false), 177);
-  EXPECT_EQ(RawToBaseCode(6, false), -1);  // not a RAW code
-  EXPECT_EQ(RawToBaseCode(45, false), -1);
+  EXPECT_EQ(lodax.RawToBaseCode(100), 1);
+  EXPECT_EQ(vorta.RawToBaseCode(100), -1);
+  EXPECT_EQ(lodax.RawToBaseCode(101), -1);
+  EXPECT_EQ(vorta.RawToBaseCode(146), 45);
+  EXPECT_EQ(vorta.RawToBaseCode(148), 45);
+  EXPECT_EQ(vorta.RawToBaseCode(150), 4);
+  EXPECT_EQ(vorta.RawToBaseCode(151), 4);
+  EXPECT_EQ(vorta.RawToBaseCode(2), 2);
+  EXPECT_EQ(vorta.RawToBaseCode(177), 177);
+  EXPECT_EQ(vorta.RawToBaseCode(6), -1);  // not a RAW code
+  EXPECT_EQ(vorta.RawToBaseCode(45), -1);
 }
 
 TEST(StageCodeMaps, BaseToRawAndCookedToRaw) {
-  EXPECT_EQ(BaseToRawCode(1, true), 100);
-  EXPECT_EQ(BaseToRawCode(1, false), 1);
-  EXPECT_EQ(BaseToRawCode(4, false), 150);
-  EXPECT_EQ(BaseToRawCode(45, true), 146);
-  EXPECT_EQ(BaseToRawCode(3, true), 3);
+  EXPECT_EQ(lodax.BaseToRawCode(1), 100);
+  EXPECT_EQ(vorta.BaseToRawCode(1), 1);
+  EXPECT_EQ(vorta.BaseToRawCode(4), 150);
+  EXPECT_EQ(lodax.BaseToRawCode(45), 146);
+  EXPECT_EQ(lodax.BaseToRawCode(3), 3);
   EXPECT_EQ(CookedToRawCode(171), 171);
 }
 
 TEST(StageCodeMaps, ParameterTypesOfRawCodes) {
-  Block76 ports{};
+  LogBlocks blocks{};
+  Block76& ports = blocks.block76;
   ports.ports[0].first.parameterType = 8;
   ports.ports[0].second.parameterType = 13;
   ports.ports[1].first.parameterType = 7;
   ports.ports[3].second.parameterType = 16;
-  EXPECT_EQ(RawParameterType(11, false, ports), 8);
-  EXPECT_EQ(RawParameterType(12, false, ports), 13);
-  EXPECT_EQ(RawParameterType(25, false, ports), 7);  // port 2, first channel
-  EXPECT_EQ(RawParameterType(21, false, ports), 7);
-  EXPECT_EQ(RawParameterType(42, false, ports), 16);
-  EXPECT_EQ(RawParameterType(1, false, ports), 2);
-  EXPECT_EQ(RawParameterType(2, false, ports), 3);
-  EXPECT_EQ(RawParameterType(3, false, ports), 6);
-  EXPECT_EQ(RawParameterType(5, false, ports), 27);
-  EXPECT_EQ(RawParameterType(100, true, ports), 2);
-  EXPECT_EQ(RawParameterType(100, false, ports), 0);
-  EXPECT_EQ(RawParameterType(101, false, ports), 0);
-  EXPECT_EQ(RawParameterType(147, false, ports), 5);
-  EXPECT_EQ(RawParameterType(150, false, ports), 22);
-  EXPECT_EQ(RawParameterType(163, false, ports), 28);
-  EXPECT_EQ(RawParameterType(170, false, ports), 28);
-  EXPECT_EQ(RawParameterType(171, false, ports), 0);
+  EXPECT_EQ(vorta.RawParameterType(11, blocks), 8);
+  EXPECT_EQ(vorta.RawParameterType(12, blocks), 13);
+  EXPECT_EQ(vorta.RawParameterType(25, blocks), 7);  // port 2, first channel
+  EXPECT_EQ(vorta.RawParameterType(21, blocks), 7);
+  EXPECT_EQ(vorta.RawParameterType(42, blocks), 16);
+  EXPECT_EQ(vorta.RawParameterType(1, blocks), 2);
+  EXPECT_EQ(vorta.RawParameterType(2, blocks), 3);
+  EXPECT_EQ(vorta.RawParameterType(3, blocks), 6);
+  EXPECT_EQ(vorta.RawParameterType(5, blocks), 27);
+  EXPECT_EQ(lodax.RawParameterType(100, blocks), 2);
+  EXPECT_EQ(vorta.RawParameterType(100, blocks), 0);
+  EXPECT_EQ(vorta.RawParameterType(101, blocks), 0);
+  EXPECT_EQ(vorta.RawParameterType(147, blocks), 5);
+  EXPECT_EQ(vorta.RawParameterType(150, blocks), 22);
+  EXPECT_EQ(vorta.RawParameterType(163, blocks), 28);
+  EXPECT_EQ(vorta.RawParameterType(170, blocks), 28);
+  EXPECT_EQ(vorta.RawParameterType(171, blocks), 0);
 }
 
 class MarkProvided : public ::testing::Test {
  protected:
-  void Mark(std::vector<std::uint8_t> codes, bool lodax) {
-    tables.MarkProvided(codes, lodax, ports);
+  void Mark(std::vector<std::uint8_t> codes, const LogFamily& family) {
+    tables.MarkProvided(codes, family, blocks);
   }
   int Presence(ValueStage stage, std::string_view name) const {
     const StageNameTable& table = tables.Table(stage);
@@ -156,11 +163,12 @@ class MarkProvided : public ::testing::Test {
   }
 
   StageTables tables;
-  Block76 ports{};
+  LogBlocks blocks{};
+  Block76& ports = blocks.block76;
 };
 
 TEST_F(MarkProvided, LodaxLevelLogger) {
-  Mark({100, 2}, true);
+  Mark({100, 2}, lodax);
   EXPECT_EQ(Presence(ValueStage::kRaw, "RAW_TPCB"), 1);
   EXPECT_EQ(Presence(ValueStage::kRaw, "RAW_PXD"), 1);
   EXPECT_EQ(Presence(ValueStage::kCooked, "COOKED_TPCB"), 1);
@@ -182,7 +190,7 @@ TEST_F(MarkProvided, LodaxLevelLogger) {
 }
 
 TEST_F(MarkProvided, BarometricLoggerProvidesBaroInsteadOfPressure) {
-  Mark({100, 3}, true);
+  Mark({100, 3}, lodax);
   EXPECT_EQ(Presence(ValueStage::kBase, "BASE_BARO"), 1);
   EXPECT_EQ(Type(ValueStage::kUser, "USER_BARO"), 6);
   EXPECT_EQ(Presence(ValueStage::kBase, "BASE_PXD"), 0);
@@ -190,7 +198,7 @@ TEST_F(MarkProvided, BarometricLoggerProvidesBaroInsteadOfPressure) {
 }
 
 TEST_F(MarkProvided, VortaConductivityAndNoBaseForBoardTemperatures) {
-  Mark({100, 146, 147, 148, 101, 2}, false);
+  Mark({100, 146, 147, 148, 101, 2}, vorta);
   for (const char* name : {"RAW_CONDLO", "RAW_CONDME", "RAW_CONDHI", "RAW_TPXD"}) {
     EXPECT_EQ(Presence(ValueStage::kRaw, name), 1) << name;
   }
@@ -204,7 +212,7 @@ TEST_F(MarkProvided, VortaConductivityAndNoBaseForBoardTemperatures) {
 }
 
 TEST_F(MarkProvided, OpticalOxygenFillsTheLaterSlots) {
-  Mark({100, 160, 161, 162, 163}, false);
+  Mark({100, 160, 161, 162, 163}, vorta);
   const StageNameTable& raw = tables.Table(ValueStage::kRaw);
   EXPECT_EQ(raw.PresenceOf(19), 0);
   EXPECT_EQ(raw.PresenceOf(23), 1);  // "RAW_OPD_DO" answers slot 23 (code 170)
@@ -218,14 +226,14 @@ TEST_F(MarkProvided, OpticalOxygenFillsTheLaterSlots) {
 
 TEST_F(MarkProvided, PortChannelsTakeTheirTypeFromBlock76) {
   ports.ports[2].second.parameterType = 8;
-  Mark({100, 32}, false);
+  Mark({100, 32}, vorta);
   EXPECT_EQ(Type(ValueStage::kRaw, "RAW_ISEB2"), 8);
   EXPECT_EQ(Type(ValueStage::kBase, "BASE_ISEB2"), 8);
   EXPECT_EQ(Presence(ValueStage::kUser, "USER_ISEB2"), 1);
 }
 
 TEST_F(MarkProvided, PortChannelWithoutTypeGetsNoBaseValue) {
-  Mark({100, 11}, false);
+  Mark({100, 11}, vorta);
   EXPECT_EQ(Presence(ValueStage::kRaw, "RAW_ISEA1"), 1);
   EXPECT_EQ(Presence(ValueStage::kBase, "BASE_ISEA1"), 0);
 }

@@ -1,6 +1,6 @@
 // USER values: the user calibration by parameter type, and its inputs in loaded files.
 
-#include "logfile/calibration_user.hpp"
+#include "logfile/families/vorta/calibration_user.hpp"
 
 #include <gtest/gtest.h>
 

@@ -19,7 +19,7 @@ std::optional<double> EchoFormulas::Cooked(const LogFile& log, const DataRow& ro
 }
 
 std::optional<double> EchoFormulas::Base(const LogFile& log, const DataRow& row, int code) const {
-  return Reading(log, row, BaseToRawCode(code, log.IsLodax()));
+  return Reading(log, row, log.Family().BaseToRawCode(code));
 }
 
 std::optional<double> EchoFormulas::User(const LogFile& log, const DataRow& row, int code) const {

@@ -1,4 +1,4 @@
-#include "logfile/calibration_user.hpp"
+#include "logfile/families/vorta/calibration_user.hpp"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "logfile/calibration_turbidity.hpp"
+#include "logfile/families/vorta/calibration_turbidity.hpp"
 
 #include <algorithm>
 #include <iterator>

@@ -1,10 +1,10 @@
-#include "logfile/calibration_vorta.hpp"
+#include "logfile/families/vorta/calibration_vorta.hpp"
 
 #include <array>
 
 #include "logfile/calibration_coefficients.hpp"
 #include "logfile/calibration_polynomials.hpp"
-#include "logfile/calibration_turbidity.hpp"
+#include "logfile/families/vorta/calibration_turbidity.hpp"
 #include "logfile/log_file.hpp"
 
 namespace pelcon {

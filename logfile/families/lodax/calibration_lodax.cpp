@@ -1,4 +1,4 @@
-#include "logfile/calibration_lodax.hpp"
+#include "logfile/families/lodax/calibration_lodax.hpp"
 
 #include "logfile/calibration_coefficients.hpp"
 #include "logfile/calibration_polynomials.hpp"
