@@ -6,6 +6,7 @@
 //   make_examples --large <path> <records> [vorta] a long Lodax (or Vorta sonde) file
 
 #include <cmath>
+#include <numbers>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -116,7 +117,7 @@ LogFileDescription Sonde(int records) {
   d.records.clear();
   for (int i = 0; i < records; ++i) {
     const double day = (i % 96) / 96.0;
-    const double temperature = 18 + 3 * std::sin(2 * M_PI * (day - 0.375));
+    const double temperature = 18 + 3 * std::sin(2 * std::numbers::pi * (day - 0.375));
     const double ohms = 100 * (1 + 3.9083e-3 * temperature - 5.775e-7 * temperature * temperature);
     d.records.push_back({
         Reading(100 * (temperature + 1.5)),                       // board
