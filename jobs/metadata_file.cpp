@@ -1,14 +1,12 @@
 #include "jobs/metadata_file.hpp"
 
-#include <optional>
 
 #include "jobs/column_listing.hpp"
 #include "jobs/inspect_json.hpp"
 #include "jobs/json_text.hpp"
 #include "jobs/log_summary.hpp"
 #include "jobs/output_naming.hpp"
-#include "platform/files.hpp"
-#include "platform/staged_output.hpp"
+#include "outputs/output_publishing.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon::jobs {
@@ -53,16 +51,19 @@ bool WriteMetadata(LogFileReader& reader, const ColumnChoice& choice, const std:
   nlohmann::json metadata =
       InspectJson(input, SummarizeLog(reader.Log()), FileColumnListing(reader));
   metadata["columns"] = OutputColumnsJson(reader.Log(), choice);
-  int code = 0;
-  std::optional<platform::StagedOutput> output = platform::StagedOutput::Create(path, code);
-  if (!output) {
-    error = "cannot create " + path + ": " + platform::FileErrorText(code);
-    return false;
+  const outputs::WriteResult written =
+      outputs::WriteBytes(JsonLine(metadata), {input, path, replaceExisting});
+  switch (written.status) {
+    case outputs::WriteStatus::kWritten:
+      return true;
+    case outputs::WriteStatus::kExists:
+      error = path + " exists (--overwrite replaces it)";
+      return false;
+    case outputs::WriteStatus::kStopped:
+    case outputs::WriteStatus::kFailed:
+      break;
   }
-  if (output->Write(JsonLine(metadata)) && output->Publish(replaceExisting)) return true;
-  error = platform::IsExistsError(output->Error())
-              ? path + " exists (--overwrite replaces it)"
-              : "cannot write " + path + ": " + platform::FileErrorText(output->Error());
+  error = written.error;
   return false;
 }
 
