@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "datalib/calendar.hpp"
 #include "datalib/number_text.hpp"
@@ -20,22 +21,35 @@ namespace {
 // The report's own separator, the one its file-derived values are quoted against.
 constexpr std::string_view kReportSeparator = ",";
 
-constexpr std::string_view kColumnLine =
-    "\"                         \",\"Days\",\"Hours\",\"Mins\",\"Secs\"\n";
-
-// Appends printf output; every pattern here fits the buffer with room to spare.
+// printf output; every pattern here fits the buffer with room to spare.
 template <typename... Args>
-void AppendFormat(std::string& out, const char* format, Args... args) {
-  char line[160];
-  const int length = std::snprintf(line, sizeof line, format, args...);
-  if (length > 0) out.append(line, std::min(static_cast<std::size_t>(length), sizeof line - 1));
+std::string Format(const char* format, Args... args) {
+  char text[160];
+  const int length = std::snprintf(text, sizeof text, format, args...);
+  return length > 0 ? std::string(text, std::min(static_cast<std::size_t>(length), sizeof text - 1))
+                    : std::string();
 }
 
-// A label and one value taken from the file: the value is a field of its own.
-void AppendLabelled(std::string& out, std::string_view label, std::string_view value) {
-  out.append(label).append(kReportSeparator);
-  AppendCsvField(out, value, kReportSeparator);
-  out.push_back('\n');
+HeaderCell Quoted(std::string text) {
+  return {std::move(text), HeaderCell::Style::kQuoted};
+}
+
+HeaderCell Plain(std::string text) {
+  return {std::move(text), HeaderCell::Style::kPlain};
+}
+
+// A value taken from the file: a field of its own, quoted when it must be.
+HeaderCell FromFile(std::string text) {
+  return {std::move(text), HeaderCell::Style::kField};
+}
+
+void AddBlankLines(HeaderReport& report) {
+  report.emplace_back();
+  report.emplace_back();
+}
+
+std::string DateText(int year, int month, int day, int hour, int minute, int second) {
+  return Format("%4d/%02d/%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
 }
 
 // Fixed-width text of a block, up to its first zero.
@@ -45,18 +59,17 @@ std::string_view FixedText(const char (&text)[N]) {
   return {text, zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text) : N};
 }
 
-void AppendStampLine(std::string& out, const char* label, const Stamp& stamp) {
+void AddStampLine(HeaderReport& report, const char* label, const Stamp& stamp) {
   if (stamp.year == 0) return;
-  AppendFormat(out, "\"%s\",%4d/%02d/%02d %02d:%02d:%02d\n", label, stamp.year, stamp.month,
-               stamp.day, stamp.hour, stamp.minute, stamp.second);
+  report.push_back({{Quoted(label), Plain(DateText(stamp.year, stamp.month, stamp.day, stamp.hour,
+                                                   stamp.minute, stamp.second))}});
 }
 
 // "%5.2f" of the threshold, with a point in any locale.
-void AppendDeltaThreshold(std::string& out, float threshold) {
-  const std::string number = FormatFixed(static_cast<double>(threshold), 2);
-  out.append("\"Data stored if delta value exceeds:\",");
-  if (number.size() < 5) out.append(5 - number.size(), ' ');
-  out.append(number).push_back('\n');
+void AddDeltaThreshold(HeaderReport& report, float threshold) {
+  std::string number = FormatFixed(static_cast<double>(threshold), 2);
+  if (number.size() < 5) number.insert(0, 5 - number.size(), ' ');
+  report.push_back({{Quoted("Data stored if delta value exceeds:"), Plain(std::move(number))}});
 }
 
 // Definitions in the order they are visited; the last filled-in one names the test.
@@ -75,49 +88,57 @@ const TestDefinitionHead* LastFilledInDefinition(const LogFile& log) {
   return last;
 }
 
-void WriteGeneral(std::string& out, std::string_view csvPath) {
+void AddGeneral(HeaderReport& report, std::string_view csvPath) {
   const DateTimeRecord now = platform::LocalNow();
-  AppendFormat(out, "\"Report generated\",%04d/%02d/%02d %02d:%02d:%02d\n", now.year, now.month,
-               now.day, now.hour, now.minute, now.second);
+  report.push_back({{Quoted("Report generated"),
+                     Plain(Format("%04d/%02d/%02d %02d:%02d:%02d", now.year, now.month, now.day,
+                                  now.hour, now.minute, now.second))}});
   // The report is Windows-1252 text, whatever the file system's names are.
   const std::string csvName = FileNameOf(csvPath);
-  AppendLabelled(
-      out, "\"Report from file:\"",
-      platform::kPathsAreUtf8 ? *Utf8ToWindows1252(csvName, CodecMode::kLossy) : csvName);
-  out.append("\n\n");
+  report.push_back(
+      {{Quoted("Report from file:"),
+        FromFile(platform::kPathsAreUtf8 ? *Utf8ToWindows1252(csvName, CodecMode::kLossy)
+                                         : csvName)}});
+  AddBlankLines(report);
 }
 
-void WriteDevice(std::string& out, const LogFile& log) {
-  out.append("\"Device type:\", ").append(log.Family().ModelName(log.DeviceCode())).push_back('\n');
-  AppendFormat(out, "\"Serial number:\",%d\n", log.SerialNumber());
-  AppendFormat(out, "\"Firmware version:\",%d\n", log.Blocks().block57.firmwareVersion);
-  AppendLabelled(out, "\"Unit name:\"", UnitNameOf(log));
-  out.append("\n\n");
+void AddDevice(HeaderReport& report, const LogFile& log) {
+  report.push_back({{Quoted("Device type:"),
+                     Plain(" " + std::string(log.Family().ModelName(log.DeviceCode())))}});
+  report.push_back({{Quoted("Serial number:"), Plain(std::to_string(log.SerialNumber()))}});
+  report.push_back(
+      {{Quoted("Firmware version:"), Plain(std::to_string(log.Blocks().block57.firmwareVersion))}});
+  report.push_back({{Quoted("Unit name:"), FromFile(UnitNameOf(log))}});
+  AddBlankLines(report);
 }
 
-void WriteTestInfo(std::string& out, const LogFile& log) {
-  AppendLabelled(out, "\"Test name:\"", TestNameOf(log));
-  AppendStampLine(out, "Test defined on:", log.Family().TestDefinedOn(log.Blocks()));
+void AddTestInfo(HeaderReport& report, const LogFile& log) {
+  report.push_back({{Quoted("Test name:"), FromFile(TestNameOf(log))}});
+  AddStampLine(report, "Test defined on:", log.Family().TestDefinedOn(log.Blocks()));
   if (const TestDefinitionHead* definition = LastFilledInDefinition(log)) {
-    AppendStampLine(out, "Test scheduled for:", definition->scheduledStart);
+    AddStampLine(report, "Test scheduled for:", definition->scheduledStart);
   }
-
   DateTimeRecord started;
   JulianToDateTime(log.StartTime(), started);
-  AppendFormat(out, "\"Test started on:\",%4d/%02d/%02d %02d:%02d:%02d\n", started.year,
-               started.month, started.day, started.hour, started.minute, started.second);
-
-  AppendStampLine(out, "Test stopped on:", log.Family().TestStoppedOn(log.Blocks()));
-  out.append("\n\n");
+  report.push_back({{Quoted("Test started on:"),
+                     Plain(DateText(started.year, started.month, started.day, started.hour,
+                                    started.minute, started.second))}});
+  AddStampLine(report, "Test stopped on:", log.Family().TestStoppedOn(log.Blocks()));
+  AddBlankLines(report);
 }
 
-void AppendInterval(std::string& out, const char* label, const Duration& interval) {
-  AppendFormat(out, "\"%s\",\"%d\",\"%d\",\"%d\",\"%d\"\n", label, interval.days, interval.hours,
-               interval.minutes, interval.seconds);
+void AddInterval(HeaderReport& report, const char* label, long long days, long long hours,
+                 long long minutes, long long seconds) {
+  report.push_back({{Quoted(label), Quoted(std::to_string(days)), Quoted(std::to_string(hours)),
+                     Quoted(std::to_string(minutes)), Quoted(std::to_string(seconds))}});
+}
+
+void AddInterval(HeaderReport& report, const char* label, const Duration& interval) {
+  AddInterval(report, label, interval.days, interval.hours, interval.minutes, interval.seconds);
 }
 
 // The interval times the multiplier, in unsigned 32-bit seconds, split into days to seconds.
-void AppendDefaultStoragePeriod(std::string& out, const EventTestDefinition& event) {
+void AddDefaultStoragePeriod(HeaderReport& report, const EventTestDefinition& event) {
   const Duration& interval = event.interval;
   const std::uint32_t total =
       ((((std::uint32_t{interval.days} * 24 + interval.hours) * 60 + interval.minutes) * 60) +
@@ -129,49 +150,103 @@ void AppendDefaultStoragePeriod(std::string& out, const EventTestDefinition& eve
   rest -= hours * 3600;
   const std::uint32_t minutes = rest / 60;
   const std::uint32_t seconds = rest - minutes * 60;
-  AppendFormat(out, "\"Time between default storages:\",\"%u\",\"%u\",\"%u\",\"%u\"\n", days, hours,
-               minutes, seconds);
+  AddInterval(report, "Time between default storages:", days, hours, minutes, seconds);
 }
 
-void WriteTestDefinition(std::string& out, const LogFile& log) {
+void AddTestDefinition(HeaderReport& report, const LogFile& log) {
   const int testType = log.TestType();
-  out.append("\"Test type:\",").append(TestTypeText(testType)).push_back('\n');
+  report.push_back({{Quoted("Test type:"), Plain(std::string(TestTypeText(testType)))}});
   if (TestTypeText(testType).empty()) return;
 
   const LogBlocks& blocks = log.Blocks();
-  out.append(kColumnLine);
+  report.push_back({{Quoted("                         "), Quoted("Days"), Quoted("Hours"),
+                     Quoted("Mins"), Quoted("Secs")}});
   switch (testType) {
     case kLinearTestBlock:
-      AppendInterval(out, "Time between data points:", blocks.linearTest.interval);
+      AddInterval(report, "Time between data points:", blocks.linearTest.interval);
       break;
     case kLogarithmicTestBlock:
-      AppendInterval(out, "Maximum time between data points:", blocks.logarithmicTest.maxInterval);
+      AddInterval(report, "Maximum time between data points:", blocks.logarithmicTest.maxInterval);
       break;
     case kEventTestBlock:
-      AppendInterval(out, "Time between data points:", blocks.eventTest.interval);
-      AppendDefaultStoragePeriod(out, blocks.eventTest);
-      AppendFormat(out, "\"Monitoring data on channel\",[%d]\n", blocks.eventTest.monitoredChannel);
-      AppendDeltaThreshold(out, blocks.eventTest.deltaThreshold);
+      AddInterval(report, "Time between data points:", blocks.eventTest.interval);
+      AddDefaultStoragePeriod(report, blocks.eventTest);
+      report.push_back({{Quoted("Monitoring data on channel"),
+                         Plain(Format("[%d]", blocks.eventTest.monitoredChannel))}});
+      AddDeltaThreshold(report, blocks.eventTest.deltaThreshold);
       break;
     default:
-      AppendInterval(out, "Time between data points:", blocks.linearAverageTest.interval);
-      AppendFormat(out, "\"Time between measurements:\",\"%d\",seconds.\n",
-                   blocks.linearAverageTest.secondsBetweenMeasurements);
-      AppendFormat(out, "\"Measurement count:\",\"%d\"\n",
-                   blocks.linearAverageTest.measurementCount);
+      AddInterval(report, "Time between data points:", blocks.linearAverageTest.interval);
+      report.push_back(
+          {{Quoted("Time between measurements:"),
+            Quoted(std::to_string(blocks.linearAverageTest.secondsBetweenMeasurements)),
+            Plain("seconds.")}});
+      report.push_back({{Quoted("Measurement count:"),
+                         Quoted(std::to_string(blocks.linearAverageTest.measurementCount))}});
       break;
   }
-  AppendFormat(out, "\"Number of data samples:\",%d\n\n\n", static_cast<int>(log.RowCount()));
+  report.push_back({{Quoted("Number of data samples:"),
+                     Plain(std::to_string(static_cast<int>(log.RowCount())))}});
+  AddBlankLines(report);
 }
 
 }  // namespace
 
+HeaderReport MakeHeaderReport(unsigned sections, const LogFile& log, std::string_view csvPath) {
+  HeaderReport report;
+  if (sections & kHeaderGeneral) AddGeneral(report, csvPath);
+  if (sections & kHeaderDevice) AddDevice(report, log);
+  if (sections & kHeaderTestInfo) AddTestInfo(report, log);
+  if (sections & kHeaderTestDefinition) AddTestDefinition(report, log);
+  return report;
+}
+
+std::string RenderHeaderReport(const HeaderReport& report) {
+  std::string text;
+  for (const HeaderLine& line : report) {
+    for (std::size_t k = 0; k < line.cells.size(); ++k) {
+      if (k > 0) text.append(kReportSeparator);
+      const HeaderCell& cell = line.cells[k];
+      switch (cell.style) {
+        case HeaderCell::Style::kPlain:
+          text.append(cell.text);
+          break;
+        case HeaderCell::Style::kQuoted:
+          text.append("\"").append(cell.text).append("\"");
+          break;
+        case HeaderCell::Style::kField:
+          AppendCsvField(text, cell.text, kReportSeparator);
+          break;
+      }
+    }
+    text.push_back('\n');
+  }
+  return text;
+}
+
+std::vector<HeaderField> HeaderFieldsOf(const HeaderReport& report) {
+  const auto trimmed = [](std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::string();
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+  };
+  std::vector<HeaderField> fields;
+  for (const HeaderLine& line : report) {
+    if (line.cells.empty()) continue;
+    HeaderField& field = fields.emplace_back();
+    field.label = trimmed(line.cells.front().text);
+    if (!field.label.empty() && field.label.back() == ':') field.label.pop_back();
+    for (std::size_t k = 1; k < line.cells.size(); ++k) {
+      if (k > 1) field.value += ", ";
+      field.value += trimmed(line.cells[k].text);
+    }
+  }
+  return fields;
+}
+
 void WriteHeaderReport(std::string& out, unsigned sections, const LogFile& log,
                        std::string_view csvPath) {
-  if (sections & kHeaderGeneral) WriteGeneral(out, csvPath);
-  if (sections & kHeaderDevice) WriteDevice(out, log);
-  if (sections & kHeaderTestInfo) WriteTestInfo(out, log);
-  if (sections & kHeaderTestDefinition) WriteTestDefinition(out, log);
+  out.append(RenderHeaderReport(MakeHeaderReport(sections, log, csvPath)));
 }
 
 std::string TestNameOf(const LogFile& log) {

@@ -26,8 +26,11 @@ LogTable::LogTable(const LogFile& log, const ColumnChoice& choice, const std::st
   for (const std::size_t column : ChosenColumns(plan_, choice)) {
     table.columns.push_back(outputs::PlanTableColumn(plan_, column));
   }
-  WriteHeaderReport(table.headerText, ChosenHeaderSections(choice), log, outputPath);
-  table.header = outputs::SplitHeaderReport(Windows1252AsUtf8(table.headerText));
+  const HeaderReport report = MakeHeaderReport(ChosenHeaderSections(choice), log, outputPath);
+  table.headerText = RenderHeaderReport(report);
+  for (HeaderField& field : HeaderFieldsOf(report)) {
+    table.header.push_back({Windows1252AsUtf8(field.label), Windows1252AsUtf8(field.value)});
+  }
   const LogSummary summary = SummarizeLog(log);
   table.identity = {summary.deviceType, summary.serialNumber, summary.firmwareVersion,
                     Windows1252AsUtf8(summary.unitName), Windows1252AsUtf8(summary.testName)};

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "outputs/header_fields.hpp"
+#include "export/header_report.hpp"
 #include "outputs/text_format.hpp"
 #include "plan/cell_value.hpp"
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "logfile/log_file.hpp"
@@ -73,6 +74,31 @@ TEST_F(HeaderReportTest, LodaxLinearFileWithEverySection) {
             "\"Time between data points:\",\"0\",\"2\",\"15\",\"30\"\n"
             "\"Number of data samples:\",3\n"
             "\n\n");
+}
+
+// The outputs that keep labels and values apart take them from the report's cells, never from
+// its text: a value with the separator or quotes in it stays one value.
+TEST_F(HeaderReportTest, FieldsAreTheLabelsAndValuesOfTheSameLines) {
+  LogFileDescription lodax = test_support::LodaxDescription();
+  lodax.unitName = "WELL 7, \"EAST\"";
+  lodax.interval = {0, 2, 15, 30, 0};
+  Report(lodax, 0);
+  const std::vector<HeaderField> fields =
+      HeaderFieldsOf(MakeHeaderReport(kHeaderDevice | kHeaderTestDefinition, log, "x.csv"));
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"Device type", "Lodax Model 2"},
+      {"Serial number", "4711"},
+      {"Firmware version", "213"},
+      {"Unit name", "WELL 7, \"EAST\""},
+      {"Test type", "Linear"},
+      {"", "Days, Hours, Mins, Secs"},
+      {"Time between data points", "0, 2, 15, 30"},
+      {"Number of data samples", "3"}};
+  ASSERT_EQ(fields.size(), expected.size());
+  for (std::size_t k = 0; k < fields.size(); ++k) {
+    EXPECT_EQ(fields[k].label, expected[k].first) << k;
+    EXPECT_EQ(fields[k].value, expected[k].second) << k;
+  }
 }
 
 TEST_F(HeaderReportTest, NoSectionsWritesNothing) {

@@ -4,7 +4,6 @@
 
 #include "datalib/julian_time.hpp"
 #include "datalib/utc_offset_text.hpp"
-#include "outputs/header_fields.hpp"
 #include "outputs/significant_decimals.hpp"
 
 namespace pelcon::outputs {
@@ -28,22 +27,6 @@ TEST(JulianTime, EpochsOfSpreadsheetsAndUnix) {
   // Noon of 1 March 2000 (a leap year): 60 days later, half a day on.
   EXPECT_DOUBLE_EQ(SpreadsheetDay(2451605.0), 36586.5);
   EXPECT_EQ(MillisecondsSince1970(2451605.0), (946684800LL + 60 * 86400 + 43200) * 1000);
-}
-
-TEST(HeaderFields, LabelsAndValuesOfTheReportLines) {
-  const std::vector<HeaderField> fields = SplitHeaderReport(
-      "\"Report generated\",2024/05/06 07:08:09\r\n\r\n"
-      "\"Unit name:\",\"SONDE \"\"B\"\"\"\r\n"
-      "\"Device type:\", Vorta Model 6\r\n"
-      "\"             \",\"Days\",\"Hours\"\r\n");
-  ASSERT_EQ(fields.size(), 4u);
-  EXPECT_EQ(fields[0].label, "Report generated");
-  EXPECT_EQ(fields[0].value, "2024/05/06 07:08:09");
-  EXPECT_EQ(fields[1].label, "Unit name");
-  EXPECT_EQ(fields[1].value, "SONDE \"B\"");
-  EXPECT_EQ(fields[2].value, "Vorta Model 6");
-  EXPECT_EQ(fields[3].label, "");
-  EXPECT_EQ(fields[3].value, "Days, Hours");
 }
 
 TEST(UtcOffsetText, SignHoursAndMinutes) {
