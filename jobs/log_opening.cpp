@@ -1,17 +1,13 @@
 #include "jobs/log_opening.hpp"
 
-#include "logfile/calibration_formulas.hpp"
 #include "logfile/log_loader.hpp"
 #include "values/log_file_reader.hpp"
 
 namespace pelcon::jobs {
 
 bool OpenLogFile(const std::string& path, LogFileReader& reader, std::string& error) {
-  if (reader.Open(path) != 0 && reader.Log().IsValid()) return true;
-  // The reader keeps no reason; a second load of the failing file gives it.
-  const CalibrationFormulas formulas;
-  LogFile scratch(formulas);
-  const LoadResult result = LogLoader::LoadFile(path, scratch);
+  const LoadResult result = reader.Load(path);
+  if (result && reader.Log().IsValid()) return true;
   if (result.error == LoadError::kUnreadable) {
     error = "cannot be read" + (result.detail.empty() ? std::string() : ": " + result.detail);
   } else if (result.error == LoadError::kFirstBlock) {

@@ -23,9 +23,13 @@ LogFileReader::~LogFileReader() {
 }
 
 int LogFileReader::Open(const std::string& path) {
+  return Load(path) ? 1 : 0;
+}
+
+LoadResult LogFileReader::Load(const std::string& path) {
   Close();
-  const int loaded = LogLoader::LoadFile(path, log_) ? 1 : 0;
-  if (loaded == 0) Close();
+  LoadResult loaded = LogLoader::LoadFile(path, log_);
+  if (!loaded) Close();
   // The file changes only here and in Close, so its validation holds until then.
   valid_ = log_.IsValid();
   opened_ = true;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "logfile/log_file.hpp"
+#include "logfile/log_loader.hpp"
 #include "logfile/stage_formulas.hpp"
 #include "values/value_dictionary.hpp"
 
@@ -31,6 +32,8 @@ class LogFileReader {
 
   // Closes, then loads the file. Nonzero on success; on failure the reader is empty.
   int Open(const std::string& path);
+  // Open, telling what the load met: why a file failed to load, with the offending value.
+  LoadResult Load(const std::string& path);
   // 0 with record 0 current, or -1 (nothing loaded, no records, or the record cannot be made
   // current).
   int FirstRecord();
