@@ -4,41 +4,14 @@
 #include <cstdio>
 
 #include "datalib/text_codec.hpp"
-#include "jobs/log_opening.hpp"
-#include "plot/compensated_plot.hpp"
+#include "jobs/plot_job.hpp"
 #include "plot/qt/chart_image.hpp"
 #include "plot/qt/log_chart.hpp"
-#include "values/log_file_reader.hpp"
 
 namespace pelcon::cli {
 namespace {
 
 constexpr char kProgram[] = "pelcon plot";
-// A chart has two value axes, one unit each.
-constexpr std::size_t kAxes = 2;
-
-// The plot of the options; nothing, with the reason printed, when the files do not give one.
-std::optional<plot::LogPlot> ReadPlot(const jobs::PlotOptions& options) {
-  LogFileReader reader;
-  std::string error;
-  if (!jobs::OpenLogFile(options.logFile, reader, error)) {
-    std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.logFile.c_str(), error.c_str());
-    return std::nullopt;
-  }
-  if (options.barometricFile.empty()) {
-    return plot::ReadLogPlot(reader.Log(), options.columns, kAxes);
-  }
-  LogFileReader barometric;
-  if (!jobs::OpenLogFile(options.barometricFile, barometric, error)) {
-    std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.barometricFile.c_str(), error.c_str());
-    return std::nullopt;
-  }
-  std::optional<plot::LogPlot> plot =
-      plot::ReadCompensatedPlot(reader.Log(), barometric.Log(), error);
-  if (!plot) std::fprintf(stderr, "%s: %s: %s\n", kProgram, options.logFile.c_str(), error.c_str());
-  return plot;
-}
-
 // The columns a chart leaves out (it has axes for two units) are named on stderr.
 void ReportLeftOut(const plot::LogPlot& plot, const std::string& logFile) {
   if (plot.leftOut.empty()) return;
@@ -52,8 +25,12 @@ void ReportLeftOut(const plot::LogPlot& plot, const std::string& logFile) {
 }  // namespace
 
 int DrawPlot(const jobs::PlotOptions& options) {
-  std::optional<plot::LogPlot> plot = ReadPlot(options);
-  if (!plot) return 1;
+  jobs::PlotData data = jobs::ReadPlotData(options);
+  if (!data.plot) {
+    std::fprintf(stderr, "%s: %s\n", kProgram, data.error.c_str());
+    return 1;
+  }
+  std::optional<plot::LogPlot>& plot = data.plot;
   if (plot->series.empty()) {
     std::fprintf(stderr, "%s: %s: none of the columns is a number the file supplies\n", kProgram,
                  options.logFile.c_str());
