@@ -72,7 +72,9 @@ class CsvLines {
       AppendCrLf(out, text);
       return;
     }
-    AppendCrLf(out, Converted(text));
+    std::string converted;
+    AppendConverted(converted, text);
+    AppendCrLf(out, converted);
   }
 
   void AppendTitleLine(std::string& out) const {
@@ -124,7 +126,7 @@ class CsvLines {
       }
     }
     target.append("\r\n");
-    if (convert_) out.append(Converted(line));
+    if (convert_) AppendConverted(out, line);
   }
 
  private:
@@ -144,9 +146,13 @@ class CsvLines {
     AppendCrLf(out, field);
   }
 
-  std::string Converted(std::string_view text) const {
-    if (format_.encoding == TextEncoding::kUtf8) return Windows1252AsUtf8(text);
-    return Utf8ToWindows1252(text, CodecMode::kStrict).value_or(std::string(text));
+  // Appends the table's text in the format's encoding, straight onto out: once per record.
+  void AppendConverted(std::string& out, std::string_view text) const {
+    if (format_.encoding == TextEncoding::kUtf8) {
+      AppendWindows1252AsUtf8(out, text);
+      return;
+    }
+    out.append(Utf8ToWindows1252(text, CodecMode::kStrict).value_or(std::string(text)));
   }
 
   const TableDescription& table_;
