@@ -45,16 +45,6 @@ std::optional<StagedPathOutput> StagedPathOutput::Create(const std::string& targ
   return StagedPathOutput(target, std::move(pattern));
 }
 
-StagedPathOutput::StagedPathOutput(StagedPathOutput&& other) noexcept
-    : target_(std::move(other.target_)),
-      folder_(std::exchange(other.folder_, {})),
-      path_(std::move(other.path_)),
-      error_(other.error_) {}
-
-StagedPathOutput::~StagedPathOutput() {
-  Remove();
-}
-
 bool StagedPathOutput::Publish(bool replaceExisting) {
   if (folder_.empty()) {
     if (error_ == 0) error_ = EBADF;

@@ -42,16 +42,6 @@ std::optional<StagedPathOutput> StagedPathOutput::Create(const std::string& targ
   }
 }
 
-StagedPathOutput::StagedPathOutput(StagedPathOutput&& other) noexcept
-    : target_(std::move(other.target_)),
-      folder_(std::exchange(other.folder_, {})),
-      path_(std::move(other.path_)),
-      error_(other.error_) {}
-
-StagedPathOutput::~StagedPathOutput() {
-  Remove();
-}
-
 bool StagedPathOutput::Publish(bool replaceExisting) {
   if (folder_.empty()) {
     if (error_ == 0) error_ = ERROR_INVALID_HANDLE;
